@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# Prepares a self-contained Mopidy instance with a small tagged music library.
+#
+#   scripts/mopidy-sample.sh <dir> <port>
+#
+# Writes <dir>/mopidy.conf (cache, data, config, media and playlist dirs all
+# inside <dir>, HTTP on 127.0.0.1:<port>, silent fake audio output), copies the
+# sample tracks to <dir>/media, runs the local library scan and prints the path
+# of the configuration. Start the server with: mopidy --config <printed path>
+#
+# The generated audio is cached (TAVIREL_SAMPLE_CACHE, default under /tmp) so
+# later runs only copy files.
+set -euo pipefail
+
+if [ $# -ne 2 ]; then
+  echo "usage: $0 <dir> <port>" >&2
+  exit 2
+fi
+dir=$(mkdir -p "$1" && cd "$1" && pwd)
+port=$2
+case $port in
+  ''|*[!0-9]*) echo "$0: port must be a number" >&2; exit 2 ;;
+esac
+
+for tool in mopidy gst-launch-1.0 flac; do
+  command -v "$tool" >/dev/null || { echo "$0: $tool is not installed" >&2; exit 1; }
+done
+
+cache=${TAVIREL_SAMPLE_CACHE:-${TMPDIR:-/tmp}/tavirel-mopidy-sample-v1-$(id -u)}
+
+# artist|album|track number|title|tone frequency (Hz)
+tracks=(
+  "Aster Vale|Northern Lights|1|Polar Morning|330"
+  "Aster Vale|Northern Lights|2|Ice Harbour|392"
+  "Aster Vale|Northern Lights|3|Long Night Waltz|440"
+  "Aster Vale|Quiet Hours|1|Lantern Room|494"
+  "Aster Vale|Quiet Hours|2|Slow Tide|523"
+  "Brenna Holt|Salt and Iron|1|Foundry Song|587"
+  "Brenna Holt|Salt and Iron|2|Rust Belt Lullaby|659"
+  "Brenna Holt|Salt and Iron|3|Anvil Rain|698"
+)
+
+generate() {
+  local work
+  work=$(mktemp -d "${cache}.tmp.XXXXXX")
+  trap 'rm -rf "$work"' RETURN
+  local row artist album num title freq adir
+  for row in "${tracks[@]}"; do
+    IFS='|' read -r artist album num title freq <<<"$row"
+    adir="$work/$artist/$album"
+    mkdir -p "$adir"
+    gst-launch-1.0 -q audiotestsrc num-buffers=300 freq="$freq" wave=sine volume=0.2 \
+      ! audioconvert ! audio/x-raw,format=S16LE ! wavenc \
+      ! filesink location="$work/t.wav" >/dev/null
+    flac -s -f -T "ARTIST=$artist" -T "ALBUM=$album" -T "TITLE=$title" \
+      -T "TRACKNUMBER=$num" -o "$adir/$(printf '%02d' "$num") $title.flac" "$work/t.wav"
+    rm -f "$work/t.wav"
+    # One cover per album, found by the local library's album art rule.
+    if [ ! -f "$adir/cover.jpg" ]; then
+      gst-launch-1.0 -q videotestsrc num-buffers=1 pattern=smpte \
+        ! video/x-raw,width=300,height=300 ! jpegenc \
+        ! filesink location="$adir/cover.jpg" >/dev/null 2>&1 || rm -f "$adir/cover.jpg"
+    fi
+  done
+  # Publish atomically so that concurrent runs never see a half-made cache.
+  if ! mv -T "$work" "$cache" 2>/dev/null; then
+    rm -rf "$work"
+  fi
+  trap - RETURN
+}
+
+[ -d "$cache" ] || generate
+
+mkdir -p "$dir/cache" "$dir/data" "$dir/config" "$dir/playlists"
+rm -rf "$dir/media"
+cp -R "$cache" "$dir/media"
+
+conf="$dir/mopidy.conf"
+cat >"$conf" <<CONF
+[core]
+cache_dir = $dir/cache
+config_dir = $dir/config
+data_dir = $dir/data
+restore_state = false
+
+[logging]
+color = false
+
+[audio]
+output = fakesink sync=true
+mixer = software
+
+[http]
+enabled = true
+hostname = 127.0.0.1
+port = $port
+zeroconf =
+
+[file]
+enabled = true
+media_dirs = $dir/media|Media
+
+[m3u]
+enabled = true
+playlists_dir = $dir/playlists
+default_extension = .m3u8
+
+[local]
+enabled = true
+media_dir = $dir/media
+scan_timeout = 5000
+
+[stream]
+enabled = true
+CONF
+
+mopidy --config "$conf" local scan >"$dir/scan.log" 2>&1 || {
+  echo "$0: library scan failed, see $dir/scan.log" >&2
+  exit 1
+}
+echo "$conf"
