@@ -1,0 +1,6 @@
+#include "player/browsereference.h"
+
+BrowseReference::BrowseReference(QObject *parent)
+    : QObject(parent)
+{
+}
