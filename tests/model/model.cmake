@@ -1,0 +1,1 @@
+tavirel_add_test(tst_devicemessages SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_devicemessages.cpp LABELS model)
