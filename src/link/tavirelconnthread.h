@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QThread>
 
+#include <atomic>
+
 class Device;
 class TavirelConnection;
 
@@ -32,6 +34,9 @@ public:
     int port() const;
     bool usingLocalAddress() const;
     QString uniqueId() const;
+    // Watchdog period of the sockets of later runs; 1000 ms unless a test
+    // shortens it.
+    void setTickInterval(int ms) { m_tickInterval = ms; }
 
     // Handshake request texts, built from the installation id and credentials.
     static QString handshakeRequest(const QString &uniqueId, const QString &username,
@@ -63,7 +68,13 @@ protected:
     void run() override;
 
 private:
-    TavirelConnection *m_connection = nullptr;
+    // Whether a queued event comes from the current run's connection; events
+    // still queued from an ended run are dropped.
+    bool fromCurrentRun() const;
+
+    // Written by the link thread, compared by the main thread.
+    std::atomic<TavirelConnection *> m_connection { nullptr };
+    int m_tickInterval = 1000;
     QString m_host;
     QString m_uniqueId;
     int m_port = 0;

@@ -1,0 +1,68 @@
+#include "tavirelconnection.h"
+
+#include "app/logcategories.h"
+#include "tavirelconnsocket.h"
+
+TavirelConnection::TavirelConnection(const QString &host, int port, QObject *parent)
+    : QObject(parent)
+    , m_host(host)
+    , m_port(port)
+{
+}
+
+TavirelConnection::~TavirelConnection()
+{
+    if (m_socket) {
+        disconnect(m_socket, nullptr, this, nullptr);
+        m_socket->deleteLater();
+        m_socket = nullptr;
+    }
+}
+
+void TavirelConnection::startConnection()
+{
+    m_socket = new TavirelConnSocket();
+    m_socket->setTickInterval(m_tickInterval);
+    connect(m_socket, &TavirelConnSocket::connectionOpen, this, &TavirelConnection::connectionOpen);
+    connect(m_socket, &TavirelConnSocket::connectionEstablished, this,
+            &TavirelConnection::connectionEstablished);
+    connect(m_socket, &TavirelConnSocket::connectionError, this,
+            &TavirelConnection::connectionError);
+    connect(m_socket, &TavirelConnSocket::authenticationRefused, this,
+            &TavirelConnection::authenticationRefused);
+    connect(m_socket, &TavirelConnSocket::elaborateCommand, this,
+            &TavirelConnection::elaborateCommandReceived);
+    connect(m_socket, &TavirelConnSocket::connectionMustRestart, this,
+            &TavirelConnection::startSocket);
+    startSocket();
+}
+
+void TavirelConnection::startSocket()
+{
+    if (m_socket)
+        m_socket->openLink(m_host, quint16(m_port));
+}
+
+void TavirelConnection::killConnection()
+{
+    if (!m_socket)
+        return;
+    disconnect(m_socket, nullptr, this, nullptr);
+    m_socket->abort();
+    m_socket->deleteLater();
+    m_socket = nullptr;
+}
+
+void TavirelConnection::sendCommand(QString message)
+{
+    sendString(QStringLiteral("UI_COMMAND|") + message);
+}
+
+void TavirelConnection::sendString(QString message)
+{
+    if (!m_socket) {
+        qCDebug(lcLink) << "no socket, message dropped:" << message;
+        return;
+    }
+    m_socket->sendMessage(message);
+}

@@ -1,0 +1,149 @@
+#include "tavirelconnsocket.h"
+
+#include "app/logcategories.h"
+
+
+namespace {
+// Splits at "|" dropping empty fields, without allocating the fields.
+QVector<QStringRef> tokenFields(const QString &text)
+{
+    return text.splitRef(QLatin1Char('|'), Qt::SkipEmptyParts);
+}
+}
+
+TavirelConnSocket::TavirelConnSocket(QObject *parent)
+    : QTcpSocket(parent)
+    , m_watchdog(this)
+    , m_framer(LinkFramer::deviceSeparator())
+{
+    m_watchdog.setInterval(1000);
+    m_watchdog.setSingleShot(false);
+    connect(this, &QTcpSocket::connected, this, &TavirelConnSocket::socketConnected);
+    connect(this, &QTcpSocket::disconnected, this, &TavirelConnSocket::socketDisconnected);
+    connect(this, &QTcpSocket::readyRead, this, &TavirelConnSocket::socketReadStream);
+    connect(this, &QTcpSocket::bytesWritten, this, &TavirelConnSocket::bytesWritten);
+    connect(this, &QAbstractSocket::errorOccurred, this, &TavirelConnSocket::socketError);
+    connect(&m_watchdog, &QTimer::timeout, this, &TavirelConnSocket::timerTimeout,
+            Qt::DirectConnection);
+}
+
+TavirelConnSocket::~TavirelConnSocket()
+{
+    m_watchdog.stop();
+}
+
+void TavirelConnSocket::setTickInterval(int ms)
+{
+    m_watchdog.setInterval(ms);
+}
+
+void TavirelConnSocket::openLink(const QString &host, quint16 port)
+{
+    // The cipher starts every message from a zero vector, so only the counter
+    // and the leftovers of an earlier connection need resetting.
+    m_sendCounter = 0;
+    m_connecting = true;
+    m_connectTicks = 0;
+    m_framer.clear();
+    connectToHost(host, port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+    if (!m_watchdog.isActive())
+        m_watchdog.start();
+}
+
+void TavirelConnSocket::sendMessage(const QString &message)
+{
+    const QString plain = QString::number(m_sendCounter) + QLatin1Char('|') + message;
+    QByteArray frame = m_cipher.encodeText(plain);
+    frame.append(LinkFramer::appSeparator());
+    if (state() == QAbstractSocket::ConnectedState)
+        write(frame);
+    else
+        qCDebug(lcLink) << "not connected, message dropped:" << message;
+    ++m_sendCounter;
+}
+
+void TavirelConnSocket::socketConnected()
+{
+    emit connectionOpen();
+    m_connecting = false;
+    m_awaitingJoin = true;
+    m_joinTicks = 0;
+}
+
+void TavirelConnSocket::socketDisconnected() { }
+
+void TavirelConnSocket::bytesWritten(qint64) { }
+
+void TavirelConnSocket::socketError(QAbstractSocket::SocketError) { }
+
+void TavirelConnSocket::socketReadStream()
+{
+    processIncoming(readAll());
+}
+
+void TavirelConnSocket::processIncoming(const QByteArray &bytes)
+{
+    const QList<QByteArray> pieces = m_framer.feed(bytes);
+    for (const QByteArray &piece : pieces)
+        handleMessage(piece);
+}
+
+void TavirelConnSocket::handleMessage(const QByteArray &piece)
+{
+    const QString text = m_cipher.decodeText(piece);
+    const QVector<QStringRef> fields = tokenFields(text);
+    if (fields.size() < 2) {
+        qCDebug(lcLink) << "message with fewer than two fields ignored";
+        return;
+    }
+    const QStringRef token = fields.at(1);
+    if (token == QLatin1String("JOIN")) {
+        m_awaitingJoin = false;
+        m_silenceTicks = 0;
+        emit connectionEstablished();
+        sendMessage(QStringLiteral("UI_COMMAND|17"));
+    } else if (token == QLatin1String("REFUSE")) {
+        emit authenticationRefused();
+        abort();
+    } else if (token == QLatin1String("BROAD")) {
+        m_silenceTicks = 0;
+        if (fields.size() < 3) {
+            qCDebug(lcLink) << "broadcast without a code ignored";
+        } else if (fields.at(2) == QLatin1String("5")) {
+            sendMessage(QStringLiteral("UI_ALIVE"));
+        } else {
+            emit elaborateCommand(text);
+        }
+    } else {
+        qCDebug(lcLink) << "message with unknown token ignored";
+    }
+}
+
+void TavirelConnSocket::timerTimeout()
+{
+    if (state() != QAbstractSocket::ConnectedState) {
+        if (m_connecting) {
+            if (++m_connectTicks > ConnectTickLimit) {
+                m_connecting = false;
+                m_connectTicks = 0;
+                qCDebug(lcLink) << "no connection within" << ConnectTickLimit << "ticks";
+                abort();
+                emit connectionError();
+            }
+        } else {
+            qCDebug(lcLink) << "socket closed, asking for a restart";
+            abort();
+            emit connectionMustRestart();
+        }
+    } else if (m_awaitingJoin) {
+        if (++m_joinTicks > JoinTickLimit) {
+            qCDebug(lcLink) << "no JOIN within" << JoinTickLimit << "ticks";
+            abort();
+            emit connectionError();
+        }
+    } else if (++m_silenceTicks > SilenceTickLimit) {
+        qCDebug(lcLink) << "link silent for" << SilenceTickLimit << "ticks";
+        abort();
+        emit connectionError();
+    }
+}

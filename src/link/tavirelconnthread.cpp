@@ -1,0 +1,195 @@
+#include "tavirelconnthread.h"
+
+#include "app/logcategories.h"
+#include "devices/device.h"
+#include "tavirelconnection.h"
+
+#include <QCryptographicHash>
+#include <QSettings>
+#include <QSysInfo>
+
+TavirelConnThread::TavirelConnThread(QObject *parent)
+    : QThread(parent)
+{
+    QSettings settings;
+    m_uniqueId = settings.value(QStringLiteral("uniqueID")).toString();
+}
+
+TavirelConnThread::~TavirelConnThread()
+{
+    quit();
+    wait();
+}
+
+QString TavirelConnThread::host() const { return m_host; }
+int TavirelConnThread::port() const { return m_port; }
+bool TavirelConnThread::usingLocalAddress() const { return m_usingLocalAddress; }
+QString TavirelConnThread::uniqueId() const { return m_uniqueId; }
+
+void TavirelConnThread::setDevice(Device *device)
+{
+    stop();
+    m_hasLocalAddress = false;
+    m_hasRemoteAddress = false;
+    if (!device) {
+        m_localIp.clear();
+        m_remoteIp.clear();
+        m_localPort = m_remotePort = 0;
+        m_username.clear();
+        m_password.clear();
+        return;
+    }
+    m_localIp = device->localIp();
+    m_localPort = device->localPort();
+    m_remoteIp = device->remoteIp();
+    m_remotePort = device->remotePort();
+    m_username = device->username();
+    m_password = device->password();
+    if (!m_localIp.isEmpty())
+        m_hasLocalAddress = true;
+    else if (!m_remoteIp.isEmpty())
+        m_hasRemoteAddress = true;
+}
+
+void TavirelConnThread::stop()
+{
+    if (isRunning()) {
+        quit();
+        wait();
+    }
+}
+
+void TavirelConnThread::restart()
+{
+    stop();
+    start(QThread::InheritPriority);
+}
+
+QString TavirelConnThread::md5Hex(const QString &text)
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash(text.toLatin1(), QCryptographicHash::Md5).toHex());
+}
+
+QString TavirelConnThread::handshakeRequest(const QString &uniqueId, const QString &username,
+                                            const QString &password)
+{
+    const QString appHash = md5Hex(QStringLiteral("Tavirel|") + uniqueId);
+    QStringList fields { QStringLiteral("CONNECT"), uniqueId };
+    if (!username.isEmpty() && !password.isEmpty())
+        fields << username << md5Hex(password) << QSysInfo::prettyProductName() << appHash;
+    else
+        fields << QStringLiteral("default") << appHash;
+    return fields.join(QLatin1Char('|'));
+}
+
+void TavirelConnThread::run()
+{
+    if (m_hasLocalAddress) {
+        m_host = m_localIp;
+        m_port = m_localPort;
+        m_usingLocalAddress = true;
+    } else if (m_hasRemoteAddress) {
+        m_host = m_remoteIp;
+        m_port = m_remotePort;
+        m_usingLocalAddress = false;
+    }
+    m_firstConnectionPending = true;
+    emit showConnectionScreen(true);
+    emit setConnectionScreenMessage(tr("Connecting to Tavirel..."));
+
+    if (TavirelConnection *old = m_connection.exchange(nullptr)) {
+        old->killConnection();
+        old->deleteLater();
+    }
+
+    auto *connection = new TavirelConnection(m_host, m_port);
+    connection->setTickInterval(m_tickInterval);
+    connect(connection, &TavirelConnection::connectionOpen, this,
+            &TavirelConnThread::connectionOpen);
+    connect(connection, &TavirelConnection::connectionEstablished, this,
+            &TavirelConnThread::connectionEstablished);
+    connect(connection, &TavirelConnection::connectionError, this,
+            &TavirelConnThread::connectionErrorReceived);
+    connect(connection, &TavirelConnection::authenticationRefused, this,
+            &TavirelConnThread::authenticationRefused);
+    connect(connection, &TavirelConnection::elaborateCommandReceived, this,
+            &TavirelConnThread::elaborateCommandReceived);
+    connect(this, &TavirelConnThread::requireSendString, connection,
+            &TavirelConnection::sendString);
+    connect(this, &TavirelConnThread::requireSendCommand, connection,
+            &TavirelConnection::sendCommand);
+    m_connection = connection;
+    connection->startConnection();
+
+    exec();
+
+    m_connection = nullptr;
+    disconnect(connection, nullptr, this, nullptr);
+    disconnect(this, nullptr, connection, nullptr);
+    connection->killConnection();
+    // Still in the link thread: the connection can go now; the socket's
+    // deferred deletion runs when the thread finishes.
+    delete connection;
+    emit setConnectionScreenMessage(tr("Disconnected."));
+    emit showConnectionScreen(true);
+}
+
+bool TavirelConnThread::fromCurrentRun() const
+{
+    QObject *origin = sender();
+    if (!origin || origin == m_connection.load())
+        return true;
+    qCDebug(lcLink) << "event from an ended run dropped";
+    return false;
+}
+
+void TavirelConnThread::connectionOpen()
+{
+    if (!fromCurrentRun())
+        return;
+    emit setConnectionScreenMessage(tr("Authentication in progress..."));
+    emit requireSendString(handshakeRequest(m_uniqueId, m_username, m_password));
+}
+
+void TavirelConnThread::connectionEstablished() { }
+
+void TavirelConnThread::connectionErrorReceived()
+{
+    if (!fromCurrentRun())
+        return;
+    emit closePlayersConnections();
+    emit setConnectionScreenMessage(tr("Tavirel not reachable or connectivity problems."));
+    emit showConnectionScreen(true);
+    restart();
+}
+
+void TavirelConnThread::elaborateCommandReceived(QString command)
+{
+    if (!fromCurrentRun())
+        return;
+    const QStringList fields = command.split(QLatin1Char('|'));
+    if (fields.size() < 3)
+        return;
+    const int code = fields.at(2).toInt();
+    if (code == 20) {
+        if (fields.size() > 5)
+            emit deviceSettingsUrlsUpdated(fields.at(4), fields.at(5));
+    } else if (code == 500) {
+        emit showConnectionScreen(false);
+        if (m_firstConnectionPending) {
+            m_firstConnectionPending = false;
+            emit firstConnected();
+        }
+    } else {
+        emit tavirelCommandReceived(fields);
+    }
+}
+
+void TavirelConnThread::authenticationRefused()
+{
+    if (!fromCurrentRun())
+        return;
+    emit setConnectionScreenMessage(tr("Authentication failed."));
+    emit requireAuthenticationDialog();
+}
