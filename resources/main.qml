@@ -1,2 +1,76 @@
 import QtQuick 2.15
-Item {}
+import com.morvane.tavirelint 1.0
+import "Qml"
+import "Qml/SourcesView" as SourcesDoc
+import "Qml/PlayerView" as PlayerDoc
+
+MainTabController {
+    id: root
+    objectName: "mainTabController"
+    menuListView: tabBar
+    containerView: container
+
+    function sourcesButtonEnabled() { tabModel.setProperty(0, "enabledTab", true) }
+    function playerButtonEnabled() { tabModel.setProperty(1, "enabledTab", true) }
+    function playerButtonDisabled() { tabModel.setProperty(1, "enabledTab", false) }
+
+    Rectangle { anchors.fill: parent; color: currentTheme.getColor("fill1") }
+
+    Item {
+        id: container
+        objectName: "containerView"
+        anchors { left: parent.left; right: parent.right; top: parent.top; bottom: tabBar.top }
+
+        SourcesDoc.SourcesView { id: sourcesView; objectName: "mySourcesView"; anchors.fill: parent; visible: false }
+        PlayerDoc.PlayerView { id: playerView; objectName: "myPlayerView"; anchors.fill: parent; visible: false }
+        SettingsTab { id: settingsView; objectName: "mySettingsView"; anchors.fill: parent; visible: true }
+    }
+
+    ListModel {
+        id: tabModel
+        ListElement { title: qsTr("Sources"); icon: "qrc:/TavirelImgs/Images/input.svg"; enabledTab: false }
+        ListElement { title: qsTr("Player"); icon: "qrc:/TavirelImgs/Images/play_status.svg"; enabledTab: false }
+        ListElement { title: qsTr("Settings"); icon: "qrc:/TavirelImgs/Images/settings.svg"; enabledTab: true }
+    }
+
+    ListView {
+        id: tabBar
+        objectName: "tabBar"
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+        height: 58 * scaleFactor
+        orientation: ListView.Horizontal
+        interactive: false
+        currentIndex: 2
+        model: tabModel
+        Rectangle { anchors.fill: parent; z: -1; color: currentTheme.getColor("fill2") }
+        Rectangle { width: parent.width; height: 1; color: currentTheme.getColor("fill7") }
+        delegate: Item {
+            width: tabBar.width / 3
+            height: tabBar.height
+            opacity: model.enabledTab ? 1.0 : 0.35
+            Column {
+                anchors.centerIn: parent
+                spacing: 3 * scaleFactor
+                Image {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    source: model.icon
+                    sourceSize: Qt.size(24 * scaleFactor, 24 * scaleFactor)
+                    opacity: tabBar.currentIndex === index ? 1.0 : 0.6
+                }
+                Text {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: model.title
+                    font.family: "MorvaneUnicodePN"
+                    font.pixelSize: fontSize12
+                    color: tabBar.currentIndex === index ? currentTheme.getColor("highlight1")
+                                                         : currentTheme.getColor("text2")
+                }
+            }
+            MouseArea {
+                anchors.fill: parent
+                enabled: model.enabledTab
+                onClicked: tabBar.currentIndex = index
+            }
+        }
+    }
+}

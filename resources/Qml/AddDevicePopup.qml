@@ -1,0 +1,19 @@
+import QtQuick 2.15
+
+PopupFrame {
+    id: popup
+    signal addDevice(string ip, string serial, string us, string pass)
+    signal requireKeyboard()
+    signal dismissKeyboard()
+    signal close()
+
+    okEnabled: ipField.text.length > 0
+
+    PopupField { id: ipField; objectName: "ipField"; label: qsTr("Address"); placeholder: "192.168.1.20" }
+    PopupField { id: serialField; objectName: "serialField"; label: qsTr("Serial number") }
+    PopupField { id: userField; objectName: "usernameField"; label: qsTr("Username") }
+    PopupField { id: passField; objectName: "passwordField"; label: qsTr("Password"); password: true }
+
+    onAccepted: { popup.addDevice(ipField.text, serialField.text, userField.text, passField.text); popup.close() }
+    onRejected: popup.close()
+}

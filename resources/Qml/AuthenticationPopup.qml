@@ -1,0 +1,32 @@
+import QtQuick 2.15
+import com.morvane.logic 1.0
+
+PopupFrame {
+    id: popup
+    property bool alreadySaved: false
+    property Device deviceRef: null
+    property string bodyMessage: ""
+    signal confirmConnection(bool alreadySaved, Device deviceRef)
+    signal authenticate(string username, string password)
+    signal requireKeyboard()
+    signal dismissKeyboard()
+    signal close()
+
+    okEnabled: userField.text.length > 0
+
+    PopupMessage { text: popup.bodyMessage }
+    PopupField { id: userField; objectName: "usernameField"; label: qsTr("Username") }
+    PopupField { id: passField; objectName: "passwordField"; label: qsTr("Password"); password: true }
+
+    onAccepted: {
+        if (popup.deviceRef) {
+            popup.deviceRef.username = userField.text
+            popup.deviceRef.password = passField.text
+            popup.confirmConnection(popup.alreadySaved, popup.deviceRef)
+        } else {
+            popup.authenticate(userField.text, passField.text)
+        }
+        popup.close()
+    }
+    onRejected: popup.close()
+}

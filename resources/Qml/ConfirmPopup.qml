@@ -1,0 +1,22 @@
+import QtQuick 2.15
+import com.morvane.logic 1.0
+
+PopupFrame {
+    id: popup
+    property bool alreadySaved: true
+    property Device deviceRef: null
+    property string bodyMessage: ""
+    signal confirmConnection(bool alreadySaved, Device deviceRef)
+    signal close()
+
+    PopupMessage { text: popup.bodyMessage }
+    PopupMessage {
+        visible: popup.deviceRef !== null
+        color: currentTheme.getColor("text1")
+        text: popup.deviceRef ? (popup.deviceRef.getPropDictionaryValue("name") || popup.deviceRef.serialNumber)
+                                + "  ·  " + popup.deviceRef.localIp : ""
+    }
+
+    onAccepted: { popup.confirmConnection(popup.alreadySaved, popup.deviceRef); popup.close() }
+    onRejected: popup.close()
+}

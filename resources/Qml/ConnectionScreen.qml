@@ -1,0 +1,30 @@
+import QtQuick 2.15
+
+// Covers a tab while the device is not connected; the controllers set connText.
+Rectangle {
+    id: screen
+    property string connText: qsTr("Connecting to Tavirel...")
+    color: currentTheme.getColor("fill1")
+    z: 50
+    MouseArea { anchors.fill: parent }
+    Column {
+        anchors.centerIn: parent
+        spacing: 16 * scaleFactor
+        Image {
+            anchors.horizontalCenter: parent.horizontalCenter
+            source: "qrc:/TavirelImgs/Images/tavirel.svg"
+            sourceSize: Qt.size(96 * scaleFactor, 96 * scaleFactor)
+        }
+        Text {
+            objectName: "connectionText"
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: screen.width - 48 * scaleFactor
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            text: screen.connText
+            font.family: "MorvaneUnicodePN"
+            font.pixelSize: fontSize16
+            color: currentTheme.getColor("text1")
+        }
+    }
+}

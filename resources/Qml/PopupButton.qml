@@ -1,0 +1,21 @@
+import QtQuick 2.15
+
+Rectangle {
+    id: button
+    property alias text: label.text
+    property bool highlighted: false
+    signal clicked()
+    width: Math.max(label.implicitWidth + 28 * scaleFactor, 88 * scaleFactor)
+    height: 36 * scaleFactor
+    radius: 6 * scaleFactor
+    opacity: enabled ? 1.0 : 0.4
+    color: highlighted ? currentTheme.getColor("highlight1") : currentTheme.getColor("fill3")
+    Text {
+        id: label
+        anchors.centerIn: parent
+        font.family: "MorvaneUnicodePN"
+        font.pixelSize: fontSize14
+        color: button.highlighted ? currentTheme.getColor("fill1") : currentTheme.getColor("text1")
+    }
+    MouseArea { anchors.fill: parent; onClicked: button.clicked() }
+}

@@ -1,0 +1,131 @@
+#include "app/startup.h"
+
+#include "app/logcategories.h"
+#include "devices/device.h"
+#include "settings/dynamictranslator.h"
+#include "settings/tavireltheme.h"
+#include "settings/settingsview.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QQmlContext>
+#include <QSettings>
+#include <QTranslator>
+#include <QUuid>
+#include <QtQml>
+#include <cmath>
+
+namespace Startup {
+
+void setIdentity(QCoreApplication& app)
+{
+    app.setOrganizationName(QLatin1String(OrganizationName));
+    app.setOrganizationDomain(QLatin1String(OrganizationDomain));
+    app.setApplicationName(QLatin1String(ApplicationName));
+    app.setApplicationVersion(QLatin1String(ApplicationVersion));
+}
+
+QString formatUniqueId(int a, int b, const QString& uuidDigits)
+{
+    const QString prefix = QString::number(a).leftJustified(4, QLatin1Char('0'), true);
+    const QString suffix = QString::number(b).rightJustified(4, QLatin1Char('0'), true);
+    return prefix + uuidDigits + suffix;
+}
+
+QString generateUniqueId()
+{
+    // The identifier format asks for the classic seeded generator.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    qsrand(uint(QDateTime::currentMSecsSinceEpoch() - 1500));
+    QString uuid = QUuid::createUuid().toString();
+    uuid.remove(QLatin1Char('-')).remove(QLatin1Char('{')).remove(QLatin1Char('}'));
+    qsrand(uint(QDateTime::currentMSecsSinceEpoch()));
+    const int a = qrand() % 10000;
+    const int b = qrand() % 10000;
+    QT_WARNING_POP
+    return formatUniqueId(a, b, uuid);
+}
+
+QString ensureUniqueId(QSettings& settings)
+{
+    if (!settings.contains(QLatin1String(UniqueIdKey))) {
+        settings.setValue(QLatin1String(UniqueIdKey), generateUniqueId());
+        settings.sync();
+    }
+    return settings.value(QLatin1String(UniqueIdKey)).toString();
+}
+
+ScreenLayout computeLayout(qreal dpi, const QSize& available)
+{
+    qreal s = dpi / 72.0;
+    if (s > 1.1)
+        s = dpi * 0.5 / 50.0;
+    const int height = int(std::trunc(std::min<qreal>(available.height(), 800.0 * s)));
+    const int width = int(std::trunc(std::min<qreal>(available.width(), 500.0 * s)));
+    return { s, QSize(width, height) };
+}
+
+QString dataFilePath(const QString& relative)
+{
+    const QString besideExe = QDir(QCoreApplication::applicationDirPath()).filePath(relative);
+    if (QFileInfo::exists(besideExe))
+        return besideExe;
+    return relative;
+}
+
+int loadFonts()
+{
+    int loaded = 0;
+    for (const char* path : { FontFile }) {
+        QFile file(dataFilePath(QLatin1String(path)));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        if (QFontDatabase::addApplicationFontFromData(file.readAll()) >= 0)
+            ++loaded;
+    }
+    return loaded;
+}
+
+void installTranslator(QCoreApplication& app, const QString& language)
+{
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QStringLiteral("Tavirel_") + language, QStringLiteral(":/Translations/")))
+        qCDebug(lcApp) << "no catalogue for" << language;
+    app.installTranslator(translator);
+}
+
+void registerMetaTypes()
+{
+    qRegisterMetaType<QHash<QString, QString>>("QHash<QString,QString>");
+    qRegisterMetaType<QVariantHash>("QVariantHash");
+}
+
+void registerQmlTypes()
+{
+    const char* intUri = "com.morvane.tavirelint";
+    const char* logicUri = "com.morvane.logic";
+    qmlRegisterType<DynamicTranslator>("com.morvane.translations", 1, 0, "DynamicTranslator");
+    qmlRegisterType<TavirelTheme>(intUri, 1, 0, "TavirelTheme");
+    qmlRegisterType<SettingsView>(intUri, 1, 0, "SettingsView");
+    qmlRegisterType<Device>(logicUri, 1, 0, "Device");
+}
+
+void setScreenContext(QQmlContext* context, qreal s)
+{
+    context->setContextProperty(QStringLiteral("scaleFactor"), s);
+    for (int size : { 20, 18, 16, 14, 12, 10 })
+        context->setContextProperty(QStringLiteral("fontSize%1").arg(size), size * s);
+}
+void createImageServices()
+{
+}
+
+void addImageProvider(QQmlEngine*)
+{
+}
+}

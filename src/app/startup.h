@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+class QCoreApplication;
+class QQmlContext;
+class QQmlEngine;
+class QSettings;
+class TavirelTheme;
+
+namespace Startup {
+
+inline constexpr const char* OrganizationName = "Orvith";
+inline constexpr const char* OrganizationDomain = "orvith.example";
+inline constexpr const char* ApplicationName = "Tavirel";
+inline constexpr const char* ApplicationVersion = "2.5.20";
+inline constexpr const char* UniqueIdKey = "uniqueID";
+inline constexpr const char* RootDirKey = "RootAppDirectory";
+inline constexpr const char* FontFile = "fonts/MorvaneUnicodePN.ttf";
+inline constexpr const char* ThemeFile = "themes/theme0.json";
+
+void setIdentity(QCoreApplication& app);
+
+// The installation identifier from its parts: a left-justified, the UUID's
+// 32 hexadecimal digits, b right-justified, both numbers padded with "0" to
+// four characters.
+QString formatUniqueId(int a, int b, const QString& uuidDigits);
+// A new identifier from a random UUID and the seeded pseudo-random generator.
+QString generateUniqueId();
+// Writes "uniqueID" when absent (and syncs at once); returns the stored value.
+QString ensureUniqueId(QSettings& settings);
+
+struct ScreenLayout {
+    qreal scaleFactor;
+    QSize windowSize;
+};
+ScreenLayout computeLayout(qreal dpi, const QSize& available);
+
+// Looks a file of the application up beside the executable first, then in
+// the working directory; returns the first that exists, or the relative path.
+QString dataFilePath(const QString& relative);
+
+// Adds every readable font of the application's list; returns how many.
+int loadFonts();
+// Installs the "en" catalogue from the resources (whether or not it loads).
+void installTranslator(QCoreApplication& app, const QString& language = QStringLiteral("en"));
+void registerMetaTypes();
+void registerQmlTypes();
+void setScreenContext(QQmlContext* context, qreal scaleFactor);
+// The single image downloader, and the "async" provider on an engine.
+void createImageServices();
+void addImageProvider(QQmlEngine* engine);
+}
