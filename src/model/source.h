@@ -1,0 +1,68 @@
+#pragma once
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QPointer>
+#include <QQmlListProperty>
+
+#include "model/output.h"
+#include "player/tavirelplayer.h"
+
+// One input of the device: a line input or a media player. Keeps the outputs
+// that play it, keyed by output index, and owns its player client.
+class Source : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int index READ index WRITE setIndex NOTIFY indexChanged)
+    Q_PROPERTY(QString name READ name WRITE setName NOTIFY nameChanged)
+    Q_PROPERTY(int volume READ volume WRITE setVolume NOTIFY volumeChanged)
+    Q_PROPERTY(bool mute READ mute WRITE setMute NOTIFY muteChanged)
+    Q_PROPERTY(TavirelPlayer* player READ player WRITE setPlayer NOTIFY playerChanged)
+    Q_PROPERTY(QQmlListProperty<Output> linkedOutputs READ linkedOutputs NOTIFY linkedOutputsChanged)
+
+public:
+    explicit Source(QObject* parent = nullptr);
+    // The player goes with the source, later: QML may still be bound to it.
+    ~Source() override;
+
+    int index() const { return m_index; }
+    QString name() const { return m_name; }
+    int volume() const { return m_volume; }
+    bool mute() const { return m_mute; }
+    TavirelPlayer* player() const { return m_player; }
+    // Refreshes the snapshot first, so QML sees ascending output index.
+    QQmlListProperty<Output> linkedOutputs();
+    // The outputs playing this source, in ascending output index.
+    QList<Output*> linkedOutputList() const;
+
+    void setIndex(int index);
+    void setName(const QString& name);
+    void setVolume(int volume);
+    void setMute(bool mute);
+    // Neither closes nor deletes a previous player: the model does that.
+    void setPlayer(TavirelPlayer* player);
+
+    // Called by Output::setSelectedSource to keep both sides in step.
+    void addLinkedOutput(Output* output);
+    void removeLinkedOutput(int outputIndex);
+
+signals:
+    void indexChanged();
+    void nameChanged();
+    void volumeChanged();
+    void muteChanged();
+    void playerChanged();
+    void linkedOutputsChanged();
+
+private:
+    static int linkedCount(QQmlListProperty<Output>* list);
+    static Output* linkedAt(QQmlListProperty<Output>* list, int i);
+
+    int m_index = -1;
+    int m_volume = 0;
+    QString m_name;
+    TavirelPlayer* m_player = nullptr;
+    QMap<int, QPointer<Output>> m_linkedOutputs;
+    QList<Output*> m_linkedSnapshot;
+    bool m_mute = false;
+};

@@ -1,0 +1,396 @@
+#include "model/tavirel.h"
+
+#include <QQmlEngine>
+
+#include "app/logcategories.h"
+#include "link/tavirelconnthread.h"
+#include "model/devicemessages.h"
+#include "player/tavirelplayer.h"
+
+using namespace DeviceMessages;
+
+namespace {
+// The model's objects have no parent; without this QML would take ownership
+// of one returned from an invokable and could collect it.
+template <typename T> T* keepInCpp(T* object)
+{
+    QQmlEngine::setObjectOwnership(object, QQmlEngine::CppOwnership);
+    return object;
+}
+}
+
+Tavirel::Tavirel(QObject* parent)
+    : QObject(parent)
+{
+}
+
+Tavirel::~Tavirel()
+{
+    for (Source* source : qAsConst(m_sourceMap))
+        source->deleteLater();
+    for (Output* output : qAsConst(m_outputMap))
+        output->deleteLater();
+    for (PlaylistEntry* entry : qAsConst(m_playlistEntries))
+        entry->deleteLater();
+}
+
+QObject* Tavirel::connPointer() const { return m_connPointer.data(); }
+
+void Tavirel::setConnPointer(QObject* c)
+{
+    if (m_connPointer)
+        disconnect(m_connPointer, nullptr, this, nullptr);
+    m_connPointer = c;
+    m_link = qobject_cast<TavirelConnThread*>(c);
+    if (c && !m_link)
+        qCDebug(lcModel) << "connection object is not a link thread; commands will be dropped" << c;
+    emit connPointerChanged();
+
+    clearDevice();
+
+    if (m_link) {
+        connect(m_link, &TavirelConnThread::tavirelCommandReceived, this, &Tavirel::commandReceived);
+        connect(m_link, &TavirelConnThread::closePlayersConnections, this, &Tavirel::closePlayersConnections);
+    }
+}
+
+void Tavirel::clearDevice()
+{
+    m_sources.clear();
+    const QList<Source*> oldSources = m_sourceMap.values();
+    m_sourceMap.clear();
+    emit sourcesChanged();
+
+    m_outputs.clear();
+    const QList<Output*> oldOutputs = m_outputMap.values();
+    m_outputMap.clear();
+    emit outputsChanged();
+
+    // QML may still hold these until it has handled the change signals.
+    for (Source* source : oldSources) {
+        if (TavirelPlayer* player = source->player())
+            player->closeConnection();
+        source->deleteLater();
+    }
+    for (Output* output : oldOutputs)
+        output->deleteLater();
+}
+
+template <typename T> int Tavirel::listCount(QQmlListProperty<T>* list)
+{
+    return static_cast<QList<T*>*>(list->data)->size();
+}
+
+template <typename T> T* Tavirel::listAt(QQmlListProperty<T>* list, int i)
+{
+    const auto* items = static_cast<QList<T*>*>(list->data);
+    return i >= 0 && i < items->size() ? items->at(i) : nullptr;
+}
+
+QQmlListProperty<Output> Tavirel::outputs()
+{
+    return QQmlListProperty<Output>(this, &m_outputs, &Tavirel::listCount<Output>, &Tavirel::listAt<Output>);
+}
+
+QQmlListProperty<Source> Tavirel::sources()
+{
+    return QQmlListProperty<Source>(this, &m_sources, &Tavirel::listCount<Source>, &Tavirel::listAt<Source>);
+}
+
+QQmlListProperty<PlaylistEntry> Tavirel::playlistEntries()
+{
+    return QQmlListProperty<PlaylistEntry>(this, &m_playlistEntries, &Tavirel::listCount<PlaylistEntry>,
+                                           &Tavirel::listAt<PlaylistEntry>);
+}
+
+void Tavirel::commandReceived(QStringList l)
+{
+    int code = 0;
+    if (!messageCode(l, &code)) {
+        qCDebug(lcModel) << "dropped message without a numeric code" << l;
+        return;
+    }
+    switch (code) {
+    case SourcesList:
+        rebuildSources(l);
+        break;
+    case OutputsList:
+        rebuildOutputs(l);
+        break;
+    case Routes:
+        applyRoutes(l);
+        break;
+    case OutputState:
+        applyOutputState(l);
+        break;
+    case SourceLevel:
+        applySourceLevel(l);
+        break;
+    case AirPlayState:
+        applyAirPlay(l);
+        break;
+    case PlaylistEntries:
+        rebuildPlaylistEntries(l);
+        break;
+    case PlaylistsChanged:
+        refreshPlaylists();
+        break;
+    default:
+        break;
+    }
+}
+
+void Tavirel::rebuildSources(const QStringList& l)
+{
+    m_sources.clear();
+    for (const SourceRecord& r : parseSources(l)) {
+        Source* source = m_sourceMap.value(r.index);
+        TavirelPlayer* oldPlayer = nullptr;
+        if (!source) {
+            source = keepInCpp(new Source);
+            source->setIndex(r.index);
+            m_sourceMap.insert(r.index, source);
+        } else if ((oldPlayer = source->player())) {
+            oldPlayer->closeConnection();
+        }
+        m_sources.append(source);
+        source->setName(r.name);
+
+        if (!r.isPlayer) {
+            source->setPlayer(nullptr);
+        } else {
+            auto* player = keepInCpp(new TavirelPlayer);
+            player->setSourceRef(source->index());
+            if (r.hasAddress) {
+                player->setIpAddress(r.ipAddress);
+                player->setPort(r.port);
+            }
+            source->setPlayer(player);
+            player->setConnectionEnabled(true);
+            player->startConnection();
+        }
+        // Views bound to the old player drop it on playerChanged.
+        if (oldPlayer)
+            oldPlayer->deleteLater();
+    }
+    emit sourcesChanged();
+}
+
+void Tavirel::rebuildOutputs(const QStringList& l)
+{
+    m_outputs.clear();
+    for (const OutputRecord& r : parseOutputs(l)) {
+        Output* output = m_outputMap.value(r.index);
+        if (!output) {
+            output = keepInCpp(new Output);
+            output->setIndex(r.index);
+            m_outputMap.insert(r.index, output);
+        }
+        m_outputs.append(output);
+        output->setName(r.name);
+    }
+    // Selection sort: the first of equal names is taken, as the device's
+    // other clients order them.
+    for (int i = 0; i < m_outputs.size(); ++i) {
+        int smallest = i;
+        for (int j = i + 1; j < m_outputs.size(); ++j) {
+            if (m_outputs.at(j)->name() < m_outputs.at(smallest)->name())
+                smallest = j;
+        }
+        if (smallest != i)
+            m_outputs.swapItemsAt(i, smallest);
+    }
+    emit outputsChanged();
+}
+
+void Tavirel::applyRoutes(const QStringList& l)
+{
+    for (const RouteRecord& r : parseRoutes(l)) {
+        Output* output = m_outputMap.value(r.output);
+        if (!output)
+            continue;
+        if (r.detach) {
+            output->setSelectedSource(nullptr);
+            continue;
+        }
+        Source* source = m_sourceMap.value(r.source);
+        if (!source)
+            continue;
+        Source* current = output->selectedSource();
+        if (!current || current->index() != source->index())
+            output->setSelectedSource(source);
+    }
+    emit routesUpdated();
+}
+
+void Tavirel::applyOutputState(const QStringList& l)
+{
+    if (l.size() < OutputStateMinFields) {
+        qCDebug(lcModel) << "short output state dropped" << l;
+        return;
+    }
+    Output* output = m_outputMap.value(toInt(l.at(4)));
+    if (!output)
+        return;
+    output->updateState(l.mid(5));
+}
+
+void Tavirel::applySourceLevel(const QStringList& l)
+{
+    SourceLevelRecord r;
+    if (!parseSourceLevel(l, &r)) {
+        qCDebug(lcModel) << "short source level dropped" << l;
+        return;
+    }
+    Source* source = m_sourceMap.value(r.index);
+    if (!source)
+        return;
+    source->setVolume(r.volume);
+    if (r.hasMute)
+        source->setMute(r.mute);
+}
+
+void Tavirel::applyAirPlay(const QStringList& l)
+{
+    AirPlayRecord r;
+    if (!parseAirPlay(l, &r)) {
+        qCDebug(lcModel) << "short AirPlay state dropped" << l;
+        return;
+    }
+    Source* source = m_sourceMap.value(r.sourceIndex);
+    TavirelPlayer* player = source ? source->player() : nullptr;
+    if (!player)
+        return;
+    player->setAirPlay(r.playing);
+    if (r.playing && !r.hasMetadata)
+        return;
+    player->setAirPlayTrack(r.track);
+    player->setAirPlayAlbum(r.album);
+    player->setAirPlayArtist(r.artist);
+    player->setAirPlayImage(r.image);
+}
+
+void Tavirel::rebuildPlaylistEntries(const QStringList& l)
+{
+    const QList<PlaylistEntry*> old = m_playlistEntries;
+    m_playlistEntries.clear();
+    for (const EntryRecord& r : parsePlaylistEntries(l)) {
+        auto* entry = keepInCpp(new PlaylistEntry);
+        entry->setEntryId(r.entryId);
+        entry->setName(r.name);
+        entry->setPlaylistRef(r.playlistRef);
+        m_playlistEntries.append(entry);
+    }
+    emit playlistEntriesChanged();
+    for (PlaylistEntry* entry : old)
+        entry->deleteLater();
+}
+
+void Tavirel::refreshPlaylists()
+{
+    for (Source* source : qAsConst(m_sourceMap)) {
+        if (TavirelPlayer* player = source->player())
+            player->actionRefreshPlaylists();
+    }
+}
+
+void Tavirel::closePlayersConnections()
+{
+    for (Source* source : qAsConst(m_sourceMap)) {
+        if (TavirelPlayer* player = source->player())
+            player->closeConnection();
+    }
+}
+
+TavirelPlayer* Tavirel::getPlayerForBrowse()
+{
+    Source* source = m_sourceMap.value(BrowseSourceIndex);
+    return source ? source->player() : nullptr;
+}
+
+void Tavirel::sendCommand(int code, const QStringList& args)
+{
+    if (!m_link) {
+        qCDebug(lcModel) << "no link; command" << code << "not sent";
+        return;
+    }
+    emit m_link->requireSendCommand(formatCommand(code, args));
+}
+
+void Tavirel::actionSetMatrixSetting(int sourceIndex, int outputIndex)
+{
+    Output* output = m_outputMap.value(outputIndex);
+    if (!output)
+        return;
+    if (sourceIndex == -1) {
+        sendCommand(2003, { QString::number(output->index()) + QStringLiteral("@-1") });
+        return;
+    }
+    if (!m_sourceMap.contains(sourceIndex))
+        return;
+    sendCommand(2003, { QStringLiteral("%1@%2").arg(outputIndex).arg(sourceIndex) });
+}
+
+void Tavirel::actionSetVolumeForOutput(int value, int outputIndex)
+{
+    if (Output* output = m_outputMap.value(outputIndex))
+        sendCommand(2000, { QString::number(output->index()), QString::number(value) });
+}
+
+void Tavirel::actionSetVolumeForSource(int value, int sourceIndex)
+{
+    if (Source* source = m_sourceMap.value(sourceIndex))
+        sendCommand(2004, { QString::number(source->index()), QString::number(value) });
+}
+
+void Tavirel::actionSetMuteForOutput(bool value, int outputIndex)
+{
+    if (Output* output = m_outputMap.value(outputIndex))
+        sendCommand(2001, { QString::number(output->index()), value ? QStringLiteral("1") : QStringLiteral("0") });
+}
+
+void Tavirel::actionSetMuteForSource(bool value, int sourceIndex)
+{
+    // The device has no source mute: mute every output that plays the source.
+    Source* source = m_sourceMap.value(sourceIndex);
+    if (!source)
+        return;
+    for (Output* output : source->linkedOutputList())
+        sendCommand(2001, { QString::number(output->index()), value ? QStringLiteral("1") : QStringLiteral("0") });
+}
+
+void Tavirel::actionSetEqualizerForOutput(QString str)
+{
+    if (!isEqualizerString(str)) {
+        qCDebug(lcModel) << "equaliser setting not sent, malformed:" << str;
+        return;
+    }
+    sendCommand(2002, { str });
+}
+
+void Tavirel::actionRenamePlaylist(QString uri, QString new_name)
+{
+    if (!isSingleField(uri) || !isSingleField(new_name)) {
+        qCDebug(lcModel) << "playlist rename not sent, \"|\" in" << uri << new_name;
+        return;
+    }
+    sendCommand(2010, { uri, new_name });
+}
+
+void Tavirel::actionDeletePlaylist(QString uri)
+{
+    if (!isSingleField(uri)) {
+        qCDebug(lcModel) << "playlist delete not sent, \"|\" in" << uri;
+        return;
+    }
+    sendCommand(2011, { uri });
+}
+
+void Tavirel::actionAssociatePlaylist(int entryId, QString uri)
+{
+    if (!isSingleField(uri)) {
+        qCDebug(lcModel) << "playlist assignment not sent, \"|\" in" << uri;
+        return;
+    }
+    sendCommand(2012, { uri, QString::number(entryId) });
+}
