@@ -43,5 +43,6 @@ int main(int argc, char* argv[])
     view.setTitle(QStringLiteral("Tavirel"));
     view.setSource(QUrl(QStringLiteral("qrc:/main.qml")));
     view.show();
+    Startup::scheduleQuitFromEnvironment();
     return app.exec();
 }

@@ -14,6 +14,7 @@
 #include <QFontDatabase>
 #include <QQmlContext>
 #include <QSettings>
+#include <QTimer>
 #include <QTranslator>
 #include <QUuid>
 #include <QtQml>
@@ -121,6 +122,14 @@ void setScreenContext(QQmlContext* context, qreal s)
     for (int size : { 20, 18, 16, 14, 12, 10 })
         context->setContextProperty(QStringLiteral("fontSize%1").arg(size), size * s);
 }
+void scheduleQuitFromEnvironment()
+{
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("TAVIREL_QUIT_AFTER_MS", &ok);
+    if (ok && ms >= 0)
+        QTimer::singleShot(ms, QCoreApplication::instance(), &QCoreApplication::quit);
+}
+
 void createImageServices()
 {
 }

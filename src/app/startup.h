@@ -50,5 +50,8 @@ void registerQmlTypes();
 void setScreenContext(QQmlContext* context, qreal scaleFactor);
 // The single image downloader, and the "async" provider on an engine.
 void createImageServices();
+// Quits the event loop after TAVIREL_QUIT_AFTER_MS milliseconds when that
+// variable is set (smoke tests and scripted runs).
+void scheduleQuitFromEnvironment();
 void addImageProvider(QQmlEngine* engine);
 }

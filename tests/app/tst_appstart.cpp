@@ -1,0 +1,91 @@
+#include "testsupport.h"
+
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Runs the real executable on the offscreen platform and checks that it
+// starts, loads its documents without QML errors and exits cleanly.
+class TestAppStart : public QObject
+{
+    Q_OBJECT
+private:
+    struct Run {
+        int exitCode;
+        QProcess::ExitStatus status;
+        QString errors;
+    };
+
+    Run runApp(const QString& configHome)
+    {
+        QProcess app;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+        env.insert(QStringLiteral("TAVIREL_QUIT_AFTER_MS"), QStringLiteral("1500"));
+        app.setProcessEnvironment(env);
+        app.start(qEnvironmentVariable("TAVIREL_APP"), QStringList());
+        if (!app.waitForStarted(10000))
+            return { -1, QProcess::CrashExit, QStringLiteral("did not start") };
+        if (!app.waitForFinished(30000)) {
+            app.kill();
+            app.waitForFinished();
+            return { -1, QProcess::CrashExit, QStringLiteral("did not quit") };
+        }
+        return { app.exitCode(), app.exitStatus(), QString::fromLocal8Bit(app.readAllStandardError()) };
+    }
+
+    static QString qmlProblems(const QString& log)
+    {
+        QStringList bad;
+        for (const QString& line : log.split(QLatin1Char('\n'))) {
+            if (line.contains(QLatin1String("qrc:/")) || line.contains(QLatin1String("ReferenceError"))
+                || line.contains(QLatin1String("TypeError")))
+                bad << line;
+        }
+        return bad.join(QLatin1Char('\n'));
+    }
+
+private Q_SLOTS:
+    void emptySettings()
+    {
+        QTemporaryDir home;
+        const Run run = runApp(home.path());
+        QCOMPARE(run.status, QProcess::NormalExit);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(qmlProblems(run.errors), QString());
+        QSettings written(home.filePath(QStringLiteral("Orvith/Tavirel.conf")), QSettings::IniFormat);
+        QCOMPARE(written.value(QStringLiteral("uniqueID")).toString().size(), 40);
+        QVERIFY(!written.value(QStringLiteral("RootAppDirectory")).toString().isEmpty());
+    }
+
+    void populatedSettings()
+    {
+        QTemporaryDir home;
+        const quint16 closedPort = TestSupport::freeLoopbackPort();
+        {
+            QSettings seed(home.filePath(QStringLiteral("Orvith/Tavirel.conf")), QSettings::IniFormat);
+            const QString text = QStringLiteral(
+                "{\"localIp\":\"127.0.0.1\",\"localPort\":%1,\"objectName\":\"\",\"password\":\"pw\","
+                "\"propDictionary\":{\"name\":\"Kitchen\"},\"remoteIp\":\"\",\"remotePort\":0,"
+                "\"serialNumber\":\"SN1\",\"username\":\"user\"}").arg(closedPort);
+            seed.setValue(QStringLiteral("uniqueID"), QStringLiteral("1234") + QString(32, QLatin1Char('f'))
+                              + QStringLiteral("0001"));
+            seed.setValue(QStringLiteral("savedTavirel"), QStringList { text });
+            seed.setValue(QStringLiteral("lastSelectedTavirel"), text);
+        }
+        const Run run = runApp(home.path());
+        QCOMPARE(run.status, QProcess::NormalExit);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(qmlProblems(run.errors), QString());
+        QSettings written(home.filePath(QStringLiteral("Orvith/Tavirel.conf")), QSettings::IniFormat);
+        QCOMPARE(written.value(QStringLiteral("uniqueID")).toString(),
+                 QStringLiteral("1234") + QString(32, QLatin1Char('f')) + QStringLiteral("0001"));
+        QCOMPARE(written.value(QStringLiteral("savedTavirel")).toStringList().size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAppStart)
+#include "tst_appstart.moc"
