@@ -65,12 +65,10 @@ public:
 
     void release(const QByteArray &path)
     {
-        const QList<QPointer<QTcpSocket>> held = m_held.take(path);
-        HttpResponse r = m_routes.value(path);
-        r.hold = false;
-        for (const QPointer<QTcpSocket> &socket : held) {
-            if (socket)
-                answer(socket, r);
+        const QList<Held> held = m_held.take(path);
+        for (const Held &h : held) {
+            if (h.socket)
+                answer(h.socket, h.response);
         }
     }
 
@@ -108,7 +106,7 @@ private:
             r.body = "not found";
         }
         if (r.hold) {
-            m_held[path].append(QPointer<QTcpSocket>(socket));
+            m_held[path].append(Held{QPointer<QTcpSocket>(socket), r});
             return;
         }
         answer(socket, r);
@@ -116,6 +114,7 @@ private:
 
     static void answer(QTcpSocket *socket, const HttpResponse &r)
     {
+        // hold only matters on arrival; a released answer is sent as it is.
         QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + (r.status == 200 ? " OK" : " Error") + "\r\n";
         head += "Content-Type: " + r.contentType + "\r\n";
         head += "Content-Length: " + QByteArray::number(r.stall ? r.body.size() + 1000 : r.body.size()) + "\r\n";
@@ -132,5 +131,10 @@ private:
     QHash<QByteArray, int> m_hits;
     QList<QByteArray> m_targets;
     QHash<QTcpSocket *, QByteArray> m_buffers;
-    QHash<QByteArray, QList<QPointer<QTcpSocket>>> m_held;
+    struct Held
+    {
+        QPointer<QTcpSocket> socket;
+        HttpResponse response;
+    };
+    QHash<QByteArray, QList<Held>> m_held;
 };
