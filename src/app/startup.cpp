@@ -1,6 +1,18 @@
 #include "app/startup.h"
 
 #include "app/logcategories.h"
+#include "app/maintabcontroller.h"
+#include "images/asyncimageprovider.h"
+#include "images/imagedownloader.h"
+#include "model/output.h"
+#include "model/playlistentry.h"
+#include "model/source.h"
+#include "model/tavirel.h"
+#include "player/playeritem.h"
+#include "player/song.h"
+#include "player/tavirelplayer.h"
+#include "views/playerview.h"
+#include "views/sourcesview.h"
 #include "devices/device.h"
 #include "settings/dynamictranslator.h"
 #include "settings/tavireltheme.h"
@@ -112,7 +124,17 @@ void registerQmlTypes()
     const char* logicUri = "com.morvane.logic";
     qmlRegisterType<DynamicTranslator>("com.morvane.translations", 1, 0, "DynamicTranslator");
     qmlRegisterType<TavirelTheme>(intUri, 1, 0, "TavirelTheme");
+    qmlRegisterType<MainTabController>(intUri, 1, 0, "MainTabController");
+    qmlRegisterType<SourcesView>(intUri, 1, 0, "SourcesView");
+    qmlRegisterType<PlayerView>(intUri, 1, 0, "PlayerView");
     qmlRegisterType<SettingsView>(intUri, 1, 0, "SettingsView");
+    qmlRegisterType<PlayerItem>(logicUri, 1, 0, "PlayerItem");
+    qmlRegisterType<Song>(logicUri, 1, 0, "Song");
+    qmlRegisterType<PlaylistEntry>(logicUri, 1, 0, "PlaylistEntry");
+    qmlRegisterType<TavirelPlayer>(logicUri, 1, 0, "TavirelPlayer");
+    qmlRegisterType<Source>(logicUri, 1, 0, "Source");
+    qmlRegisterType<Output>(logicUri, 1, 0, "Output");
+    qmlRegisterType<Tavirel>(logicUri, 1, 0, "Tavirel");
     qmlRegisterType<Device>(logicUri, 1, 0, "Device");
 }
 
@@ -132,9 +154,11 @@ void scheduleQuitFromEnvironment()
 
 void createImageServices()
 {
+    ImageDownloader::instance();
 }
 
-void addImageProvider(QQmlEngine*)
+void addImageProvider(QQmlEngine* engine)
 {
+    engine->addImageProvider(QStringLiteral("async"), new AsyncImageProvider);
 }
 }

@@ -1,0 +1,435 @@
+#include "app/maintabcontroller.h"
+
+#include "app/logcategories.h"
+#include "devices/device.h"
+#include "devices/devicestore.h"
+#include "link/tavirelconnthread.h"
+#include "model/source.h"
+#include "model/tavirel.h"
+#include "player/tavirelplayer.h"
+#include "settings/settingsview.h"
+#include "views/playerview.h"
+#include "views/sourcesview.h"
+
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QSettings>
+
+MainTabController::MainTabController(QQuickItem* parent)
+    : QQuickItem(parent)
+{
+    connect(this, &MainTabController::componentCompleted, this, &MainTabController::tabLoadingCompleted,
+            Qt::QueuedConnection);
+}
+
+MainTabController::~MainTabController()
+{
+    if (m_linkThread) {
+        m_linkThread->stop();
+        delete m_linkThread;
+    }
+    delete m_tavirel;
+}
+
+void MainTabController::componentComplete()
+{
+    QQuickItem::componentComplete();
+    Q_EMIT componentCompleted();
+}
+
+void MainTabController::setMenuListView(QQuickItem* item)
+{
+    if (m_menuListView)
+        disconnect(m_menuListView, nullptr, this, nullptr);
+    m_menuListView = item;
+    Q_EMIT menuListViewChanged();
+}
+
+void MainTabController::setContainerView(QQuickItem* item)
+{
+    m_containerView = item;
+    Q_EMIT containerViewChanged();
+}
+
+void MainTabController::tabLoadingCompleted()
+{
+    if (!m_viewsFound) {
+        m_viewsFound = true;
+        m_settingsView = findChild<SettingsView*>(QStringLiteral("mySettingsView"));
+        m_sourcesView = findChild<SourcesView*>(QStringLiteral("mySourcesView"));
+        m_playerView = findChild<PlayerView*>(QStringLiteral("myPlayerView"));
+        if (m_settingsView) {
+            connect(m_settingsView, &SettingsView::showAddPopup, this, &MainTabController::showAddDeviceDialog);
+            connect(m_settingsView, &SettingsView::connectToDevice, this,
+                    &MainTabController::showDeviceConnDialog);
+        }
+        if (m_sourcesView)
+            connect(m_sourcesView, &SourcesView::requireSelectSource, this, &MainTabController::openPlayerView);
+        if (m_playerView)
+            connect(m_playerView, &PlayerView::selectedSourceChanged, this,
+                    &MainTabController::playerViewSourceChanged);
+    }
+    if (m_menuListView) {
+        // The list view is a QML type: its notifier is only reachable by name.
+        connect(m_menuListView, SIGNAL(currentIndexChanged()), this, SLOT(menuListViewIndexChanged()),
+                Qt::QueuedConnection);
+        menuListViewIndexChanged();
+    }
+    if (m_tavirel && m_linkThread)
+        stopLink();
+
+    QSettings settings;
+    if (settings.contains(QLatin1String(DeviceStore::LastSelectedKey))) {
+        auto* device = new Device(this);
+        setCurrentDevice(device);
+        if (DeviceStore::readLastSelected(device)) {
+            ensureDeviceModel();
+            if (m_settingsView)
+                m_settingsView->setLastSelDevice(device);
+        } else {
+            qCDebug(lcApp) << "last selected device is not readable; staying on the settings tab";
+        }
+    }
+    startLink();
+}
+
+void MainTabController::ensureDeviceModel()
+{
+    if (m_tavirel)
+        return;
+    m_tavirel = new Tavirel;
+    if (m_sourcesView)
+        m_sourcesView->setTavirel(m_tavirel);
+    if (m_playerView)
+        m_playerView->setTavirel(m_tavirel);
+}
+
+void MainTabController::setCurrentDevice(Device* device)
+{
+    if (m_currentDevice && m_currentDevice != device && m_currentDevice->parent() == this
+        && (!m_settingsView || m_settingsView->lastSelDevice() != m_currentDevice))
+        m_currentDevice->deleteLater();
+    m_currentDevice = device;
+}
+
+void MainTabController::startLink()
+{
+    if (!m_tavirel)
+        return;
+    if (m_linkThread)
+        stopLink();
+    m_linkThread = new TavirelConnThread;
+    connect(m_linkThread, &TavirelConnThread::firstConnected, this, &MainTabController::connectionEstablished);
+    connect(m_linkThread, &TavirelConnThread::requireAuthenticationDialog, this,
+            &MainTabController::showAuthenticationDialog);
+    if (m_settingsView) {
+        connect(m_linkThread, &TavirelConnThread::showConnectionScreen, m_settingsView,
+                &SettingsView::showConnectionScreen);
+        connect(m_linkThread, &TavirelConnThread::deviceSettingsUrlsUpdated, m_settingsView,
+                &SettingsView::deviceSettingsUrlsUpdated);
+    }
+    if (m_sourcesView) {
+        connect(m_linkThread, &TavirelConnThread::showConnectionScreen, m_sourcesView,
+                &SourcesView::showConnectionScreen);
+        connect(m_linkThread, &TavirelConnThread::setConnectionScreenMessage, m_sourcesView,
+                &SourcesView::setConnectionScreenMessage);
+    }
+    if (m_playerView) {
+        connect(m_linkThread, &TavirelConnThread::showConnectionScreen, m_playerView,
+                &PlayerView::showConnectionScreen);
+        connect(m_linkThread, &TavirelConnThread::setConnectionScreenMessage, m_playerView,
+                &PlayerView::setConnectionScreenMessage);
+    }
+    m_tavirel->setConnPointer(m_linkThread);
+    m_linkThread->setDevice(m_currentDevice);
+    m_linkThread->restart();
+}
+
+void MainTabController::stopLink()
+{
+    if (m_currentTab == SourcesTab)
+        callView(m_sourcesView, "closeAllPopups");
+    else if (m_currentTab == PlayerTab)
+        callView(m_playerView, "closeAllPopups");
+    if (m_tavirel)
+        QMetaObject::invokeMethod(m_tavirel, "closePlayersConnections");
+    if (m_linkThread) {
+        m_linkThread->stop();
+        disconnect(m_linkThread, nullptr, this, nullptr);
+        if (m_sourcesView)
+            disconnect(m_linkThread, nullptr, m_sourcesView, nullptr);
+        if (m_playerView)
+            disconnect(m_linkThread, nullptr, m_playerView, nullptr);
+        if (m_settingsView)
+            disconnect(m_linkThread, nullptr, m_settingsView, nullptr);
+        m_linkThread->deleteLater();
+        m_linkThread = nullptr;
+    }
+    if (m_tavirel)
+        m_tavirel->setConnPointer(nullptr);
+}
+
+void MainTabController::connectionEstablished()
+{
+    if (!m_switchToSourcesOnConnect)
+        return;
+    callRoot("sourcesButtonEnabled");
+    if (m_menuListView)
+        m_menuListView->setProperty("currentIndex", int(SourcesTab));
+    m_switchToSourcesOnConnect = false;
+}
+
+void MainTabController::showAuthenticationDialog()
+{
+    m_currentDialog = nullptr;
+    stopLink();
+    QQuickItem* popup = createPopup(QStringLiteral("qrc:/Qml/AuthenticationPopup.qml"));
+    if (!popup)
+        return;
+    popup->setProperty("headTitle", tr("Authentication required"));
+    popup->setProperty("bodyMessage",
+                       tr("The username and password you provided are not correct or are not valid anymore. "
+                          "Please provide a new username and password."));
+    popup->setProperty("okBtnText", tr("Login"));
+    popup->setProperty("cancBtnText", tr("Cancel"));
+    connect(popup, SIGNAL(close()), this, SLOT(closeDialog()));
+    connect(popup, SIGNAL(authenticate(QString, QString)), this, SLOT(deviceAuthenticated(QString, QString)));
+    popup->setVisible(true);
+    m_currentDialog = popup;
+}
+
+void MainTabController::deviceAuthenticated(const QString& username, const QString& password)
+{
+    Device* device = m_settingsView ? m_settingsView->lastSelDevice() : nullptr;
+    if (!device)
+        device = m_currentDevice;
+    if (!device) {
+        qCDebug(lcApp) << "new credentials without a selected device";
+        return;
+    }
+    DeviceStore::updateCredentials(device, username, password);
+    setCurrentDevice(device);
+    startLink();
+}
+
+void MainTabController::showAddDeviceDialog(DeviceFinderView*)
+{
+    m_currentDialog = nullptr;
+    if (!m_settingsView || !m_settingsView->isVisible())
+        return;
+    QQuickItem* popup = createPopup(QStringLiteral("qrc:/Qml/AddDevicePopup.qml"));
+    if (!popup)
+        return;
+    popup->setProperty("headTitle", tr("Add Tavirel manually"));
+    popup->setProperty("okBtnText", tr("Add"));
+    popup->setProperty("cancBtnText", tr("Cancel"));
+    connect(popup, SIGNAL(close()), this, SLOT(closeDialog()));
+    connect(popup, SIGNAL(addDevice(QString, QString, QString, QString)), this,
+            SLOT(addDeviceWithData(QString, QString, QString, QString)));
+    popup->setVisible(true);
+    m_currentDialog = popup;
+}
+
+void MainTabController::addDeviceWithData(const QString& ipAddress, const QString& serial,
+                                          const QString& username, const QString& password)
+{
+    stopLink();
+    auto* device = new Device(this);
+    device->setSerialNumber(serial);
+    device->setLocalIp(ipAddress);
+    device->setLocalPort(Device::DefaultPort);
+    device->setUsername(username);
+    device->setPassword(password);
+    DeviceStore::saveNewDevice(device);
+    ensureDeviceModel();
+    if (m_settingsView) {
+        m_settingsView->setLastSelDevice(device);
+        m_settingsView->returnToRootView();
+    }
+    setCurrentDevice(device);
+    startLink();
+}
+
+void MainTabController::showDeviceConnDialog(bool alreadySaved, Device* dev)
+{
+    m_currentDialog = nullptr;
+    if (!m_settingsView || !m_settingsView->isVisible())
+        return;
+    QQuickItem* popup = createPopup(alreadySaved ? QStringLiteral("qrc:/Qml/ConfirmPopup.qml")
+                                                 : QStringLiteral("qrc:/Qml/AuthenticationPopup.qml"));
+    if (!popup)
+        return;
+    popup->setProperty("alreadySaved", alreadySaved);
+    popup->setProperty("deviceRef", QVariant::fromValue(dev));
+    popup->setProperty("headTitle", tr("Tavirel Connection"));
+    popup->setProperty("bodyMessage", alreadySaved ? tr("Confirm connection to the selected Tavirel?")
+                                                   : tr("Connect to Tavirel with your Tavirel account"));
+    popup->setProperty("okBtnText", tr("Connect"));
+    popup->setProperty("cancBtnText", tr("Cancel"));
+    connect(popup, SIGNAL(close()), this, SLOT(closeDialog()));
+    const QByteArray signature = popup->metaObject()->indexOfSignal("confirmConnection(bool,Device*)") >= 0
+        ? QByteArrayLiteral("2confirmConnection(bool,Device*)")
+        : QByteArrayLiteral("2confirmConnection(bool,QObject*)");
+    connect(popup, signature.constData(), this, SLOT(connectToDevice(bool, Device*)));
+    popup->setVisible(true);
+    m_currentDialog = popup;
+}
+
+void MainTabController::connectToDevice(bool alreadySaved, Device* dev)
+{
+    if (!dev)
+        return;
+    stopLink();
+    // The record may belong to the device finder, which goes away when its
+    // page is closed: the controller keeps its own copy.
+    auto* device = new Device(this);
+    DeviceStore::textToObject(device, DeviceStore::objectToText(dev));
+    if (!alreadySaved)
+        DeviceStore::saveNewDevice(device);
+    else
+        DeviceStore::selectDevice(device);
+    ensureDeviceModel();
+    if (m_settingsView) {
+        m_settingsView->setLastSelDevice(device);
+        m_settingsView->returnToRootView();
+    }
+    m_switchToSourcesOnConnect = true;
+    setCurrentDevice(device);
+    startLink();
+}
+
+void MainTabController::closeDialog()
+{
+    if (!m_currentDialog)
+        return;
+    QQuickItem* dialog = m_currentDialog;
+    m_currentDialog = nullptr;
+    dialog->setVisible(false);
+    dialog->setParentItem(nullptr);
+    dialog->deleteLater();
+}
+
+void MainTabController::menuListViewIndexChanged()
+{
+    if (!m_menuListView)
+        return;
+    const int index = m_menuListView->property("currentIndex").toInt();
+    if (index == m_currentTab)
+        return;
+    if (m_currentTab == SourcesTab)
+        callView(m_sourcesView, "closeAllPopups");
+    else if (m_currentTab == PlayerTab)
+        callView(m_playerView, "closeAllPopups");
+    for (QQuickItem* view : { static_cast<QQuickItem*>(m_sourcesView), static_cast<QQuickItem*>(m_playerView),
+                              static_cast<QQuickItem*>(m_settingsView) }) {
+        if (view)
+            view->setVisible(false);
+    }
+    m_currentTab = index;
+    if (!m_containerView)
+        return;
+    switch (index) {
+    case SourcesTab:
+        if (m_sourcesView) {
+            if (!m_sourcesView->tavirel()) {
+                m_sourcesView->setTavirel(m_tavirel);
+                callView(m_sourcesView, "loadSources");
+                callView(m_sourcesView, "loadOutputs");
+            }
+            m_sourcesView->setVisible(true);
+        }
+        break;
+    case PlayerTab:
+        if (m_playerView) {
+            if (!m_playerView->tavirel()) {
+                m_playerView->setTavirel(m_tavirel);
+                callView(m_playerView, "loadOutputs");
+            }
+            m_playerView->setVisible(true);
+        }
+        break;
+    case SettingsTab:
+        if (m_settingsView)
+            m_settingsView->setVisible(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainTabController::openPlayerView(int source)
+{
+    if (source == -1 || !m_playerView)
+        return;
+    Source* found = m_tavirel ? m_tavirel->sourceByIndex(source) : nullptr;
+    m_playerView->setSelectedSource(found);
+    if (m_menuListView)
+        m_menuListView->setProperty("currentIndex", int(PlayerTab));
+}
+
+void MainTabController::playerViewSourceChanged()
+{
+    if (m_playerView && m_playerView->selectedSource())
+        callRoot("playerButtonEnabled");
+    else
+        callRoot("playerButtonDisabled");
+}
+
+void MainTabController::didEnterBackground()
+{
+    stopLink();
+}
+
+void MainTabController::didEnterForeground()
+{
+    if (m_tavirel)
+        startLink();
+}
+
+void MainTabController::applicationStateChanged(Qt::ApplicationState state)
+{
+    if (state == Qt::ApplicationInactive)
+        stopLink();
+    else if (state == Qt::ApplicationActive && m_tavirel)
+        startLink();
+}
+
+QQuickItem* MainTabController::createPopup(const QString& url)
+{
+    QQmlEngine* engine = qmlEngine(this);
+    if (!engine)
+        return nullptr;
+    QQmlComponent component(engine, QUrl(url));
+    if (!component.isReady()) {
+        qCDebug(lcApp) << "popup document not ready:" << url << component.errorString();
+        return nullptr;
+    }
+    QQmlContext* context = qmlContext(this);
+    QObject* object = component.create(context ? context : engine->rootContext());
+    auto* item = qobject_cast<QQuickItem*>(object);
+    if (!item) {
+        delete object;
+        return nullptr;
+    }
+    QQmlEngine::setObjectOwnership(item, QQmlEngine::CppOwnership);
+    item->setParentItem(this);
+    item->setParent(this);
+    return item;
+}
+
+void MainTabController::callRoot(const char* function)
+{
+    if (metaObject()->indexOfMethod(QMetaObject::normalizedSignature(QByteArray(function) + "()")) < 0)
+        return;
+    QMetaObject::invokeMethod(this, function);
+}
+
+void MainTabController::callView(QQuickItem* view, const char* function)
+{
+    if (!view)
+        return;
+    if (view->metaObject()->indexOfMethod(QMetaObject::normalizedSignature(QByteArray(function) + "()")) < 0)
+        return;
+    QMetaObject::invokeMethod(view, function);
+}

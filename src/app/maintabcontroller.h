@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QPointer>
+#include <QQuickItem>
+
+class Device;
+class DeviceFinderView;
+class PlayerView;
+class SettingsView;
+class SourcesView;
+class Tavirel;
+class TavirelConnThread;
+
+// Root item of the main document: ties the three tabs together, owns the
+// device model and the control link, and shows the top-level popups.
+class MainTabController : public QQuickItem
+{
+    Q_OBJECT
+    Q_PROPERTY(QQuickItem* menuListView READ menuListView WRITE setMenuListView NOTIFY menuListViewChanged)
+    Q_PROPERTY(QQuickItem* containerView READ containerView WRITE setContainerView NOTIFY containerViewChanged)
+public:
+    enum Tab { SourcesTab = 0, PlayerTab = 1, SettingsTab = 2 };
+
+    explicit MainTabController(QQuickItem* parent = nullptr);
+    ~MainTabController() override;
+
+    QQuickItem* menuListView() const { return m_menuListView; }
+    void setMenuListView(QQuickItem* item);
+    QQuickItem* containerView() const { return m_containerView; }
+    void setContainerView(QQuickItem* item);
+
+    // For tests and diagnostics.
+    Tavirel* deviceModel() const { return m_tavirel; }
+    TavirelConnThread* linkThread() const { return m_linkThread; }
+    Device* currentDevice() const { return m_currentDevice; }
+    QQuickItem* currentDialog() const { return m_currentDialog; }
+    int currentTab() const { return m_currentTab; }
+
+    void componentComplete() override;
+
+Q_SIGNALS:
+    void componentCompleted();
+    void menuListViewChanged();
+    void containerViewChanged();
+
+public Q_SLOTS:
+    void tabLoadingCompleted();
+    void connectionEstablished();
+    void showAuthenticationDialog();
+    void deviceAuthenticated(const QString& username, const QString& password);
+    void showAddDeviceDialog(DeviceFinderView* finder);
+    void addDeviceWithData(const QString& ipAddress, const QString& serial, const QString& username,
+                           const QString& password);
+    void showDeviceConnDialog(bool alreadySaved, Device* dev);
+    void connectToDevice(bool alreadySaved, Device* dev);
+    void closeDialog();
+    void menuListViewIndexChanged();
+    void openPlayerView(int source);
+    void playerViewSourceChanged();
+    void didEnterBackground();
+    void didEnterForeground();
+    void applicationStateChanged(Qt::ApplicationState state);
+
+private:
+    void startLink();
+    void stopLink();
+    void ensureDeviceModel();
+    void setCurrentDevice(Device* device);
+    QQuickItem* createPopup(const QString& url);
+    void callRoot(const char* function);
+    void callView(QQuickItem* view, const char* function);
+
+    QPointer<QQuickItem> m_menuListView;
+    QPointer<QQuickItem> m_containerView;
+    QPointer<QQuickItem> m_currentDialog;
+    TavirelConnThread* m_linkThread = nullptr;
+    Tavirel* m_tavirel = nullptr;
+    QPointer<SourcesView> m_sourcesView;
+    QPointer<PlayerView> m_playerView;
+    QPointer<SettingsView> m_settingsView;
+    int m_currentTab = -1;
+    QPointer<Device> m_currentDevice;
+    bool m_switchToSourcesOnConnect = true;
+    bool m_viewsFound = false;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QPointer>
+#include <QQuickItem>
+
+class Source;
+class Tavirel;
+
+// Controller base of the now-playing screen: one selected source, its
+// player and its outputs, and the save-queue and add-URL dialogs.
+class PlayerView : public QQuickItem
+{
+    Q_OBJECT
+    Q_PROPERTY(Tavirel* tavirel READ tavirel WRITE setTavirel NOTIFY tavirelChanged)
+    Q_PROPERTY(Source* selectedSource READ selectedSource WRITE setSelectedSource NOTIFY selectedSourceChanged)
+    Q_PROPERTY(QQuickItem* connectionScreen READ connectionScreen WRITE setConnectionScreen NOTIFY connectionScreenChanged)
+public:
+    explicit PlayerView(QQuickItem* parent = nullptr);
+
+    Tavirel* tavirel() const;
+    void setTavirel(Tavirel* t);
+    Source* selectedSource() const;
+    void setSelectedSource(Source* s);
+    QQuickItem* connectionScreen() const { return m_connectionScreen; }
+    void setConnectionScreen(QQuickItem* item);
+
+    Q_INVOKABLE void requestImage(const QString& uri, QQuickItem* item);
+    Q_INVOKABLE void abortImage(const QString& uri, QQuickItem* item);
+    Q_INVOKABLE void showSavePlaylistDialog();
+    Q_INVOKABLE void showAddUrlDialog();
+
+Q_SIGNALS:
+    void tavirelChanged();
+    void selectedSourceChanged();
+    void connectionScreenChanged();
+
+public Q_SLOTS:
+    void closeDialog(QQuickItem* dialog);
+    void createPlaylist(const QString& name);
+    void addUrlToQueue(const QString& url);
+    void updateSelectedSource();
+    void showConnectionScreen(bool show);
+    void setConnectionScreenMessage(const QString& message);
+
+private:
+    QQuickItem* createDialog(const QString& url);
+
+    QPointer<QObject> m_tavirel;
+    QPointer<QObject> m_selectedSource;
+    QPointer<QQuickItem> m_connectionScreen;
+};
