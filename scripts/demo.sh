@@ -6,7 +6,7 @@
 # settings are not touched. Everything started here stops with the window.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
+SETUP_NO_BUILD=${TAVIREL_DEMO_NO_BUILD:-0} "$root/scripts/setup.sh"
 
 state=${TAVIREL_DEMO_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/tavirel-demo}
 mkdir -p "$state"

@@ -44,5 +44,6 @@ int main(int argc, char* argv[])
     view.setSource(QUrl(QStringLiteral("qrc:/main.qml")));
     view.show();
     Startup::scheduleQuitFromEnvironment();
+    Startup::scheduleScreenshotFromEnvironment(&view);
     return app.exec();
 }

@@ -26,6 +26,7 @@
 #include <QFontDatabase>
 #include <QQmlContext>
 #include <QSettings>
+#include <QQuickWindow>
 #include <QTimer>
 #include <QTranslator>
 #include <QUuid>
@@ -150,6 +151,21 @@ void scheduleQuitFromEnvironment()
     const int ms = qEnvironmentVariableIntValue("TAVIREL_QUIT_AFTER_MS", &ok);
     if (ok && ms >= 0)
         QTimer::singleShot(ms, QCoreApplication::instance(), &QCoreApplication::quit);
+}
+
+void scheduleScreenshotFromEnvironment(QQuickWindow* window)
+{
+    const QString path = qEnvironmentVariable("TAVIREL_SCREENSHOT");
+    if (path.isEmpty())
+        return;
+    bool ok = false;
+    int ms = qEnvironmentVariableIntValue("TAVIREL_SCREENSHOT_AFTER_MS", &ok);
+    if (!ok)
+        ms = 3000;
+    QTimer::singleShot(ms, window, [window, path] {
+        if (!window->grabWindow().save(path))
+            qCWarning(lcApp) << "could not save a screenshot to" << path;
+    });
 }
 
 void createImageServices()

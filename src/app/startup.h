@@ -6,6 +6,7 @@
 class QCoreApplication;
 class QQmlContext;
 class QQmlEngine;
+class QQuickWindow;
 class QSettings;
 class TavirelTheme;
 
@@ -53,5 +54,8 @@ void createImageServices();
 // Quits the event loop after TAVIREL_QUIT_AFTER_MS milliseconds when that
 // variable is set (smoke tests and scripted runs).
 void scheduleQuitFromEnvironment();
+// Saves a picture of the window to TAVIREL_SCREENSHOT after
+// TAVIREL_SCREENSHOT_AFTER_MS (default 3000) when that variable is set.
+void scheduleScreenshotFromEnvironment(QQuickWindow* window);
 void addImageProvider(QQmlEngine* engine);
 }
