@@ -262,12 +262,17 @@ void Tavirel::applyAirPlay(const QStringList& l)
     if (!player)
         return;
     player->setAirPlay(r.playing);
-    if (r.playing && !r.hasMetadata)
-        return;
-    player->setAirPlayTrack(r.track);
-    player->setAirPlayAlbum(r.album);
-    player->setAirPlayArtist(r.artist);
-    player->setAirPlayImage(r.image);
+    if (!r.playing) {
+        player->setAirPlayTrack(QString());
+        player->setAirPlayAlbum(QString());
+        player->setAirPlayArtist(QString());
+        player->setAirPlayImage(QString());
+    } else if (r.hasMetadata) {
+        player->setAirPlayTrack(r.track);
+        player->setAirPlayAlbum(r.album);
+        player->setAirPlayArtist(r.artist);
+        player->setAirPlayImage(r.image);
+    }
 }
 
 void Tavirel::rebuildPlaylistEntries(const QStringList& l)
