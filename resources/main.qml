@@ -28,6 +28,7 @@ MainTabController {
 
     ListModel {
         id: tabModel
+        objectName: "tabModel"
         ListElement { title: qsTr("Sources"); icon: "qrc:/TavirelImgs/Images/input.svg"; enabledTab: false }
         ListElement { title: qsTr("Player"); icon: "qrc:/TavirelImgs/Images/play_status.svg"; enabledTab: false }
         ListElement { title: qsTr("Settings"); icon: "qrc:/TavirelImgs/Images/settings.svg"; enabledTab: true }

@@ -2,3 +2,4 @@ tavirel_add_test(tst_startup SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_startup.cpp)
 tavirel_add_test(tst_appstart SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_appstart.cpp TIMEOUT 120
   ENV TAVIREL_APP=$<TARGET_FILE:tavirel>)
 add_dependencies(tst_appstart tavirel)
+tavirel_add_test(tst_maintabcontroller SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_maintabcontroller.cpp TIMEOUT 180)

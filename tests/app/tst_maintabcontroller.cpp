@@ -1,0 +1,324 @@
+#include "app/maintabcontroller.h"
+#include "app/startup.h"
+#include "devices/device.h"
+#include "devices/devicestore.h"
+#include "link/tavirelconnthread.h"
+#include "model/source.h"
+#include "model/tavirel.h"
+#include "settings/settingsview.h"
+#include "settings/tavireltheme.h"
+#include "testsupport.h"
+#include "views/playerview.h"
+
+#include <QGuiApplication>
+#include <QJSValue>
+#include <QProcess>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickView>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+// The device simulator as a child process on a loopback port of its own.
+class Simulator
+{
+public:
+    explicit Simulator(QStringList extra = {})
+        : m_port(TestSupport::freeLoopbackPort())
+    {
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(TestSupport::deviceSimPath(),
+                        QStringList { "--port", QString::number(m_port), "--user", "admin", "--password",
+                                      "admin", "--keepalive", "1" }
+                            + extra);
+        m_process.waitForStarted();
+        QTRY_VERIFY_WITH_TIMEOUT(listening(), 10000);
+    }
+    ~Simulator()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+    quint16 port() const { return m_port; }
+    QString received() { return m_log += QString::fromUtf8(m_process.readAllStandardOutput()); }
+
+private:
+    bool listening()
+    {
+        QTcpSocket probe;
+        probe.connectToHost(QHostAddress::LocalHost, m_port);
+        return probe.waitForConnected(200);
+    }
+    quint16 m_port;
+    QProcess m_process;
+    QString m_log;
+};
+
+QString deviceText(quint16 port, const QString& user, const QString& password)
+{
+    Device d;
+    d.setSerialNumber(QStringLiteral("SIM-1"));
+    d.setLocalIp(QStringLiteral("127.0.0.1"));
+    d.setLocalPort(port);
+    d.setUsername(user);
+    d.setPassword(password);
+    return DeviceStore::objectToText(&d);
+}
+}
+
+// The root document with its controller, loaded as the application loads it.
+class TestMainTabController : public QObject
+{
+    Q_OBJECT
+private:
+    QScopedPointer<QQuickView> m_view;
+    TavirelTheme m_theme;
+
+    MainTabController* openWindow()
+    {
+        m_view.reset(new QQuickView);
+        Startup::addImageProvider(m_view->engine());
+        QQmlContext* context = m_view->rootContext();
+        context->setContextProperty(QStringLiteral("currentTheme"), &m_theme);
+        context->setContextProperty(QStringLiteral("selectedLang"), QStringLiteral("en"));
+        context->setContextProperty(QStringLiteral("isIOSdevice"), false);
+        context->setContextProperty(QStringLiteral("isPhoneX"), false);
+        Startup::setScreenContext(context, 1.0);
+        m_view->setResizeMode(QQuickView::SizeRootObjectToView);
+        m_view->resize(500, 800);
+        m_view->setSource(QUrl(QStringLiteral("qrc:/main.qml")));
+        if (m_view->status() != QQuickView::Ready)
+            return nullptr;
+        m_view->show();
+        auto* controller = qobject_cast<MainTabController*>(m_view->rootObject());
+        // Start-up runs queued after the document completes.
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        return controller;
+    }
+
+    static int tabIndex(MainTabController* c) { return c->menuListView()->property("currentIndex").toInt(); }
+    static bool tabEnabled(MainTabController* c, int tab)
+    {
+        QJSValue result;
+        QObject* model = c->findChild<QObject*>(QStringLiteral("tabModel"));
+        if (!model || !QMetaObject::invokeMethod(model, "get", Q_RETURN_ARG(QJSValue, result), Q_ARG(int, tab)))
+            qFatal("tab model not reachable");
+        return result.property(QStringLiteral("enabledTab")).toBool();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        Startup::setIdentity(*QCoreApplication::instance());
+        Startup::registerMetaTypes();
+        Startup::registerQmlTypes();
+        Startup::createImageServices();
+        m_theme.loadFromFile(TestSupport::sourceDir() + QStringLiteral("/themes/theme0.json"));
+    }
+    void init() { QSettings().clear(); }
+    void cleanup()
+    {
+        m_view.reset();
+        QCoreApplication::processEvents();
+    }
+
+    void firstStartWithEmptySettings()
+    {
+        MainTabController* c = openWindow();
+        QVERIFY(c);
+        QCOMPARE(c->currentTab(), int(MainTabController::SettingsTab));
+        QCOMPARE(tabIndex(c), 2);
+        QVERIFY(!c->deviceModel());
+        QVERIFY(!c->linkThread());
+        QVERIFY(!tabEnabled(c, 0));
+        QVERIFY(!tabEnabled(c, 1));
+        QVERIFY(tabEnabled(c, 2));
+        auto* settings = c->findChild<SettingsView*>(QStringLiteral("mySettingsView"));
+        QVERIFY(settings && settings->isVisible());
+        QVERIFY(!settings->lastSelDevice());
+
+        // Choosing the tab already shown changes nothing; a player view for -1 neither.
+        c->menuListViewIndexChanged();
+        QCOMPARE(c->currentTab(), 2);
+        c->openPlayerView(-1);
+        QCOMPARE(tabIndex(c), 2);
+    }
+
+    void unreadableLastSelectedDevice()
+    {
+        QSettings().setValue(QLatin1String(DeviceStore::LastSelectedKey), QStringLiteral("[1]"));
+        MainTabController* c = openWindow();
+        QVERIFY(c);
+        QVERIFY(!c->deviceModel());
+        QVERIFY(!c->linkThread());
+        QCOMPARE(c->currentTab(), 2);
+    }
+
+    void startsWithLastSelectedDeviceAndSwitchesOnce()
+    {
+        Simulator sim;
+        QSettings().setValue(QLatin1String(DeviceStore::LastSelectedKey),
+                             deviceText(sim.port(), QStringLiteral("admin"), QStringLiteral("admin")));
+        MainTabController* c = openWindow();
+        QVERIFY(c);
+        QVERIFY(c->deviceModel());
+        QVERIFY(c->linkThread());
+        QTRY_COMPARE(c->linkThread()->port(), int(sim.port()));
+        QTRY_COMPARE_WITH_TIMEOUT(tabIndex(c), 0, 15000);
+        QTRY_COMPARE(c->currentTab(), 0);
+        QVERIFY(tabEnabled(c, 0));
+        // The device's state reached the model and the sources view.
+        QTRY_VERIFY_WITH_TIMEOUT(!c->deviceModel()->sourceList().isEmpty(), 10000);
+        auto* sourcesDoc = c->findChild<QQuickItem*>(QStringLiteral("mySourcesView"));
+        auto* rows = sourcesDoc->findChild<QQuickItem*>(QStringLiteral("sourcesRepeater"));
+        auto* outputRows = sourcesDoc->findChild<QQuickItem*>(QStringLiteral("outputsRepeater"));
+        QVERIFY(rows && outputRows);
+        QTRY_COMPARE(rows->property("count").toInt(), c->deviceModel()->sourceList().size());
+        QTRY_COMPARE(outputRows->property("count").toInt(), c->deviceModel()->outputList().size());
+        QVERIFY(outputRows->property("count").toInt() > 0);
+
+        // The user goes back to settings; a later connection does not pull them away.
+        c->menuListView()->setProperty("currentIndex", 2);
+        QTRY_COMPARE(c->currentTab(), 2);
+        c->connectionEstablished();
+        QCOMPARE(tabIndex(c), 2);
+
+        // Opening a player source selects it in the player tab.
+        Source* player = nullptr;
+        for (Source* s : c->deviceModel()->sourceList())
+            if (s->player())
+                player = s;
+        QVERIFY(player);
+        c->openPlayerView(player->index());
+        QTRY_COMPARE(c->currentTab(), 1);
+        auto* playerView = c->findChild<PlayerView*>(QStringLiteral("myPlayerView"));
+        QCOMPARE(playerView->selectedSource(), player);
+        QVERIFY(tabEnabled(c, 1));
+    }
+
+    void explicitConnectSwitchesAgainAndSavesOnlyNewDevices()
+    {
+        Simulator sim;
+        MainTabController* c = openWindow();
+        QVERIFY(c);
+        Device saved;
+        DeviceStore::textToObject(&saved, deviceText(sim.port(), QStringLiteral("admin"), QStringLiteral("admin")));
+
+        c->connectToDevice(true, &saved);
+        QVERIFY(QSettings().value(QLatin1String(DeviceStore::SavedKey)).toStringList().isEmpty());
+        QVERIFY(!QSettings().value(QLatin1String(DeviceStore::LastSelectedKey)).toString().isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(tabIndex(c), 0, 15000);
+
+        c->menuListView()->setProperty("currentIndex", 2);
+        QTRY_COMPARE(c->currentTab(), 2);
+        c->connectToDevice(false, &saved);
+        QCOMPARE(QSettings().value(QLatin1String(DeviceStore::SavedKey)).toStringList().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(tabIndex(c), 0, 15000);
+    }
+
+    void confirmPopupConnectsThroughTheDocument()
+    {
+        Simulator sim;
+        MainTabController* c = openWindow();
+        QVERIFY(c);
+        Device found;
+        DeviceStore::textToObject(&found, deviceText(sim.port(), QString(), QString()));
+        c->showDeviceConnDialog(false, &found);
+        QQuickItem* popup = c->currentDialog();
+        QVERIFY(popup);
+        QCOMPARE(popup->property("headTitle").toString(), QStringLiteral("Tavirel Connection"));
+        QCOMPARE(popup->property("bodyMessage").toString(),
+                 QStringLiteral("Connect to Tavirel with your Tavirel account"));
+        popup->findChild<QObject*>(QStringLiteral("usernameField"))->setProperty("text", "admin");
+        popup->findChild<QObject*>(QStringLiteral("passwordField"))->setProperty("text", "admin");
+        QMetaObject::invokeMethod(popup, "accepted");
+        QTRY_VERIFY(!c->currentDialog());
+        QCOMPARE(QSettings().value(QLatin1String(DeviceStore::SavedKey)).toStringList().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(tabIndex(c), 0, 15000);
+    }
+
+    void refusalAsksForCredentialsThenReconnects()
+    {
+        QScopedPointer<Simulator> refusing(new Simulator({ QStringLiteral("--refuse") }));
+        const quint16 port = refusing->port();
+        QSettings().setValue(QLatin1String(DeviceStore::LastSelectedKey),
+                             deviceText(port, QStringLiteral("admin"), QStringLiteral("wrong")));
+        MainTabController* c = openWindow();
+        QVERIFY(c);
+        QTRY_VERIFY_WITH_TIMEOUT(c->currentDialog(), 15000);
+        QCOMPARE(c->currentDialog()->property("headTitle").toString(), QStringLiteral("Authentication required"));
+        QCOMPARE(c->currentDialog()->property("okBtnText").toString(), QStringLiteral("Login"));
+        QVERIFY(!c->linkThread()); // stopped until new credentials come
+
+        // The device accepts the right credentials from now on.
+        refusing.reset();
+        QProcess sim;
+        sim.start(TestSupport::deviceSimPath(), { "--port", QString::number(port), "--user", "admin", "--password",
+                                                  "admin" });
+        QVERIFY(sim.waitForStarted());
+        QTest::qWait(300);
+        QMetaObject::invokeMethod(c->currentDialog(), "authenticate", Q_ARG(QString, QStringLiteral("admin")),
+                                  Q_ARG(QString, QStringLiteral("admin")));
+        QVERIFY(c->linkThread());
+        Device last;
+        QVERIFY(DeviceStore::readLastSelected(&last));
+        QCOMPARE(last.password(), QStringLiteral("admin"));
+        QTRY_COMPARE_WITH_TIMEOUT(tabIndex(c), 0, 15000);
+        sim.kill();
+        sim.waitForFinished();
+    }
+
+    void addDeviceByHandAtFirstStart()
+    {
+        MainTabController* c = openWindow();
+        QVERIFY(c);
+        QVERIFY(!c->deviceModel());
+        c->showAddDeviceDialog(nullptr);
+        QVERIFY(c->currentDialog());
+        QCOMPARE(c->currentDialog()->property("headTitle").toString(), QStringLiteral("Add Tavirel manually"));
+        c->closeDialog();
+        QVERIFY(!c->currentDialog());
+
+        c->addDeviceWithData(QStringLiteral("127.0.0.1"), QStringLiteral("SN-9"), QStringLiteral("u"),
+                             QStringLiteral("p"));
+        QVERIFY(c->deviceModel());
+        QVERIFY(c->linkThread());
+        QTRY_COMPARE(c->linkThread()->host(), QStringLiteral("127.0.0.1"));
+        QTRY_COMPARE(c->linkThread()->port(), int(Device::DefaultPort));
+        const QStringList saved = QSettings().value(QLatin1String(DeviceStore::SavedKey)).toStringList();
+        QCOMPARE(saved.size(), 1);
+        Device stored;
+        QVERIFY(DeviceStore::textToObject(&stored, saved.first()));
+        QCOMPARE(stored.serialNumber(), QStringLiteral("SN-9"));
+        QCOMPARE(stored.localPort(), 7550);
+        QCOMPARE(c->findChild<SettingsView*>(QStringLiteral("mySettingsView"))->lastSelDevice()->serialNumber(),
+                 QStringLiteral("SN-9"));
+    }
+
+    void applicationStateDrivesTheLink()
+    {
+        Simulator sim;
+        QSettings().setValue(QLatin1String(DeviceStore::LastSelectedKey),
+                             deviceText(sim.port(), QStringLiteral("admin"), QStringLiteral("admin")));
+        MainTabController* c = openWindow();
+        QVERIFY(c && c->linkThread());
+        c->applicationStateChanged(Qt::ApplicationInactive);
+        QVERIFY(!c->linkThread());
+        c->applicationStateChanged(Qt::ApplicationHidden);
+        QVERIFY(!c->linkThread());
+        c->applicationStateChanged(Qt::ApplicationActive);
+        QVERIFY(c->linkThread());
+        c->didEnterBackground();
+        QVERIFY(!c->linkThread());
+        c->didEnterForeground();
+        QVERIFY(c->linkThread());
+    }
+};
+
+QTEST_MAIN(TestMainTabController)
+#include "tst_maintabcontroller.moc"
