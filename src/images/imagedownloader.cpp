@@ -1,7 +1,6 @@
 #include "images/imagedownloader.h"
 #include "app/logcategories.h"
 #include <QCoreApplication>
-#include <QMutexLocker>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -10,7 +9,7 @@
 #include <QVariant>
 
 namespace {
-QMutex s_instanceMutex;
+std::mutex s_instanceMutex;
 ImageDownloader *s_instance = nullptr;
 
 // The key under which the reply is filed: the URL text as the caller gave
@@ -19,7 +18,7 @@ constexpr auto KeyAttribute = QNetworkRequest::User;
 
 void destroyInstance()
 {
-    QMutexLocker lock(&s_instanceMutex);
+    std::lock_guard<std::mutex> lock(s_instanceMutex);
     delete s_instance;
     s_instance = nullptr;
 }
@@ -27,7 +26,7 @@ void destroyInstance()
 
 ImageDownloader *ImageDownloader::instance()
 {
-    QMutexLocker lock(&s_instanceMutex);
+    std::lock_guard<std::mutex> lock(s_instanceMutex);
     if (!s_instance) {
         s_instance = new ImageDownloader;
         qAddPostRoutine(destroyInstance);
@@ -90,19 +89,19 @@ void ImageDownloader::requestImageForItem(const QString &url, QQuickItem *item)
 
 bool ImageDownloader::contains(const QString &url) const
 {
-    QMutexLocker lock(&m_cacheMutex);
+    std::lock_guard<std::mutex> lock(m_cacheMutex);
     return m_cache.contains(url);
 }
 
 QImage ImageDownloader::cachedImage(const QString &url) const
 {
-    QMutexLocker lock(&m_cacheMutex);
+    std::lock_guard<std::mutex> lock(m_cacheMutex);
     return m_cache.value(url);
 }
 
 QStringList ImageDownloader::cachedUrls() const
 {
-    QMutexLocker lock(&m_cacheMutex);
+    std::lock_guard<std::mutex> lock(m_cacheMutex);
     return m_order;
 }
 
@@ -179,7 +178,7 @@ void ImageDownloader::dropRequesters(const QString &url)
 
 void ImageDownloader::insertIntoCache(const QString &url, const QImage &image)
 {
-    QMutexLocker lock(&m_cacheMutex);
+    std::lock_guard<std::mutex> lock(m_cacheMutex);
     // A URL is listed once, so a re-inserted image is the newest and the
     // bound counts distinct images.
     m_order.removeAll(url);

@@ -1,11 +1,11 @@
 #pragma once
 #include <QHash>
 #include <QImage>
-#include <QMutex>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
 #include <QThread>
+#include <mutex>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -74,8 +74,9 @@ private:
     QNetworkAccessManager *m_manager = nullptr;
     int m_transferTimeout = 15000;
 
-    // Written only in the GUI thread, read from the image loader thread.
-    mutable QMutex m_cacheMutex;
+    // Written only in the GUI thread, read from the image loader thread. A
+    // standard mutex, so that thread sanitizers see the locking.
+    mutable std::mutex m_cacheMutex;
     QStringList m_order;
     QHash<QString, QImage> m_cache;
 
