@@ -1,3 +1,5 @@
 tavirel_add_test(tst_devicemessages SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_devicemessages.cpp LABELS model)
 tavirel_add_test(tst_modelobjects SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_modelobjects.cpp LABELS model)
 tavirel_add_test(tst_tavirel SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_tavirel.cpp LABELS model)
+tavirel_add_test(tst_modele2e SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_modele2e.cpp LABELS model e2e TIMEOUT 300)
+add_dependencies(tst_modele2e tavirel-devicesim)
