@@ -1,6 +1,7 @@
 #include "player/tavirelplayer.h"
 
 #include "app/logcategories.h"
+#include "images/backupimagedownloader.h"
 #include "player/itemparsing.h"
 #include "player/playerreplies.h"
 #include "settings/dynamictranslator.h"
@@ -189,6 +190,11 @@ void TavirelPlayer::startConnection()
                         + QStringLiteral("/mopidy/ws")));
 }
 
+bool TavirelPlayer::isConnected() const
+{
+    return m_socket && m_socket->state() == QAbstractSocket::ConnectedState;
+}
+
 void TavirelPlayer::closeConnection()
 {
     m_connectionEnabled = false;
@@ -293,7 +299,7 @@ void TavirelPlayer::sendRequest(const QJsonObject &request, QObject *receiver, c
     if (!m_socket)
         return;
     // A socket that is not open drops the text; a record would wait forever.
-    if (m_socket->state() != QAbstractSocket::ConnectedState) {
+    if (!isConnected()) {
         qCDebug(lcPlayer) << "player not connected, dropping" << request.value(QLatin1String("method"));
         return;
     }
@@ -453,7 +459,13 @@ void TavirelPlayer::updateTrackImages(const QJsonValue &v)
 
 void TavirelPlayer::fetchFallbackArt()
 {
-    // Filled in once the album-art fallback fetcher is available.
+    // One fetcher per player: a new batch abandons the one of a former song.
+    if (!m_fallbackArt) {
+        m_fallbackArt = std::make_unique<BackupImageDownloader>();
+        connect(m_fallbackArt.get(), &BackupImageDownloader::imagesDownloaded, this,
+                &TavirelPlayer::currentSongImageChanged);
+    }
+    m_fallbackArt->download({m_currentSong});
 }
 
 void TavirelPlayer::updateTrackTime(const QJsonValue &v)
@@ -791,7 +803,7 @@ void TavirelPlayer::actionEditPlaylistWithUris(const QString &playlist, const QL
     QJsonObject params;
     params.insert(QStringLiteral("uri"), playlist);
     // Queued only when the lookup is actually sent, so replies and lists stay paired.
-    const bool sent = m_socket && m_socket->state() == QAbstractSocket::ConnectedState;
+    const bool sent = isConnected();
     request(QStringLiteral("core.playlists.lookup"), params, this, "updatePlaylistJson");
     if (sent)
         m_pendingEdits.append(items);

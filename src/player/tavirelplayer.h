@@ -11,10 +11,12 @@
 #include <QQmlListProperty>
 #include <QStringList>
 #include <QTimer>
+#include <memory>
 
 #include "player/playeritem.h"
 #include "player/song.h"
 
+class BackupImageDownloader;
 class QWebSocket;
 
 // One request whose reply is awaited: the reply goes to `handler` of
@@ -107,6 +109,8 @@ public:
     // of `receiver` (none for fire-and-forget requests).
     void sendRequest(const QJsonObject &request, QObject *receiver, const char *handler);
 
+    // Whether the WebSocket is open.
+    bool isConnected() const;
     // Requests whose reply is still awaited.
     int pendingRequestCount() const { return m_pending.size(); }
     // Upper bound of awaited requests; a peer that never answers cannot make
@@ -244,4 +248,5 @@ private:
     // Items to append, one list per playlist lookup in flight, oldest first.
     QList<QList<QPointer<PlayerItem>>> m_pendingEdits;
     QJsonValue m_createdPlaylist = QJsonValue(QJsonValue::Null);
+    std::unique_ptr<BackupImageDownloader> m_fallbackArt;
 };
