@@ -30,6 +30,9 @@ TavirelConnSocket::TavirelConnSocket(QObject *parent)
 TavirelConnSocket::~TavirelConnSocket()
 {
     m_watchdog.stop();
+    // The base class closes the socket as it is destroyed and signals that;
+    // by then this part of the object is gone, so no slot of it may run.
+    disconnect(this, nullptr, this, nullptr);
 }
 
 void TavirelConnSocket::setTickInterval(int ms)

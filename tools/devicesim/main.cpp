@@ -1,2 +1,143 @@
-// Placeholder until the simulator lands.
-int main() { return 0; }
+// tavirel-devicesim: a stand-in for a Tavirel device on the control link.
+// Received messages go to standard output, one per line, decrypted; log
+// lines go to standard error; standard input takes control lines.
+#include "devicesimserver.h"
+#include "devicestate.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QSocketNotifier>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+void writeLine(FILE *stream, const QString &line)
+{
+    const QByteArray bytes = line.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+[[noreturn]] void fail(const QString &message)
+{
+    writeLine(stderr, QStringLiteral("tavirel-devicesim: ") + message);
+    std::exit(2);
+}
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tavirel-devicesim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Simulates a Tavirel device on the encrypted control link.\n"
+        "Standard input takes control lines: \"send BODY\" (e.g. \"send BROAD|500\"),\n"
+        "\"close\", \"silent on\", \"silent off\", \"state\", \"quit\"."));
+    parser.addHelpOption();
+    const QCommandLineOption listen("listen", "Address to listen on (default 127.0.0.1).", "ADDR", "127.0.0.1");
+    const QCommandLineOption port("port", "TCP port (default 7550; 0 picks one).", "N", "7550");
+    const QCommandLineOption user("user", "User name that is accepted (default admin).", "NAME", "admin");
+    const QCommandLineOption password("password", "Password that is accepted (default admin).", "PASS", "admin");
+    const QCommandLineOption allowDefault("allow-default", "Also accept the handshake without credentials.");
+    const QCommandLineOption keepAlive("keepalive", "Seconds between keep-alives (default 5; 0 none).", "SECONDS", "5");
+    const QCommandLineOption config("config", "JSON configuration of the device (default built in).", "FILE");
+    const QCommandLineOption dumpConfig("print-config", "Print the configuration in use and exit.");
+    const QCommandLineOption mopidyHost("mopidy-host", "Mopidy address of every player source.", "HOST");
+    const QCommandLineOption mopidyPort("mopidy-port", "Mopidy port of every player source.", "PORT");
+    const QCommandLineOption refuse("refuse", "Refuse every handshake.");
+    const QCommandLineOption silent("silent-after-join", "Send nothing after JOIN.");
+    const QCommandLineOption closeAfter("close-after", "Close each connection MS milliseconds after JOIN.", "MS");
+    const QCommandLineOption garbage("garbage", "Send a junk piece before every message.");
+    const QCommandLineOption chunk("chunk", "Write in pieces of N bytes.", "N");
+    const QCommandLineOption readyCount("ready-count", "Ready messages (code 500) after the state (default 1).", "N", "1");
+    const QCommandLineOption shortUrls("short-settings-urls", "Send code 20 with the download address only.");
+    parser.addOptions({ listen, port, user, password, allowDefault, keepAlive, config, dumpConfig,
+                        mopidyHost, mopidyPort, refuse, silent, closeAfter, garbage, chunk,
+                        readyCount, shortUrls });
+    parser.process(app);
+
+    auto intValue = [&parser](const QCommandLineOption &option, int min) {
+        bool ok = false;
+        const int value = parser.value(option).toInt(&ok);
+        if (!ok || value < min)
+            fail(QStringLiteral("bad --%1 value \"%2\"").arg(option.names().first(), parser.value(option)));
+        return value;
+    };
+
+    SimOptions options;
+    if (!options.listenAddress.setAddress(parser.value(listen)))
+        fail(QStringLiteral("bad --listen address \"%1\"").arg(parser.value(listen)));
+    options.port = quint16(intValue(port, 0));
+    options.user = parser.value(user);
+    options.password = parser.value(password);
+    options.allowDefault = parser.isSet(allowDefault);
+    bool ok = false;
+    options.keepAliveSeconds = parser.value(keepAlive).toDouble(&ok);
+    if (!ok || options.keepAliveSeconds < 0)
+        fail(QStringLiteral("bad --keepalive value"));
+    options.refuse = parser.isSet(refuse);
+    options.silentAfterJoin = parser.isSet(silent);
+    if (parser.isSet(closeAfter))
+        options.closeAfterMs = intValue(closeAfter, 0);
+    options.garbage = parser.isSet(garbage);
+    if (parser.isSet(chunk))
+        options.chunkSize = intValue(chunk, 1);
+    options.readyCount = intValue(readyCount, 0);
+    options.shortSettingsUrls = parser.isSet(shortUrls);
+
+    DeviceState state = DeviceState::defaultState();
+    if (parser.isSet(config)) {
+        QFile file(parser.value(config));
+        if (!file.open(QIODevice::ReadOnly))
+            fail(QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString()));
+        QString error;
+        if (!DeviceState::fromJson(file.readAll(), &state, &error))
+            fail(QStringLiteral("bad configuration %1: %2").arg(file.fileName(), error));
+    }
+    int overridePort = 0;
+    if (parser.isSet(mopidyPort))
+        overridePort = intValue(mopidyPort, 1);
+    state.overridePlayerAddress(parser.value(mopidyHost), overridePort);
+    if (parser.isSet(dumpConfig)) {
+        writeLine(stdout, QString::fromUtf8(QJsonDocument(state.toJson()).toJson()));
+        return 0;
+    }
+
+    DeviceSimServer server(options, state);
+    QObject::connect(&server, &DeviceSimServer::messageReceived,
+                     [](const QString &text) { writeLine(stdout, text); });
+    QObject::connect(&server, &DeviceSimServer::logLine,
+                     [](const QString &line) { writeLine(stderr, QStringLiteral("devicesim: ") + line); });
+    QString error;
+    if (!server.listen(&error))
+        fail(QStringLiteral("cannot listen on %1:%2: %3").arg(parser.value(listen)).arg(options.port).arg(error));
+    writeLine(stderr, QStringLiteral("devicesim: listening on %1:%2")
+                          .arg(options.listenAddress.toString())
+                          .arg(server.serverPort()));
+
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QByteArray pending;
+    QObject::connect(&input, &QSocketNotifier::activated, [&] {
+        char buf[4096];
+        const ssize_t n = ::read(STDIN_FILENO, buf, sizeof buf);
+        if (n <= 0) {
+            input.setEnabled(false); // end of input: keep serving
+            return;
+        }
+        pending.append(buf, int(n));
+        int nl;
+        while ((nl = pending.indexOf('\n')) >= 0) {
+            const QString line = QString::fromUtf8(pending.left(nl));
+            pending.remove(0, nl + 1);
+            if (!server.handleControlLine(line))
+                QCoreApplication::quit();
+        }
+    });
+
+    return app.exec();
+}

@@ -1,0 +1,319 @@
+// The link thread against a scripted device: address choice, handshake,
+// connection-screen messages, codes 20 and 500, restarts and clean-up.
+#include "devices/device.h"
+#include "link/tavirelconnthread.h"
+#include "linktestutil.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSysInfo>
+#include <QTest>
+
+namespace {
+const QString kUid = QStringLiteral("test-installation-42");
+// Computed outside this code base (Python's hashlib), Latin-1 bytes.
+const QString kAppHash = QStringLiteral("8adce1f92067ee64e536e439a6066650"); // "Tavirel|" + kUid
+const QString kSecretHash = QStringLiteral("5ebe2294ecd0e0f08eab7690d2a6ee69"); // "secret"
+const QString kLatin1Hash = QStringLiteral("81ac14d51572fcb8ad21fd94def63c5f"); // "s3crèt"
+
+int countEntries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size();
+}
+
+QStringList texts(const QSignalSpy &spy)
+{
+    QStringList out;
+    for (const QList<QVariant> &args : spy)
+        out << args.at(0).toString();
+    return out;
+}
+}
+
+class TestTavirelConnThread : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Device> localDevice(quint16 port, const QString &user = QString(),
+                                        const QString &password = QString())
+    {
+        auto device = std::make_unique<Device>();
+        device->setLocalIp(QStringLiteral("127.0.0.1"));
+        device->setLocalPort(port);
+        device->setUsername(user);
+        device->setPassword(password);
+        return device;
+    }
+
+    // Starts a run against the device and completes the handshake.
+    void joinRun(TavirelConnThread &thread, FakeDevice &fake)
+    {
+        thread.restart();
+        QTRY_COMPARE(fake.received.size(), 1);
+        fake.send(QStringLiteral("0|JOIN"));
+        QTRY_COMPARE(fake.received.size(), 2);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Orvith"));
+        QCoreApplication::setApplicationName(QStringLiteral("Tavirel"));
+        QSettings settings;
+        settings.setValue(QStringLiteral("uniqueID"), kUid);
+        settings.sync();
+    }
+
+    void readsTheInstallationId()
+    {
+        TavirelConnThread thread;
+        QCOMPARE(thread.uniqueId(), kUid);
+    }
+
+    void handshakeRequest_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("expected");
+        const QString os = QSysInfo::prettyProductName();
+        QTest::newRow("credentials") << "admin" << "secret"
+                                     << "CONNECT|" + kUid + "|admin|" + kSecretHash + "|" + os + "|" + kAppHash;
+        QTest::newRow("latin-1 password") << "admin" << QString::fromUtf8("s3crèt")
+                                          << "CONNECT|" + kUid + "|admin|" + kLatin1Hash + "|" + os + "|" + kAppHash;
+        QTest::newRow("no credentials") << "" << "" << "CONNECT|" + kUid + "|default|" + kAppHash;
+        QTest::newRow("user only") << "admin" << "" << "CONNECT|" + kUid + "|default|" + kAppHash;
+        QTest::newRow("password only") << "" << "secret" << "CONNECT|" + kUid + "|default|" + kAppHash;
+    }
+
+    void handshakeRequest()
+    {
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        QFETCH(QString, expected);
+        QCOMPARE(TavirelConnThread::handshakeRequest(kUid, user, password), expected);
+
+        FakeDevice fake;
+        TavirelConnThread thread;
+        auto device = localDevice(fake.port(), user, password);
+        thread.setDevice(device.get());
+        joinRun(thread, fake);
+        QCOMPARE(fake.received.at(0), "0|" + expected);
+        QCOMPARE(fake.received.at(1), QStringLiteral("1|UI_COMMAND|17"));
+        thread.stop();
+    }
+
+    void prefersTheLocalAddress()
+    {
+        FakeDevice fake;
+        TavirelConnThread thread;
+        Device device;
+        device.setLocalIp(QStringLiteral("127.0.0.1"));
+        device.setLocalPort(fake.port());
+        device.setRemoteIp(QStringLiteral("127.0.0.2"));
+        device.setRemotePort(TestSupport::freeLoopbackPort());
+        thread.setDevice(&device);
+        thread.restart();
+        QTRY_COMPARE(fake.connections, 1);
+        QVERIFY(thread.usingLocalAddress());
+        QCOMPARE(thread.host(), QStringLiteral("127.0.0.1"));
+        thread.stop();
+    }
+
+    void usesTheRemoteAddressWhenThereIsNoLocalOne()
+    {
+        FakeDevice fake;
+        TavirelConnThread thread;
+        Device device;
+        device.setLocalPort(TestSupport::freeLoopbackPort());
+        device.setRemoteIp(QStringLiteral("127.0.0.1"));
+        device.setRemotePort(fake.port());
+        thread.setDevice(&device);
+        thread.restart();
+        QTRY_COMPARE(fake.connections, 1);
+        QVERIFY(!thread.usingLocalAddress());
+        QCOMPARE(thread.port(), int(fake.port()));
+        thread.stop();
+    }
+
+    void deviceIsCopiedWhenSet()
+    {
+        FakeDevice fake;
+        TavirelConnThread thread;
+        auto device = localDevice(fake.port(), QStringLiteral("admin"), QStringLiteral("secret"));
+        thread.setDevice(device.get());
+        // Later edits on the main thread do not reach the link until setDevice.
+        device->setLocalPort(1);
+        device->setPassword(QStringLiteral("changed"));
+        joinRun(thread, fake);
+        QVERIFY(fake.received.at(0).contains(kSecretHash));
+        thread.stop();
+        device.reset();
+    }
+
+    void screenMessagesOfARun()
+    {
+        FakeDevice fake;
+        TavirelConnThread thread;
+        QSignalSpy messages(&thread, &TavirelConnThread::setConnectionScreenMessage);
+        QSignalSpy screen(&thread, &TavirelConnThread::showConnectionScreen);
+        auto device = localDevice(fake.port());
+        thread.setDevice(device.get());
+        joinRun(thread, fake);
+        QTRY_COMPARE(messages.count(), 2);
+        thread.stop();
+        QTRY_COMPARE(messages.count(), 3);
+        QCOMPARE(texts(messages), (QStringList { "Connecting to Tavirel...", "Authentication in progress...",
+                                                 "Disconnected." }));
+        QTRY_COMPARE(screen.count(), 2);
+        QCOMPARE(screen.at(0).at(0).toBool(), true);
+        QCOMPARE(screen.at(1).at(0).toBool(), true);
+    }
+
+    void codes20And500AndTheRest()
+    {
+        FakeDevice fake;
+        TavirelConnThread thread;
+        QSignalSpy urls(&thread, &TavirelConnThread::deviceSettingsUrlsUpdated);
+        QSignalSpy first(&thread, &TavirelConnThread::firstConnected);
+        QSignalSpy screen(&thread, &TavirelConnThread::showConnectionScreen);
+        QSignalSpy commands(&thread, &TavirelConnThread::tavirelCommandReceived);
+        auto device = localDevice(fake.port());
+        thread.setDevice(device.get());
+        joinRun(thread, fake);
+
+        fake.send(QStringLiteral("1|BROAD|20|0|http://get"));
+        fake.send(QStringLiteral("2|BROAD|20|0|http://get|http://post"));
+        fake.send(QStringLiteral("3|BROAD|500"));
+        fake.send(QStringLiteral("4|BROAD|500"));
+        fake.send(QStringLiteral("5|BROAD|1|0|0@Kitchen||1@Patio"));
+        fake.send(QStringLiteral("6|BROAD|x|0|y"));
+        QTRY_COMPARE(commands.count(), 2);
+        QCOMPARE(urls.count(), 1);
+        QCOMPARE(urls.at(0).at(0).toString(), QStringLiteral("http://get"));
+        QCOMPARE(urls.at(0).at(1).toString(), QStringLiteral("http://post"));
+        QCOMPARE(first.count(), 1);
+        // Shown at the start of the run, hidden by each ready message.
+        QCOMPARE(screen.count(), 3);
+        QCOMPARE(screen.at(1).at(0).toBool(), false);
+        QCOMPARE(screen.at(2).at(0).toBool(), false);
+        // Fields 0 and 1 and empty fields stay; a code that is no number is 0.
+        QCOMPARE(commands.at(0).at(0).toStringList(),
+                 (QStringList { "5", "BROAD", "1", "0", "0@Kitchen", "", "1@Patio" }));
+        QCOMPARE(commands.at(1).at(0).toStringList(), (QStringList { "6", "BROAD", "x", "0", "y" }));
+        // No code-500 or code-20 message went to the model.
+        thread.stop();
+
+        // A new run may report its first connection again.
+        fake.received.clear();
+        joinRun(thread, fake);
+        fake.send(QStringLiteral("0|BROAD|500"));
+        QTRY_COMPARE(first.count(), 2);
+        thread.stop();
+    }
+
+    void commandsReachTheDevice()
+    {
+        FakeDevice fake;
+        TavirelConnThread thread;
+        auto device = localDevice(fake.port());
+        thread.setDevice(device.get());
+        joinRun(thread, fake);
+        emit thread.requireSendCommand(QStringLiteral("2000|100|3|40"));
+        emit thread.requireSendString(QStringLiteral("UI_ALIVE"));
+        QTRY_COMPARE(fake.received.size(), 4);
+        QCOMPARE(fake.received.at(2), QStringLiteral("2|UI_COMMAND|2000|100|3|40"));
+        QCOMPARE(fake.received.at(3), QStringLiteral("3|UI_ALIVE"));
+        thread.stop();
+        // Between runs commands are dropped.
+        emit thread.requireSendCommand(QStringLiteral("2000|100|3|41"));
+        QTest::qWait(50);
+        QCOMPARE(fake.received.size(), 4);
+    }
+
+    void refusal()
+    {
+        FakeDevice fake;
+        TavirelConnThread thread;
+        QSignalSpy messages(&thread, &TavirelConnThread::setConnectionScreenMessage);
+        QSignalSpy dialog(&thread, &TavirelConnThread::requireAuthenticationDialog);
+        auto device = localDevice(fake.port(), QStringLiteral("admin"), QStringLiteral("wrong"));
+        thread.setDevice(device.get());
+        thread.restart();
+        QTRY_COMPARE(fake.received.size(), 1);
+        fake.send(QStringLiteral("0|REFUSE"));
+        QTRY_COMPARE(dialog.count(), 1);
+        QCOMPARE(messages.last().at(0).toString(), QStringLiteral("Authentication failed."));
+        // Until the user answers, the link asks again by itself.
+        QTRY_COMPARE(fake.connections, 2);
+        QTRY_COMPARE(fake.received.size(), 2);
+        QCOMPARE(fake.received.at(1), fake.received.at(0));
+        thread.stop();
+    }
+
+    void watchdogFailureRestartsTheRun()
+    {
+        FakeDevice fake;
+        TavirelConnThread thread;
+        thread.setTickInterval(20);
+        QSignalSpy messages(&thread, &TavirelConnThread::setConnectionScreenMessage);
+        QSignalSpy closePlayers(&thread, &TavirelConnThread::closePlayersConnections);
+        auto device = localDevice(fake.port());
+        thread.setDevice(device.get());
+        thread.restart();
+        // The fake never says JOIN: after six ticks the run fails and restarts.
+        QTRY_VERIFY(fake.connections >= 2);
+        QTRY_VERIFY(messages.count() >= 6);
+        thread.stop();
+        const QStringList got = texts(messages);
+        QCOMPARE(got.mid(0, 6),
+                 (QStringList { "Connecting to Tavirel...", "Authentication in progress...",
+                                "Tavirel not reachable or connectivity problems.", "Disconnected.",
+                                "Connecting to Tavirel...", "Authentication in progress..." }));
+        QVERIFY(closePlayers.count() >= 1);
+    }
+
+    void startStopLeavesNothingBehind()
+    {
+        FakeDevice fake;
+        auto device = localDevice(fake.port());
+        // Warm up Qt's own helper threads and descriptors first.
+        {
+            TavirelConnThread thread;
+            thread.setDevice(device.get());
+            joinRun(thread, fake);
+            thread.stop();
+        }
+        QCoreApplication::processEvents();
+        const int threadsBefore = countEntries(QStringLiteral("/proc/self/task"));
+        const int fdsBefore = countEntries(QStringLiteral("/proc/self/fd"));
+
+        TavirelConnThread thread;
+        thread.setDevice(device.get());
+        for (int i = 0; i < 100; ++i) {
+            thread.restart();
+            if (i % 2)
+                QTest::qWait(1); // let some runs reach the connection
+            thread.stop();
+            QVERIFY(thread.isFinished());
+        }
+        // And with a device object deleted between runs.
+        for (int i = 0; i < 10; ++i) {
+            auto other = localDevice(fake.port());
+            thread.setDevice(other.get());
+            thread.restart();
+            other.reset();
+            QTest::qWait(2);
+        }
+        thread.stop();
+        QTest::qWait(100);
+        QCoreApplication::processEvents();
+        // Qt may end a helper thread of its own meanwhile, but none may be added.
+        QVERIFY(countEntries(QStringLiteral("/proc/self/task")) <= threadsBefore);
+        QTRY_COMPARE(countEntries(QStringLiteral("/proc/self/fd")), fdsBefore + 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTavirelConnThread)
+#include "tst_tavirelconnthread.moc"
