@@ -70,7 +70,8 @@ void Source::setPlayer(TavirelPlayer* player)
 
 void Source::addLinkedOutput(Output* output)
 {
-    if (!output || m_linkedOutputs.contains(output->index()))
+    // A destroyed output leaves a null entry that a new one may take.
+    if (!output || m_linkedOutputs.value(output->index()))
         return;
     m_linkedOutputs.insert(output->index(), output);
     emit linkedOutputsChanged();
