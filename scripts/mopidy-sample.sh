@@ -26,27 +26,27 @@ for tool in mopidy gst-launch-1.0 flac; do
   command -v "$tool" >/dev/null || { echo "$0: $tool is not installed" >&2; exit 1; }
 done
 
-cache=${TAVIREL_SAMPLE_CACHE:-${TMPDIR:-/tmp}/tavirel-mopidy-sample-v1-$(id -u)}
+cache=${TAVIREL_SAMPLE_CACHE:-${TMPDIR:-/tmp}/tavirel-mopidy-sample-v2-$(id -u)}
 
-# artist|album|track number|title|tone frequency (Hz)
+# artist|album|track number|title|tone frequency (Hz)|cover test pattern
 tracks=(
-  "Aster Vale|Northern Lights|1|Polar Morning|330"
-  "Aster Vale|Northern Lights|2|Ice Harbour|392"
-  "Aster Vale|Northern Lights|3|Long Night Waltz|440"
-  "Aster Vale|Quiet Hours|1|Lantern Room|494"
-  "Aster Vale|Quiet Hours|2|Slow Tide|523"
-  "Brenna Holt|Salt and Iron|1|Foundry Song|587"
-  "Brenna Holt|Salt and Iron|2|Rust Belt Lullaby|659"
-  "Brenna Holt|Salt and Iron|3|Anvil Rain|698"
+  "Aster Vale|Northern Lights|1|Polar Morning|330|0"
+  "Aster Vale|Northern Lights|2|Ice Harbour|392|0"
+  "Aster Vale|Northern Lights|3|Long Night Waltz|440|0"
+  "Aster Vale|Quiet Hours|1|Lantern Room|494|18"
+  "Aster Vale|Quiet Hours|2|Slow Tide|523|18"
+  "Brenna Holt|Salt and Iron|1|Foundry Song|587|4"
+  "Brenna Holt|Salt and Iron|2|Rust Belt Lullaby|659|4"
+  "Brenna Holt|Salt and Iron|3|Anvil Rain|698|4"
 )
 
 generate() {
   local work
   work=$(mktemp -d "${cache}.tmp.XXXXXX")
   trap 'rm -rf "$work"' RETURN
-  local row artist album num title freq adir
+  local row artist album num title freq pattern adir
   for row in "${tracks[@]}"; do
-    IFS='|' read -r artist album num title freq <<<"$row"
+    IFS='|' read -r artist album num title freq pattern <<<"$row"
     adir="$work/$artist/$album"
     mkdir -p "$adir"
     gst-launch-1.0 -q audiotestsrc num-buffers=300 freq="$freq" wave=sine volume=0.2 \
@@ -55,9 +55,10 @@ generate() {
     flac -s -f -T "ARTIST=$artist" -T "ALBUM=$album" -T "TITLE=$title" \
       -T "TRACKNUMBER=$num" -o "$adir/$(printf '%02d' "$num") $title.flac" "$work/t.wav"
     rm -f "$work/t.wav"
-    # One cover per album, found by the local library's album art rule.
+    # One cover per album, each its own picture, found by the local
+    # library's album art rule.
     if [ ! -f "$adir/cover.jpg" ]; then
-      gst-launch-1.0 -q videotestsrc num-buffers=1 pattern=smpte \
+      gst-launch-1.0 -q videotestsrc num-buffers=1 pattern="$pattern" \
         ! video/x-raw,width=300,height=300 ! jpegenc \
         ! filesink location="$adir/cover.jpg" >/dev/null 2>&1 || rm -f "$adir/cover.jpg"
     fi

@@ -218,7 +218,7 @@ std::optional<QJsonObject> playlistWithAdditions(const QJsonValue &playlist,
     QJsonArray tracks = result.value(QLatin1String("tracks")).toArray();
     for (const PlaylistAddition &a : additions) {
         QJsonObject entry;
-        entry.insert(QStringLiteral("__model__"), a.isTrack ? QStringLiteral("Track") : QStringLiteral("Album"));
+        entry.insert(QStringLiteral("__model__"), QStringLiteral("Track"));
         entry.insert(QStringLiteral("uri"), a.uri);
         entry.insert(QStringLiteral("name"), a.name);
         tracks.append(entry);

@@ -86,12 +86,13 @@ std::optional<QStringList> refUris(const QJsonValue &reply);
 
 struct PlaylistAddition
 {
-    bool isTrack = true;
     QString uri;
     QString name;
 };
 // The Playlist with the additions appended to its "tracks"; nothing when
-// `playlist` is not an object.
+// `playlist` is not an object. Every addition is written as a Track entry:
+// the server rejects a whole playlist holding any other model, and a playlist
+// entry is only a uri, so an album's uri still stands for its tracks.
 std::optional<QJsonObject> playlistWithAdditions(const QJsonValue &playlist,
                                                   const QVector<PlaylistAddition> &additions);
 

@@ -576,7 +576,7 @@ void TavirelPlayer::updatePlaylistJson(const QJsonValue &v)
             qCDebug(lcPlayer) << "item to add to a playlist was destroyed, skipped";
             continue;
         }
-        additions.append({item->type() == QLatin1String("track"), item->uri(), item->name()});
+        additions.append({item->uri(), item->name()});
     }
     const auto playlist = PlayerReplies::playlistWithAdditions(v, additions);
     if (!playlist)
@@ -715,8 +715,12 @@ void TavirelPlayer::actionRemoveTrackFromQueue(int index)
         qCDebug(lcPlayer) << "no queue entry" << index << "to remove";
         return;
     }
+    // The server takes the match as one "criteria" object; a bare "tlid"
+    // argument is rejected and nothing would be removed.
+    QJsonObject criteria;
+    criteria.insert(QStringLiteral("tlid"), QJsonArray{m_queueTlid.at(index)});
     QJsonObject params;
-    params.insert(QStringLiteral("tlid"), QJsonArray{m_queueTlid.at(index)});
+    params.insert(QStringLiteral("criteria"), criteria);
     request(QStringLiteral("core.tracklist.remove"), params);
 }
 

@@ -364,7 +364,7 @@ void TestPlayerExchange::actionShapes_data()
         p.updateQueue(tlTracks({{11, "a"}, {12, "b"}}));
         p.actionRemoveTrackFromQueue(1);
         return -1;
-    }) << QStringList{R"(core.library.get_images {"uris":["a","b"]})", R"(core.tracklist.remove {"tlid":[12]})"}
+    }) << QStringList{R"(core.library.get_images {"uris":["a","b"]})", R"(core.tracklist.remove {"criteria":{"tlid":[12]}})"}
                                        << false;
     QTest::newRow("remove outside queue") << Action([](TavirelPlayer &p, Receiver &) {
         p.updateQueue(QJsonArray());
@@ -832,7 +832,7 @@ void TestPlayerExchange::createAndEditPlaylists()
     QCOMPARE(compact(m_server->since(from).at(2).value("params")),
              QByteArray(R"({"playlist":{"tracks":[{"__model__":"Track","uri":"t:0"},)"
                         R"({"__model__":"Track","name":"Five","uri":"t:5"},)"
-                        R"({"__model__":"Album","name":"Record","uri":"al:1"}],"uri":"m3u:one"}})"));
+                        R"({"__model__":"Track","name":"Record","uri":"al:1"}],"uri":"m3u:one"}})"));
     QCOMPARE(compact(m_server->since(from).at(3).value("params")),
              QByteArray(R"({"playlist":{"tracks":[{"__model__":"Track","name":"Six","uri":"t:6"}],"uri":"m3u:two"}})"));
 }

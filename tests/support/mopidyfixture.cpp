@@ -184,8 +184,5 @@ bool MopidyFixture::reset()
     call(QStringLiteral("core.tracklist.clear"));
     call(QStringLiteral("core.tracklist.set_repeat"), {{QStringLiteral("value"), false}});
     call(QStringLiteral("core.tracklist.set_random"), {{QStringLiteral("value"), false}});
-    const QJsonArray playlists = call(QStringLiteral("core.playlists.as_list")).toArray();
-    for (const QJsonValue &p : playlists)
-        call(QStringLiteral("core.playlists.delete"), {{QStringLiteral("uri"), p.toObject().value(QStringLiteral("uri"))}});
     return call(QStringLiteral("core.tracklist.get_length")).toInt(-1) == 0;
 }

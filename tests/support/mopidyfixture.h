@@ -37,7 +37,8 @@ public:
     // A JSON-RPC call over HTTP, independent of the client under test. On
     // failure returns undefined and sets errorString().
     QJsonValue call(const QString &method, const QJsonObject &params = QJsonObject(), int timeoutMs = 15000);
-    // Removes tracklist and playlists so that each case starts from the same state.
+    // Stops playback, empties the tracklist and clears repeat and random, so
+    // that each case starts from the same state. Playlists stay.
     bool reset();
 
 private:
