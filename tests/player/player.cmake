@@ -8,3 +8,5 @@ tavirel_add_test(tst_playerexchange SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_player
   TIMEOUT 180 ENV ${player_test_env})
 tavirel_add_test(tst_playermopidy SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_playermopidy.cpp
   LABELS mopidy TIMEOUT 300 ENV ${player_test_env})
+tavirel_add_test(tst_playerfaults SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_playerfaults.cpp
+  LABELS mopidy TIMEOUT 300 ENV ${player_test_env})
