@@ -6,6 +6,16 @@ tavirel_add_test(tst_tavirelconnthread SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_tav
 tavirel_add_test(tst_linksim SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_linksim.cpp ${link_util} LABELS link TIMEOUT 300)
 add_dependencies(tst_linksim tavirel-devicesim)
 
+# The device simulator: its state in process, the executable over the link.
+set(sim_util ${CMAKE_CURRENT_LIST_DIR}/devicesimtestutil.h ${link_util})
+tavirel_add_test(tst_devicesimstate SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_devicesimstate.cpp LABELS link)
+target_link_libraries(tst_devicesimstate PRIVATE devicesim)
+tavirel_add_test(tst_devicesim SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_devicesim.cpp ${sim_util} LABELS link TIMEOUT 300)
+add_dependencies(tst_devicesim tavirel-devicesim)
+tavirel_add_test(tst_devicesimmopidy SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_devicesimmopidy.cpp ${sim_util}
+  LABELS link mopidy TIMEOUT 300)
+add_dependencies(tst_devicesimmopidy tavirel-devicesim)
+
 # libFuzzer target of the receive path (clang only). The link sources it needs
 # are compiled into it so that they carry the fuzzer's coverage instrumentation.
 if(TAVIREL_FUZZ)

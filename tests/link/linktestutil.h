@@ -106,10 +106,19 @@ public:
         if (process.state() == QProcess::NotRunning)
             return;
         control(QStringLiteral("quit"));
-        if (!process.waitForFinished(3000)) {
+        if (!process.waitForFinished(5000)) {
             process.kill();
             process.waitForFinished(3000);
         }
+        log += QString::fromUtf8(process.readAllStandardError());
+    }
+    // Stops the simulator and tells whether it ended by itself without a
+    // sanitizer report (the CI runs sanitizer builds).
+    bool stopCleanly()
+    {
+        stop();
+        return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0
+            && !log.contains(QLatin1String("Sanitizer"));
     }
     void kill()
     {

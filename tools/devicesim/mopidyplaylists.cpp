@@ -19,6 +19,8 @@ MopidyPlaylistOperation::MopidyPlaylistOperation(const QString &host, int port, 
     });
     connect(&m_socket, &QWebSocket::disconnected, this,
             [this] { finish(false, QString(), QStringLiteral("Mopidy connection closed: ") + m_socket.errorString()); });
+    connect(&m_socket, QOverload<QAbstractSocket::SocketError>::of(&QWebSocket::error), this,
+            [this] { finish(false, QString(), QStringLiteral("Mopidy unreachable: ") + m_socket.errorString()); });
     connect(&m_socket, &QWebSocket::textMessageReceived, this, &MopidyPlaylistOperation::onMessage);
 }
 
