@@ -178,6 +178,7 @@ private slots:
     void largeTracklistIsAccepted();
     void idsStartAtZeroOnEveryStart();
     void disabledConnectionOpensNothing();
+    void startWhileConnectingChangesNothing();
     void reconnectsAfterServerCloses();
     void closeConnectionStopsRetries();
     void silentServerOnlyHoldsRequestsMade();
@@ -916,13 +917,30 @@ void TestPlayerExchange::disabledConnectionOpensNothing()
     QTest::qWait(1500);
     QCOMPARE(server.connections, 1);
 
-    // A start while the socket is still connecting changes nothing.
+}
+
+void TestPlayerExchange::startWhileConnectingChangesNothing()
+{
+    // A peer that accepts TCP but never completes the handshake keeps the
+    // socket connecting.
+    QTcpServer mute;
+    QVERIFY(mute.listen(QHostAddress::LocalHost, 0));
+    int accepted = 0;
+    connect(&mute, &QTcpServer::newConnection, this, [&] {
+        while (mute.nextPendingConnection())
+            ++accepted;
+    });
+    TavirelPlayer player;
+    player.setIpAddress(QStringLiteral("127.0.0.1"));
+    player.setPort(QString::number(mute.serverPort()));
     player.setConnectionEnabled(true);
     player.startConnection();
+    QTRY_COMPARE(accepted, 1);
     player.startConnection();
-    QTRY_VERIFY(player.isConnected());
-    QTest::qWait(200);
-    QCOMPARE(server.connections, 2);
+    player.startConnection();
+    QTest::qWait(300);
+    QCOMPARE(accepted, 1);
+    QVERIFY(!player.isConnected());
 }
 
 void TestPlayerExchange::reconnectsAfterServerCloses()
