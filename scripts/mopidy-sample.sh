@@ -115,6 +115,16 @@ scan_timeout = 5000
 enabled = true
 CONF
 
+# Any other installed extension (a second frontend, an online backend) is
+# switched off so the instance stays local and predictable.
+keep=" file http m3u softwaremixer stream local "
+extra=$(mopidy --config "$conf" config 2>/dev/null | awk -v keep="$keep" '
+  /^\[/ { section = substr($0, 2, length($0) - 2); next }
+  /^enabled[ \t]*=/ && index(keep, " " section " ") == 0 { print section }')
+for ext in $extra; do
+  printf '\n[%s]\nenabled = false\n' "$ext" >>"$conf"
+done
+
 mopidy --config "$conf" local scan >"$dir/scan.log" 2>&1 || {
   echo "$0: library scan failed, see $dir/scan.log" >&2
   exit 1

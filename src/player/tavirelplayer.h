@@ -105,8 +105,9 @@ public:
     // Drops the link and every retry; enable the connection and call
     // startConnection() to open it again.
     void closeConnection();
-    // Sends a request built by requestObject(); its reply goes to `handler`
-    // of `receiver` (none for fire-and-forget requests).
+    // Sends a request envelope (PlayerReplies::request); its reply goes to
+    // `handler` of `receiver` (none for fire-and-forget requests). Nothing is
+    // sent or awaited while the link is not open.
     void sendRequest(const QJsonObject &request, QObject *receiver, const char *handler);
 
     // Whether the WebSocket is open.
