@@ -10,9 +10,25 @@
 #include <QElapsedTimer>
 #include <QHostAddress>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+
+// First arguments of every recorded emission, as text.
+inline QStringList spyTexts(const QSignalSpy &spy)
+{
+    QStringList out;
+    for (const QList<QVariant> &args : spy)
+        out << args.at(0).toString();
+    return out;
+}
+
+// JSON written with single quotes, to keep tests readable.
+inline QByteArray jsonText(const char *text)
+{
+    return QByteArray(text).replace('\'', '"');
+}
 
 // A device whose every byte the test chooses: it records what the application
 // sends (decrypted) and sends what it is told.

@@ -12,14 +12,6 @@
 #include <QWebSocket>
 #include <QWebSocketServer>
 
-namespace {
-// JSON written with single quotes, to keep the test readable.
-QByteArray jsonText(const char *text)
-{
-    return QByteArray(text).replace('\'', '"');
-}
-}
-
 // A Mopidy stand-in that records the JSON-RPC calls it gets and answers
 // lookup, save and delete like an m3u backend, or with an error.
 class FakeMopidy : public QObject

@@ -1,16 +1,9 @@
 // The simulated device's state: configuration, broadcast formats, commands.
 #include "devicestate.h"
+#include "linktestutil.h"
 
 #include <QJsonDocument>
 #include <QTest>
-
-namespace {
-// JSON written with single quotes, to keep the test readable.
-QByteArray jsonText(const char *text)
-{
-    return QByteArray(text).replace('\'', '"');
-}
-}
 
 class TestDeviceSimState : public QObject
 {

@@ -8,16 +8,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-namespace {
-QStringList texts(const QSignalSpy &spy)
-{
-    QStringList out;
-    for (const QList<QVariant> &args : spy)
-        out << args.at(0).toString();
-    return out;
-}
-}
-
 class TestLinkSim : public QObject
 {
     Q_OBJECT
@@ -87,7 +77,7 @@ private slots:
         thread.setDevice(m_device.get());
         thread.restart();
         QTRY_COMPARE_WITH_TIMEOUT(dialog.count(), 1, 10000);
-        QVERIFY(texts(messages).contains(QStringLiteral("Authentication failed.")));
+        QVERIFY(spyTexts(messages).contains(QStringLiteral("Authentication failed.")));
         // Reopened at the next tick with the same request.
         QTRY_COMPARE_WITH_TIMEOUT(sim.countReceived(QStringLiteral("CONNECT|")), 2, 5000);
         QVERIFY(sim.log.contains(QLatin1String("wrong user name or password")));
@@ -177,7 +167,7 @@ private slots:
         messages.clear();
         // No keep-alives and nothing else: after 16 ticks the link gives up.
         QTRY_VERIFY_WITH_TIMEOUT(messages.count() >= 3, 10000);
-        QCOMPARE(texts(messages).mid(0, 3),
+        QCOMPARE(spyTexts(messages).mid(0, 3),
                  (QStringList { "Tavirel not reachable or connectivity problems.", "Disconnected.",
                                 "Connecting to Tavirel..." }));
         // The new run joins again.
@@ -198,7 +188,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(first.count(), 1, 10000);
         sim.kill();
         // While the device is away the attempts fail and runs restart.
-        QTRY_VERIFY_WITH_TIMEOUT(texts(messages).contains(
+        QTRY_VERIFY_WITH_TIMEOUT(spyTexts(messages).contains(
                                      QStringLiteral("Tavirel not reachable or connectivity problems.")),
                                  10000);
         QVERIFY(sim.start(m_port, { "--user", "alice", "--password", "wonderland" }));
@@ -218,8 +208,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(first.count(), 1, 10000);
         QTRY_VERIFY_WITH_TIMEOUT(sim.countReceived(QStringLiteral("CONNECT|")) >= 2, 10000);
         // Same run: no failure message, no "Disconnected.".
-        QVERIFY(!texts(messages).contains(QStringLiteral("Disconnected.")));
-        QVERIFY(!texts(messages).contains(QStringLiteral("Tavirel not reachable or connectivity problems.")));
+        QVERIFY(!spyTexts(messages).contains(QStringLiteral("Disconnected.")));
+        QVERIFY(!spyTexts(messages).contains(QStringLiteral("Tavirel not reachable or connectivity problems.")));
         thread.stop();
     }
 
@@ -247,7 +237,7 @@ private slots:
         QSignalSpy first(&thread, &TavirelConnThread::firstConnected);
         thread.setDevice(m_device.get());
         thread.restart();
-        QTRY_VERIFY_WITH_TIMEOUT(texts(messages).contains(
+        QTRY_VERIFY_WITH_TIMEOUT(spyTexts(messages).contains(
                                      QStringLiteral("Tavirel not reachable or connectivity problems.")),
                                  10000);
         QCOMPARE(first.count(), 0);

@@ -22,14 +22,6 @@ int countEntries(const QString &dir)
 {
     return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size();
 }
-
-QStringList texts(const QSignalSpy &spy)
-{
-    QStringList out;
-    for (const QList<QVariant> &args : spy)
-        out << args.at(0).toString();
-    return out;
-}
 }
 
 class TestTavirelConnThread : public QObject
@@ -164,7 +156,7 @@ private slots:
         QTRY_COMPARE(messages.count(), 2);
         thread.stop();
         QTRY_COMPARE(messages.count(), 3);
-        QCOMPARE(texts(messages), (QStringList { "Connecting to Tavirel...", "Authentication in progress...",
+        QCOMPARE(spyTexts(messages), (QStringList { "Connecting to Tavirel...", "Authentication in progress...",
                                                  "Disconnected." }));
         QTRY_COMPARE(screen.count(), 2);
         QCOMPARE(screen.at(0).at(0).toBool(), true);
@@ -266,7 +258,7 @@ private slots:
         QTRY_VERIFY(fake.connections >= 2);
         QTRY_VERIFY(messages.count() >= 6);
         thread.stop();
-        const QStringList got = texts(messages);
+        const QStringList got = spyTexts(messages);
         QCOMPARE(got.mid(0, 6),
                  (QStringList { "Connecting to Tavirel...", "Authentication in progress...",
                                 "Tavirel not reachable or connectivity problems.", "Disconnected.",

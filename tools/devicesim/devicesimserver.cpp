@@ -2,20 +2,14 @@
 
 #include "link/linkcipher.h"
 #include "link/linkframer.h"
+#include "link/tavirelconnthread.h"
 #include "mopidyplaylists.h"
 
-#include <QCryptographicHash>
 #include <QJsonDocument>
 #include <QRandomGenerator>
 #include <QTcpSocket>
 
 namespace {
-QString md5Hex(const QString &text)
-{
-    return QString::fromLatin1(
-        QCryptographicHash::hash(text.toLatin1(), QCryptographicHash::Md5).toHex());
-}
-
 // A piece that is no message: printable junk or Base64 of random bytes,
 // never a zero byte and never a separator character.
 QByteArray junkPiece()
@@ -203,7 +197,7 @@ bool DeviceSimServer::acceptsHandshake(const QStringList &f, QString *why) const
         return false;
     }
     const QString uid = f.at(2);
-    if (f.last() != md5Hex(QStringLiteral("Tavirel|") + uid)) {
+    if (f.last() != TavirelConnThread::md5Hex(QStringLiteral("Tavirel|") + uid)) {
         *why = QStringLiteral("application hash does not match the installation id");
         return false;
     }
@@ -213,7 +207,7 @@ bool DeviceSimServer::acceptsHandshake(const QStringList &f, QString *why) const
         *why = QStringLiteral("default credentials not allowed");
         return false;
     }
-    if (f.at(3) == m_options.user && f.at(4) == md5Hex(m_options.password))
+    if (f.at(3) == m_options.user && f.at(4) == TavirelConnThread::md5Hex(m_options.password))
         return true;
     *why = QStringLiteral("wrong user name or password for \"%1\"").arg(f.at(3));
     return false;
