@@ -7,6 +7,7 @@
 #include "model/tavirel.h"
 #include "settings/settingsview.h"
 #include "settings/tavireltheme.h"
+#include "simprocess.h"
 #include "testsupport.h"
 #include "views/playerview.h"
 
@@ -22,39 +23,17 @@
 #include <QTest>
 
 namespace {
-// The device simulator as a child process on a loopback port of its own.
-class Simulator
+// The device simulator on a port of its own, accepting admin/admin.
+class Simulator : public SimProcess
 {
 public:
-    explicit Simulator(QStringList extra = {})
-        : m_port(TestSupport::freeLoopbackPort())
+    explicit Simulator(const QStringList& extra = {})
     {
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(TestSupport::deviceSimPath(),
-                        QStringList { "--port", QString::number(m_port), "--user", "admin", "--password",
-                                      "admin", "--keepalive", "1" }
-                            + extra);
-        m_process.waitForStarted();
-        QTRY_VERIFY_WITH_TIMEOUT(listening(), 10000);
+        const bool started = start(0, QStringList { "--user", "admin", "--password", "admin", "--keepalive", "1" }
+                                       + extra);
+        if (!started)
+            qWarning() << "device simulator did not start:" << log;
     }
-    ~Simulator()
-    {
-        m_process.kill();
-        m_process.waitForFinished();
-    }
-    quint16 port() const { return m_port; }
-    QString received() { return m_log += QString::fromUtf8(m_process.readAllStandardOutput()); }
-
-private:
-    bool listening()
-    {
-        QTcpSocket probe;
-        probe.connectToHost(QHostAddress::LocalHost, m_port);
-        return probe.waitForConnected(200);
-    }
-    quint16 m_port;
-    QProcess m_process;
-    QString m_log;
 };
 
 QString deviceText(quint16 port, const QString& user, const QString& password)
@@ -257,11 +236,8 @@ private Q_SLOTS:
 
         // The device accepts the right credentials from now on.
         refusing.reset();
-        QProcess sim;
-        sim.start(TestSupport::deviceSimPath(), { "--port", QString::number(port), "--user", "admin", "--password",
-                                                  "admin" });
-        QVERIFY(sim.waitForStarted());
-        QTest::qWait(300);
+        SimProcess sim;
+        QVERIFY2(sim.start(port, { "--user", "admin", "--password", "admin" }), qPrintable(sim.log));
         QMetaObject::invokeMethod(c->currentDialog(), "authenticate", Q_ARG(QString, QStringLiteral("admin")),
                                   Q_ARG(QString, QStringLiteral("admin")));
         QVERIFY(c->linkThread());
@@ -269,8 +245,6 @@ private Q_SLOTS:
         QVERIFY(DeviceStore::readLastSelected(&last));
         QCOMPARE(last.password(), QStringLiteral("admin"));
         QTRY_COMPARE_WITH_TIMEOUT(tabIndex(c), 0, 15000);
-        sim.kill();
-        sim.waitForFinished();
     }
 
     void addDeviceByHandAtFirstStart()

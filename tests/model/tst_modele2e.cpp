@@ -53,9 +53,9 @@ void TestModelE2e::initTestCase()
     QVERIFY(!m_config.isEmpty());
 
     QVERIFY2(m_mopidy.start(), qPrintable(m_mopidy.errorString()));
-    QVERIFY2(m_sim.start({ "--config", configPath, "--mopidy-host", m_mopidy.host(), "--mopidy-port",
+    QVERIFY2(m_sim.start(0, { "--config", configPath, "--mopidy-host", m_mopidy.host(), "--mopidy-port",
                            QString::number(m_mopidy.port()), "--keepalive", "2" }),
-             qPrintable(m_sim.errorString()));
+             qPrintable(m_sim.log));
 
     m_device.setLocalIp(QStringLiteral("127.0.0.1"));
     m_device.setLocalPort(m_sim.port());
@@ -66,7 +66,7 @@ void TestModelE2e::initTestCase()
     QSignalSpy ready(m_link, &TavirelConnThread::firstConnected);
     m_link->setDevice(&m_device);
     m_link->restart();
-    QVERIFY2(ready.wait(20000), qPrintable(m_sim.log()));
+    QVERIFY2(ready.wait(20000), qPrintable(m_sim.log));
 }
 
 void TestModelE2e::cleanupTestCase()
@@ -175,8 +175,8 @@ void TestModelE2e::rejectedTextNeverReachesDevice()
     m_model.actionAssociatePlaylist(1, "m3u:a|3");
     m_model.actionAssociatePlaylist(2, "m3u:Evening.m3u");
     QTRY_COMPARE_WITH_TIMEOUT(describeEntries(m_model), QStringLiteral("1:Morning:,2:Evening:m3u:Evening.m3u"), 5000);
-    QVERIFY2(m_sim.received().contains("UI_COMMAND|2012|100|m3u:Evening.m3u|2"), qPrintable(m_sim.received()));
-    QVERIFY2(!m_sim.received().contains("m3u:a"), qPrintable(m_sim.received()));
+    QVERIFY2(m_sim.receivedText().contains("UI_COMMAND|2012|100|m3u:Evening.m3u|2"), qPrintable(m_sim.receivedText()));
+    QVERIFY2(!m_sim.receivedText().contains("m3u:a"), qPrintable(m_sim.receivedText()));
 }
 
 void TestModelE2e::playerConnects()
@@ -210,7 +210,7 @@ void TestModelE2e::renamePlaylist()
     QTRY_VERIFY_WITH_TIMEOUT(playlistNames(player).contains("Road Trip"), 15000);
 
     m_model.actionRenamePlaylist(uri, QStringLiteral("Night Drive"));
-    QTRY_VERIFY2_WITH_TIMEOUT(playlistNames(player).contains("Night Drive"), qPrintable(m_sim.log()), 15000);
+    QTRY_VERIFY2_WITH_TIMEOUT(playlistNames(player).contains("Night Drive"), qPrintable(m_sim.log), 15000);
     QVERIFY(!playlistNames(player).contains("Road Trip"));
 
     QStringList onServer;
