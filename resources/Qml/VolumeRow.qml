@@ -56,12 +56,23 @@ Item {
             anchors { left: icon.right; leftMargin: 4 * scaleFactor; right: volumeText.left; bottom: parent.bottom; bottomMargin: 2 * scaleFactor }
             from: 0; to: 100; stepSize: 1
             value: row.volume
-            property double lastSent: 0
-            onMoved: {
-                var now = Date.now()
-                if (now - lastSent > 150) { lastSent = now; row.volumeRequested(Math.round(value)) }
+            property double lastSentAt: 0
+            property int lastSentValue: -1
+            function send() {
+                var v = Math.round(value)
+                if (v === lastSentValue)
+                    return
+                lastSentValue = v
+                lastSentAt = Date.now()
+                row.volumeRequested(v)
             }
-            onPressedChanged: if (!pressed) row.volumeRequested(Math.round(value))
+            onMoved: if (Date.now() - lastSentAt > 150) send()
+            onPressedChanged: {
+                if (pressed)
+                    lastSentValue = -1
+                else
+                    send()
+            }
             Binding on value { value: row.volume; when: !slider.pressed }
         }
         Text {

@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
     Startup::registerMetaTypes();
     Startup::registerQmlTypes();
 
-    auto* theme = new TavirelTheme;
+    auto* theme = new TavirelTheme(&app);
     theme->loadFromFile(Startup::dataFilePath(QLatin1String(Startup::ThemeFile)));
     Startup::createImageServices();
 
