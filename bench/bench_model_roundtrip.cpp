@@ -14,7 +14,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -138,30 +140,37 @@ int main(int argc, char* argv[])
                   "sources":[{"index":1,"name":"Line"}],"playlistEntries":[]})");
     file.close();
 
+    // The simulator's output goes nowhere: a pipe read by this process would
+    // wake its event loop for every message and blur the figure.
+    int port = 0;
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost, 0);
+        port = probe.serverPort();
+    }
     QProcess sim;
-    sim.start(simulatorPath(), { "--listen", "127.0.0.1", "--port", "0", "--keepalive", "0", "--config", config });
+    sim.setStandardOutputFile(QProcess::nullDevice());
+    sim.setStandardErrorFile(QProcess::nullDevice());
+    sim.start(simulatorPath(), { "--listen", "127.0.0.1", "--port", QString::number(port), "--keepalive", "0",
+                                 "--config", config });
     if (!sim.waitForStarted(10000)) {
         std::fprintf(stderr, "cannot start %s: %s\n", qPrintable(simulatorPath()), qPrintable(sim.errorString()));
         return 1;
     }
-    static const QRegularExpression listening(QStringLiteral("listening on 127\\.0\\.0\\.1:(\\d+)"));
-    QString startup;
-    int port = 0;
+    bool listening = false;
     QElapsedTimer started;
     started.start();
-    while (!port && started.elapsed() < 10000 && sim.state() == QProcess::Running) {
-        sim.waitForReadyRead(100);
-        startup += QString::fromUtf8(sim.readAllStandardError());
-        const auto m = listening.match(startup);
-        if (m.hasMatch())
-            port = m.captured(1).toInt();
+    while (!listening && started.elapsed() < 10000 && sim.state() == QProcess::Running) {
+        QTcpSocket check;
+        check.connectToHost(QHostAddress::LocalHost, quint16(port));
+        listening = check.waitForConnected(100);
+        if (!listening)
+            QThread::msleep(50);
     }
-    if (!port) {
-        std::fprintf(stderr, "simulator did not start: %s\n", qPrintable(startup));
+    if (!listening) {
+        std::fprintf(stderr, "simulator did not start listening on port %d\n", port);
         return 1;
     }
-    // The simulator echoes every message it receives on standard output.
-    sim.setStandardOutputFile(QProcess::nullDevice());
 
     Device device;
     device.setLocalIp(QStringLiteral("127.0.0.1"));

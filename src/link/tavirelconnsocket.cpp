@@ -58,15 +58,19 @@ void TavirelConnSocket::sendMessage(const QString &message)
     const QString plain = QString::number(m_sendCounter) + QLatin1Char('|') + message;
     QByteArray frame = m_cipher.encodeText(plain);
     frame.append(LinkFramer::appSeparator());
-    if (state() == QAbstractSocket::ConnectedState)
+    if (state() == QAbstractSocket::ConnectedState) {
         write(frame);
-    else
+        // Commands are small and interactive: hand them to the kernel now
+        // rather than on the next pass of the event loop.
+        flush();
+    } else
         qCDebug(lcLink) << "not connected, message dropped:" << message;
     ++m_sendCounter;
 }
 
 void TavirelConnSocket::socketConnected()
 {
+    setSocketOption(QAbstractSocket::LowDelayOption, 1);
     emit connectionOpen();
     m_connecting = false;
     m_awaitingJoin = true;

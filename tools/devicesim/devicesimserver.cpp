@@ -71,6 +71,7 @@ public:
         const int chunk = m_server->m_options.chunkSize;
         if (chunk <= 0) {
             m_socket->write(frame);
+            m_socket->flush();
             return;
         }
         for (int i = 0; i < frame.size(); i += chunk)
