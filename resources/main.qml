@@ -1,6 +1,6 @@
 import QtQuick 2.15
 import com.morvane.tavirelint 1.0
-import "Qml"
+import "Qml" as Doc
 import "Qml/SourcesView" as SourcesDoc
 import "Qml/PlayerView" as PlayerDoc
 
@@ -23,7 +23,7 @@ MainTabController {
 
         SourcesDoc.SourcesView { id: sourcesView; objectName: "mySourcesView"; anchors.fill: parent; visible: false }
         PlayerDoc.PlayerView { id: playerView; objectName: "myPlayerView"; anchors.fill: parent; visible: false }
-        SettingsTab { id: settingsView; objectName: "mySettingsView"; anchors.fill: parent; visible: true }
+        Doc.SettingsView { id: settingsView; objectName: "mySettingsView"; anchors.fill: parent; visible: true }
     }
 
     ListModel {

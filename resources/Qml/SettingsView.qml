@@ -1,10 +1,10 @@
 import QtQuick 2.15
-import com.morvane.tavirelint 1.0
+import com.morvane.tavirelint 1.0 as Tavirel
 import "."
 
 // The settings tab's first page: the selected device, its connection state
 // and the way to add a device by hand.
-SettingsView {
+Tavirel.SettingsView {
     id: view
 
     Column {
