@@ -381,6 +381,10 @@
       <source>Add</source>
       <translation>Hinzufügen</translation>
     </message>
+    <message>
+      <source>Nothing playing</source>
+      <translation>Es wird nichts abgespielt</translation>
+    </message>
   </context>
   <context>
     <name>PlaylistSaveDialog</name>
@@ -401,7 +405,7 @@
     </message>
   </context>
   <context>
-    <name>SettingsTab</name>
+    <name>SettingsView</name>
     <message>
       <source>Settings</source>
       <translation>Einstellungen</translation>

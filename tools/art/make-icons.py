@@ -71,16 +71,16 @@ def gradient(c1, c2, mark=None):
     return px
 
 def ring(x, y, w, h):
-    d = ((x - w / 2) ** 2 + (y - h / 2) ** 2) ** 0.5
-    return w * 0.22 < d < w * 0.25 or d < w * 0.05
+    d = ((x - w / 2 + 0.5) ** 2 + (y - h / 2 + 0.5) ** 2) ** 0.5
+    return w * 0.22 < d < w * 0.235 or d < w * 0.04
 
 def bars(x, y, w, h):
     return y % (h // 8) < 3 and w * 0.2 < x < w * 0.8 and h * 0.25 < y < h * 0.75
 
-png("defaultcoverart", 128, 128, gradient((43, 49, 59), (20, 22, 27), ring))
-png("playlistcoverart", 128, 128, gradient((58, 66, 80), (31, 35, 43), bars))
-png("sourcecoverart", 128, 128, gradient((79, 179, 169), (31, 35, 43), ring))
-png("airplaycoverart", 128, 128, gradient((90, 90, 110), (30, 30, 40), ring))
+png("defaultcoverart", 256, 256, gradient((43, 49, 59), (20, 22, 27), ring))
+png("playlistcoverart", 256, 256, gradient((58, 66, 80), (31, 35, 43), bars))
+png("sourcecoverart", 256, 256, gradient((79, 179, 169), (31, 35, 43), ring))
+png("airplaycoverart", 256, 256, gradient((90, 90, 110), (30, 30, 40), ring))
 png("airplay_alpha", 64, 64, lambda x, y, w, h: (230, 233, 238, 255 if ring(x, y, w, h) else 0))
 png("refresh", 48, 48, lambda x, y, w, h: (230, 233, 238, 255 if ring(x, y, w, h) else 0))
 png("sound_small", 32, 32, lambda x, y, w, h: (230, 233, 238, 255 if bars(x, y, w, h) else 0))

@@ -53,6 +53,7 @@ TEXTS = {
     "No source selected": ("Keine Quelle ausgewählt", "Nessuna sorgente selezionata"),
     "Not connected": ("Nicht verbunden", "Non connesso"),
     "Not routed": ("Nicht zugeordnet", "Non instradata"),
+    "Nothing playing": ("Es wird nichts abgespielt", "Nessuna riproduzione"),
     "OK": ("OK", "OK"),
     "Outputs": ("Ausgänge", "Uscite"),
     "Password": ("Passwort", "Password"),

@@ -41,7 +41,8 @@ PlayerView {
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             elide: Text.ElideRight
-            text: view.song ? view.song.name : ""
+            text: view.song && view.song.name ? view.song.name
+                  : (view.player ? qsTr("Nothing playing") : "")
             font.family: "MorvaneUnicodePN"
             font.pixelSize: fontSize18
             color: currentTheme.getColor("text1")
