@@ -6,14 +6,11 @@
 #include "link/tavirelconnthread.h"
 #include "model/source.h"
 #include "model/tavirel.h"
-#include "player/tavirelplayer.h"
 #include "settings/settingsview.h"
+#include "views/documentitem.h"
 #include "views/playerview.h"
 #include "views/sourcesview.h"
 
-#include <QQmlComponent>
-#include <QQmlContext>
-#include <QQmlEngine>
 #include <QSettings>
 
 MainTabController::MainTabController(QQuickItem* parent)
@@ -184,7 +181,7 @@ void MainTabController::showAuthenticationDialog()
 {
     m_currentDialog = nullptr;
     stopLink();
-    QQuickItem* popup = createPopup(QStringLiteral("qrc:/Qml/AuthenticationPopup.qml"));
+    QQuickItem* popup = DocumentItem::create(this, QStringLiteral("qrc:/Qml/AuthenticationPopup.qml"), this);
     if (!popup)
         return;
     popup->setProperty("headTitle", tr("Authentication required"));
@@ -218,7 +215,7 @@ void MainTabController::showAddDeviceDialog(DeviceFinderView*)
     m_currentDialog = nullptr;
     if (!m_settingsView || !m_settingsView->isVisible())
         return;
-    QQuickItem* popup = createPopup(QStringLiteral("qrc:/Qml/AddDevicePopup.qml"));
+    QQuickItem* popup = DocumentItem::create(this, QStringLiteral("qrc:/Qml/AddDevicePopup.qml"), this);
     if (!popup)
         return;
     popup->setProperty("headTitle", tr("Add Tavirel manually"));
@@ -256,8 +253,9 @@ void MainTabController::showDeviceConnDialog(bool alreadySaved, Device* dev)
     m_currentDialog = nullptr;
     if (!m_settingsView || !m_settingsView->isVisible())
         return;
-    QQuickItem* popup = createPopup(alreadySaved ? QStringLiteral("qrc:/Qml/ConfirmPopup.qml")
-                                                 : QStringLiteral("qrc:/Qml/AuthenticationPopup.qml"));
+    QQuickItem* popup = DocumentItem::create(
+        this, alreadySaved ? QStringLiteral("qrc:/Qml/ConfirmPopup.qml") : QStringLiteral("qrc:/Qml/AuthenticationPopup.qml"),
+        this);
     if (!popup)
         return;
     popup->setProperty("alreadySaved", alreadySaved);
@@ -393,29 +391,6 @@ void MainTabController::applicationStateChanged(Qt::ApplicationState state)
         stopLink();
     else if (state == Qt::ApplicationActive && m_tavirel)
         startLink();
-}
-
-QQuickItem* MainTabController::createPopup(const QString& url)
-{
-    QQmlEngine* engine = qmlEngine(this);
-    if (!engine)
-        return nullptr;
-    QQmlComponent component(engine, QUrl(url));
-    if (!component.isReady()) {
-        qCDebug(lcApp) << "popup document not ready:" << url << component.errorString();
-        return nullptr;
-    }
-    QQmlContext* context = qmlContext(this);
-    QObject* object = component.create(context ? context : engine->rootContext());
-    auto* item = qobject_cast<QQuickItem*>(object);
-    if (!item) {
-        delete object;
-        return nullptr;
-    }
-    QQmlEngine::setObjectOwnership(item, QQmlEngine::CppOwnership);
-    item->setParentItem(this);
-    item->setParent(this);
-    return item;
 }
 
 void MainTabController::callRoot(const char* function)

@@ -66,7 +66,6 @@ private:
     void stopLink();
     void ensureDeviceModel();
     void setCurrentDevice(Device* device);
-    QQuickItem* createPopup(const QString& url);
     void callRoot(const char* function);
     void callView(QQuickItem* view, const char* function);
 

@@ -5,10 +5,8 @@
 #include "model/tavirel.h"
 #include "player/tavirelplayer.h"
 #include "images/imagedownloader.h"
+#include "views/documentitem.h"
 
-#include <QQmlComponent>
-#include <QQmlContext>
-#include <QQmlEngine>
 
 PlayerView::PlayerView(QQuickItem* parent)
     : QQuickItem(parent)
@@ -86,23 +84,9 @@ void PlayerView::abortImage(const QString& uri, QQuickItem* item)
 
 QQuickItem* PlayerView::createDialog(const QString& url)
 {
-    QQmlEngine* engine = qmlEngine(this);
-    if (!engine)
-        return nullptr;
-    QQmlComponent component(engine, QUrl(url));
-    if (!component.isReady()) {
-        qCDebug(lcViews) << "dialog document not ready:" << url << component.errorString();
-        return nullptr;
-    }
-    QQmlContext* context = qmlContext(this);
-    auto* item = qobject_cast<QQuickItem*>(component.create(context ? context : engine->rootContext()));
-    if (!item)
-        return nullptr;
-    QQmlEngine::setObjectOwnership(item, QQmlEngine::CppOwnership);
+    // Dialogs cover the whole window: they hang under the view's grandparent.
     QQuickItem* host = parentItem() && parentItem()->parentItem() ? parentItem()->parentItem() : this;
-    item->setParentItem(host);
-    item->setParent(this);
-    return item;
+    return DocumentItem::create(this, url, host);
 }
 
 void PlayerView::showSavePlaylistDialog()

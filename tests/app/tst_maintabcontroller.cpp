@@ -13,6 +13,7 @@
 
 #include <QGuiApplication>
 #include <QJSValue>
+#include <QPointer>
 #include <QProcess>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -178,6 +179,19 @@ private Q_SLOTS:
         auto* playerView = c->findChild<PlayerView*>(QStringLiteral("myPlayerView"));
         QCOMPARE(playerView->selectedSource(), player);
         QVERIFY(tabEnabled(c, 1));
+
+        // The player's dialogs come from their documents and go away when cancelled.
+        for (const char* show : { "showSavePlaylistDialog", "showAddUrlDialog" }) {
+            QVERIFY(QMetaObject::invokeMethod(playerView, show));
+            QPointer<QQuickItem> dialog;
+            for (QQuickItem* item : playerView->findChildren<QQuickItem*>(QString(), Qt::FindDirectChildrenOnly))
+                if (item->property("headTitle").isValid())
+                    dialog = item;
+            QVERIFY2(dialog, show);
+            QVERIFY(dialog->isVisible());
+            QMetaObject::invokeMethod(dialog, "rejected");
+            QTRY_VERIFY2(!dialog, show);
+        }
     }
 
     void explicitConnectSwitchesAgainAndSavesOnlyNewDevices()
