@@ -1,6 +1,5 @@
 #include "views/playerview.h"
 
-#include "app/logcategories.h"
 #include "model/source.h"
 #include "model/tavirel.h"
 #include "player/tavirelplayer.h"
