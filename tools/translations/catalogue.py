@@ -102,3 +102,11 @@ TEXTS = {
     "iTunes Podcasts": ("iTunes-Podcasts", "Podcast iTunes"),
     "iTunes Store: Podcasts": ("iTunes Store: Podcasts", "iTunes Store: Podcast"),
 }
+
+# Each area of the interface keeps its texts in a file of its own under texts/.
+import glob as _glob
+import os as _os
+import runpy as _runpy
+
+for _path in sorted(_glob.glob(_os.path.join(_os.path.dirname(_os.path.abspath(__file__)), "texts", "*.py"))):
+    TEXTS.update(_runpy.run_path(_path)["TEXTS"])
