@@ -3,6 +3,7 @@
 #include "settings/tavireltheme.h"
 
 #include <QGuiApplication>
+#include <QLocale>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickView>
@@ -14,7 +15,8 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     Startup::setIdentity(app);
     QSettings settings;
-    Startup::installTranslator(app);
+    const QString language = Startup::chooseLanguage(QLocale::system().uiLanguages());
+    Startup::installTranslator(app, language);
     DynamicTranslator::initTable();
     settings.setValue(QLatin1String(Startup::RootDirKey), QCoreApplication::applicationDirPath());
     Startup::ensureUniqueId(settings);
@@ -30,7 +32,7 @@ int main(int argc, char* argv[])
     Startup::addImageProvider(view.engine());
     QQmlContext* context = view.rootContext();
     context->setContextProperty(QStringLiteral("currentTheme"), theme);
-    context->setContextProperty(QStringLiteral("selectedLang"), QStringLiteral("en"));
+    context->setContextProperty(QStringLiteral("selectedLang"), language);
     context->setContextProperty(QStringLiteral("isIOSdevice"), false);
     context->setContextProperty(QStringLiteral("isPhoneX"), false);
     view.setResizeMode(QQuickView::SizeRootObjectToView);
@@ -45,5 +47,6 @@ int main(int argc, char* argv[])
     view.show();
     Startup::scheduleQuitFromEnvironment();
     Startup::scheduleScreenshotFromEnvironment(&view);
+    Startup::reportFirstFrameFromEnvironment(&view);
     return app.exec();
 }

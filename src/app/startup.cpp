@@ -32,6 +32,7 @@
 #include <QUuid>
 #include <QtQml>
 #include <cmath>
+#include <cstdio>
 
 namespace Startup {
 
@@ -97,12 +98,26 @@ int loadFonts()
     int loaded = 0;
     for (const char* path : { FontFile }) {
         QFile file(dataFilePath(QLatin1String(path)));
-        if (!file.open(QIODevice::ReadOnly))
+        if (!file.open(QIODevice::ReadOnly)) {
+            qCDebug(lcApp) << "font file not readable:" << file.fileName();
             continue;
+        }
         if (QFontDatabase::addApplicationFontFromData(file.readAll()) >= 0)
             ++loaded;
     }
     return loaded;
+}
+
+QString chooseLanguage(const QStringList& uiLanguages)
+{
+    for (const QString& tag : uiLanguages) {
+        const QString code = tag.left(2).toLower();
+        if (code == QLatin1String("en"))
+            break;
+        if (code == QLatin1String("de") || code == QLatin1String("it"))
+            return code;
+    }
+    return QStringLiteral("en");
 }
 
 void installTranslator(QCoreApplication& app, const QString& language)
@@ -166,6 +181,21 @@ void scheduleScreenshotFromEnvironment(QQuickWindow* window)
         if (!window->grabWindow().save(path))
             qCWarning(lcApp) << "could not save a screenshot to" << path;
     });
+}
+
+void reportFirstFrameFromEnvironment(QQuickWindow* window)
+{
+    if (qEnvironmentVariableIsEmpty("TAVIREL_FIRST_FRAME_EXIT"))
+        return;
+    QObject::connect(window, &QQuickWindow::frameSwapped, window, [] {
+        static bool reported = false;
+        if (reported)
+            return;
+        reported = true;
+        fputs("first-frame\n", stdout);
+        fflush(stdout);
+        QCoreApplication::exit(0);
+    }, Qt::QueuedConnection);
 }
 
 void createImageServices()

@@ -2,6 +2,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 class QCoreApplication;
 class QQmlContext;
@@ -44,7 +45,10 @@ QString dataFilePath(const QString& relative);
 
 // Adds every readable font of the application's list; returns how many.
 int loadFonts();
-// Installs the "en" catalogue from the resources (whether or not it loads).
+// The catalogue to load: the first of the user's interface languages that we
+// translate into ("de", "it"), otherwise "en" (the source texts).
+QString chooseLanguage(const QStringList& uiLanguages);
+// Installs the catalogue of a language from the resources (whether or not it loads).
 void installTranslator(QCoreApplication& app, const QString& language = QStringLiteral("en"));
 void registerMetaTypes();
 void registerQmlTypes();
@@ -58,4 +62,7 @@ void scheduleQuitFromEnvironment();
 // TAVIREL_SCREENSHOT_AFTER_MS (default 3000) when that variable is set.
 void scheduleScreenshotFromEnvironment(QQuickWindow* window);
 void addImageProvider(QQmlEngine* engine);
+// With TAVIREL_FIRST_FRAME_EXIT set, prints "first-frame" on standard output
+// when the window has shown its first frame, then quits (start-up benchmark).
+void reportFirstFrameFromEnvironment(QQuickWindow* window);
 }

@@ -3,3 +3,5 @@ tavirel_add_test(tst_appstart SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_appstart.cpp
   ENV TAVIREL_APP=$<TARGET_FILE:tavirel>)
 add_dependencies(tst_appstart tavirel)
 tavirel_add_test(tst_maintabcontroller SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_maintabcontroller.cpp TIMEOUT 180)
+add_test(NAME install_tree COMMAND ${CMAKE_CURRENT_LIST_DIR}/install_check.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(install_tree PROPERTIES TIMEOUT 120)

@@ -77,6 +77,23 @@ private Q_SLOTS:
         QVERIFY(qFuzzyCompare(result.scaleFactor, scale));
         QCOMPARE(result.windowSize, window);
     }
+
+    void language_data()
+    {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("nothing set") << QStringList() << "en";
+        QTest::newRow("German region") << QStringList { "de-AT" } << "de";
+        QTest::newRow("Italian after an untranslated one") << QStringList { "fr-FR", "it_IT" } << "it";
+        QTest::newRow("English preferred over German") << QStringList { "en-GB", "de-DE" } << "en";
+        QTest::newRow("C locale") << QStringList { "C" } << "en";
+    }
+    void language()
+    {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(QString, language);
+        QCOMPARE(Startup::chooseLanguage(uiLanguages), language);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStartup)
