@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "app/tourrunner.h"
 #include "settings/dynamictranslator.h"
 #include "settings/tavireltheme.h"
 
@@ -48,5 +49,6 @@ int main(int argc, char* argv[])
     Startup::scheduleQuitFromEnvironment();
     Startup::scheduleScreenshotFromEnvironment(&view);
     Startup::reportFirstFrameFromEnvironment(&view);
+    TourRunner::startFromEnvironment(&view);
     return app.exec();
 }
