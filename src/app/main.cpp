@@ -15,6 +15,7 @@ int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
     Startup::setIdentity(app);
+    Startup::prepareSettingsFile();
     QSettings settings;
     const QString language = Startup::chooseLanguage(QLocale::system().uiLanguages());
     Startup::installTranslator(app, language);

@@ -2,6 +2,7 @@
 
 #include "app/logcategories.h"
 #include "app/maintabcontroller.h"
+#include "app/settingsfile.h"
 #include "images/asyncimageprovider.h"
 #include "images/imagedownloader.h"
 #include "model/output.h"
@@ -45,6 +46,16 @@ void setIdentity(QCoreApplication& app)
     app.setOrganizationDomain(QLatin1String(OrganizationDomain));
     app.setApplicationName(QLatin1String(ApplicationName));
     app.setApplicationVersion(QLatin1String(ApplicationVersion));
+}
+
+void prepareSettingsFile()
+{
+    const QString path = SettingsFile::defaultPath();
+    const QString repaired = SettingsFile::repair(path);
+    if (!repaired.isEmpty())
+        qCWarning(lcApp).noquote() << repaired;
+    if (!SettingsFile::restrictAccess(path))
+        qCWarning(lcApp) << "could not restrict access to" << path;
 }
 
 QString formatUniqueId(int a, int b, const QString& uuidDigits)

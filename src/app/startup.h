@@ -23,6 +23,9 @@ inline constexpr const char* FontFile = "fonts/MorvaneUnicodePN.ttf";
 inline constexpr const char* ThemeFile = "themes/theme0.json";
 
 void setIdentity(QCoreApplication& app);
+// Repairs a settings file that cannot be read (saying so in the log) and keeps
+// it readable by its owner only; runs before anything reads the settings.
+void prepareSettingsFile();
 
 // The installation identifier from its parts: a left-justified, the UUID's
 // 32 hexadecimal digits, b right-justified, both numbers padded with "0" to
