@@ -1,3 +1,4 @@
+#include "app/settingsfile.h"
 #include "app/startup.h"
 #include "app/tourrunner.h"
 #include "settings/dynamictranslator.h"
@@ -13,6 +14,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (argc == 3 && qstrcmp(argv[1], SettingsFile::ReadCheckArgument) == 0)
+        return SettingsFile::readsWhole(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     QGuiApplication app(argc, argv);
     Startup::setIdentity(app);
     Startup::prepareSettingsFile();

@@ -1,9 +1,11 @@
 #include "app/settingsfile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -15,16 +17,38 @@ namespace SettingsFile {
 namespace {
 constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-// Whether QSettings reads every value of content. The probe uses a file of its
-// own: QSettings keeps what it parsed per path, and a half-parsed entry for
-// the real file must not outlive the probe.
-bool readsWhole(const QByteArray& content, const QTemporaryDir& dir, int probe)
+// Whether QSettings reads content whole. Serialized values are read in a
+// child process: a malformed one can ask for an impossible allocation, which
+// throws, or aborts outright in an instrumented build. Each probe uses a file
+// of its own, since QSettings keeps what it parsed per path.
+bool contentReadsWhole(const QByteArray& content, const QTemporaryDir& dir, int probe)
 {
     const QString path = dir.filePath(QStringLiteral("probe%1.conf").arg(probe));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         return false;
     file.close();
+    if (!content.contains("@Variant("))
+        return readsWhole(path);
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), { QLatin1String(ReadCheckArgument), path });
+    if (!child.waitForFinished(10000)) {
+        child.kill();
+        child.waitForFinished(1000);
+        return false;
+    }
+    return child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+}
+}
+
+QString defaultPath()
+{
+    return QSettings().fileName();
+}
+
+bool readsWhole(const QString& path)
+{
     try {
         QSettings settings(path, QSettings::IniFormat);
         const QStringList keys = settings.allKeys();
@@ -32,15 +56,8 @@ bool readsWhole(const QByteArray& content, const QTemporaryDir& dir, int probe)
             settings.value(key);
         return settings.status() == QSettings::NoError;
     } catch (const std::bad_alloc&) {
-        // A malformed serialized value asks for an impossible size.
         return false;
     }
-}
-}
-
-QString defaultPath()
-{
-    return QSettings().fileName();
 }
 
 QString repair(const QString& path)
@@ -54,7 +71,7 @@ QString repair(const QString& path)
     if (!dir.isValid())
         return QString();
     int probe = 0;
-    if (readsWhole(content, dir, probe++))
+    if (contentReadsWhole(content, dir, probe++))
         return QString();
 
     // Keep each key line that reads on its own under its section; the saved
@@ -72,7 +89,7 @@ QString repair(const QString& path)
         }
         if (!line.contains('='))
             continue;
-        if (!readsWhole(section + '\n' + line + '\n', dir, probe++)) {
+        if (!contentReadsWhole(section + '\n' + line + '\n', dir, probe++)) {
             ++droppedLines;
             continue;
         }

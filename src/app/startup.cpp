@@ -194,9 +194,21 @@ void scheduleScreenshotFromEnvironment(QQuickWindow* window)
     int ms = qEnvironmentVariableIntValue("TAVIREL_SCREENSHOT_AFTER_MS", &ok);
     if (!ok)
         ms = 3000;
-    QTimer::singleShot(ms, window, [window, path] {
+    // With TAVIREL_SCREENSHOT_EVERY_MS the picture is taken again and again,
+    // so a scripted session can copy the window at any moment.
+    bool repeat = false;
+    const int every = qEnvironmentVariableIntValue("TAVIREL_SCREENSHOT_EVERY_MS", &repeat);
+    auto grab = [window, path] {
         if (!window->grabWindow().save(path))
             qCWarning(lcApp) << "could not save a screenshot to" << path;
+    };
+    QTimer::singleShot(ms, window, [window, grab, repeat, every] {
+        grab();
+        if (!repeat || every <= 0)
+            return;
+        auto* timer = new QTimer(window);
+        QObject::connect(timer, &QTimer::timeout, window, grab);
+        timer->start(every);
     });
 }
 

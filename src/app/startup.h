@@ -62,7 +62,8 @@ void createImageServices();
 // variable is set (smoke tests and scripted runs).
 void scheduleQuitFromEnvironment();
 // Saves a picture of the window to TAVIREL_SCREENSHOT after
-// TAVIREL_SCREENSHOT_AFTER_MS (default 3000) when that variable is set.
+// TAVIREL_SCREENSHOT_AFTER_MS (default 3000) when that variable is set, and
+// every TAVIREL_SCREENSHOT_EVERY_MS after that when this one is set too.
 void scheduleScreenshotFromEnvironment(QQuickWindow* window);
 void addImageProvider(QQmlEngine* engine);
 // With TAVIREL_FIRST_FRAME_EXIT set, prints "first-frame" on standard output

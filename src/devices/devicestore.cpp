@@ -19,7 +19,8 @@ namespace DeviceStore {
 namespace {
 using Records = std::vector<std::unique_ptr<Device>>;
 
-QString tr(const char* text)
+// Texts are marked where they stand so that the catalogue tools find them.
+QString translated(const char* text)
 {
     return QCoreApplication::translate("DeviceStore", text);
 }
@@ -137,7 +138,7 @@ Address parseAddress(const QString& typed, int defaultPort)
     Address result;
     const QString text = typed.trimmed();
     if (text.isEmpty()) {
-        result.error = tr("Enter the address of the Tavirel.");
+        result.error = translated(QT_TRANSLATE_NOOP("DeviceStore", "Enter the address of the Tavirel."));
         return result;
     }
     QString host = text;
@@ -147,7 +148,7 @@ Address parseAddress(const QString& typed, int defaultPort)
         const int close = text.indexOf(QLatin1Char(']'));
         const QString rest = close < 0 ? QString() : text.mid(close + 1);
         if (close < 0 || (!rest.isEmpty() && !rest.startsWith(QLatin1Char(':')))) {
-            result.error = tr("This is not a valid address.");
+            result.error = translated(QT_TRANSLATE_NOOP("DeviceStore", "This is not a valid address."));
             return result;
         }
         host = text.mid(1, close - 1);
@@ -161,7 +162,7 @@ Address parseAddress(const QString& typed, int defaultPort)
     }
     static const QRegularExpression badHostChars(QStringLiteral("[\\s/\\\\?#@\\[\\]|]"));
     if (host.isEmpty() || host.contains(badHostChars)) {
-        result.error = tr("This is not a valid address.");
+        result.error = translated(QT_TRANSLATE_NOOP("DeviceStore", "This is not a valid address."));
         return result;
     }
     int port = defaultPort;
@@ -170,7 +171,7 @@ Address parseAddress(const QString& typed, int defaultPort)
         port = digits.match(portText).hasMatch() ? portText.toInt() : 0;
     }
     if (!portInRange(port)) {
-        result.error = tr("The port must be a number from 1 to 65535.");
+        result.error = translated(QT_TRANSLATE_NOOP("DeviceStore", "The port must be a number from 1 to 65535."));
         return result;
     }
     result.host = host;
@@ -182,7 +183,7 @@ QString credentialsProblem(const QString& username, const QString& password)
 {
     // The handshake separates its fields with "|".
     if (username.contains(QLatin1Char('|')) || password.contains(QLatin1Char('|')))
-        return tr("User name and password cannot contain \"|\".");
+        return translated(QT_TRANSLATE_NOOP("DeviceStore", "User name and password cannot contain \"|\"."));
     return QString();
 }
 

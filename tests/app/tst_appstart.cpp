@@ -110,11 +110,16 @@ private Q_SLOTS:
                  QStringLiteral("1234") + QString(32, QLatin1Char('f')) + QStringLiteral("0001"));
         QCOMPARE(written.value(QStringLiteral("savedTavirel")).toStringList().size(), 1);
         QVERIFY(ownerOnly(home));
-        // An unreadable file is kept beside the repaired one, and the log says so.
+        // An unreadable file is kept beside the repaired one, and the log says
+        // so. Under the address sanitizer the impossible allocation may even
+        // succeed, depending on the machine's memory, and leave nothing to repair.
         const QStringList copies = QDir(home.filePath(QStringLiteral("Orvith")))
                                        .entryList({ QStringLiteral("Tavirel.conf.unreadable-*") });
+#ifndef __SANITIZE_ADDRESS__
         QCOMPARE(copies.size(), broken.isEmpty() ? 0 : 1);
         QCOMPARE(run.errors.contains(QLatin1String("could not be read")), !broken.isEmpty());
+#endif
+        QCOMPARE(copies.size(), int(run.errors.contains(QLatin1String("could not be read"))));
     }
 };
 

@@ -13,9 +13,9 @@
 namespace {
 // A device written as "serial/user/password/address/port[/name]"; "-" is an
 // empty serial.
-Device* makeDevice(const QString& spec, QObject* parent = nullptr)
+Device* makeDevice(const QString& desc, QObject* parent = nullptr)
 {
-    const QStringList f = spec.split(QLatin1Char('/'));
+    const QStringList f = desc.split(QLatin1Char('/'));
     auto* d = new Device(parent);
     d->setSerialNumber(f.value(0) == QLatin1String("-") ? QString() : f.value(0));
     d->setUsername(f.value(1));
@@ -29,40 +29,40 @@ Device* makeDevice(const QString& spec, QObject* parent = nullptr)
 
 QString describe(const Device& d)
 {
-    QString spec = QStringList { d.serialNumber().isEmpty() ? QStringLiteral("-") : d.serialNumber(), d.username(),
+    QString desc = QStringList { d.serialNumber().isEmpty() ? QStringLiteral("-") : d.serialNumber(), d.username(),
                                  d.password(), d.localIp(), QString::number(d.localPort()) }
                        .join(QLatin1Char('/'));
     const QString name = d.getPropDictionaryValue(QStringLiteral("name"));
-    return name.isEmpty() ? spec : spec + QLatin1Char('/') + name;
+    return name.isEmpty() ? desc : desc + QLatin1Char('/') + name;
 }
 
-QString textOf(const QString& spec)
+QString textOf(const QString& desc)
 {
-    QScopedPointer<Device> d(makeDevice(spec));
+    QScopedPointer<Device> d(makeDevice(desc));
     return DeviceStore::objectToText(d.data());
 }
 
-QStringList savedSpecs()
+QStringList savedDescs()
 {
-    QStringList specs;
+    QStringList descs;
     for (const QString& text : QSettings().value(QLatin1String(DeviceStore::SavedKey)).toStringList()) {
         Device d;
-        specs << (DeviceStore::readDevice(&d, text) ? describe(d) : QStringLiteral("unreadable"));
+        descs << (DeviceStore::readDevice(&d, text) ? describe(d) : QStringLiteral("unreadable"));
     }
-    return specs;
+    return descs;
 }
 
-QString lastSpec()
+QString lastDesc()
 {
     Device d;
     return DeviceStore::readLastSelected(&d) ? describe(d) : QString();
 }
 
-void seed(const QStringList& specs)
+void seed(const QStringList& descs)
 {
     QStringList texts;
-    for (const QString& spec : specs)
-        texts << textOf(spec);
+    for (const QString& desc : descs)
+        texts << textOf(desc);
     QSettings().setValue(QLatin1String(DeviceStore::SavedKey), texts);
 }
 }
@@ -212,8 +212,8 @@ private Q_SLOTS:
             DeviceStore::removeSavedDevice(stale, 0);
             QCOMPARE(stale.size(), saved.size() - 1);
         }
-        QCOMPARE(savedSpecs(), expected);
-        QCOMPARE(lastSpec(), last);
+        QCOMPARE(savedDescs(), expected);
+        QCOMPARE(lastDesc(), last);
     }
 
     // Stored texts are read back only when they can be used as they stand.
@@ -248,7 +248,7 @@ private Q_SLOTS:
         QObject owner;
         const QList<Device*> loaded = DeviceStore::loadSavedDevices(&owner);
         QCOMPARE(loaded.isEmpty() ? QString() : describe(*loaded.first()), read);
-        QCOMPARE(lastSpec(), read);
+        QCOMPARE(lastDesc(), read);
     }
 
     void typedAddress_data()
@@ -292,14 +292,14 @@ private Q_SLOTS:
         QObject owner;
         QList<Device*> loaded = DeviceStore::loadSavedDevices(&owner);
         QCOMPARE(loaded.size(), 2);
-        QCOMPARE(savedSpecs().size(), 3); // loading alone rewrites nothing
+        QCOMPARE(savedDescs().size(), 3); // loading alone rewrites nothing
 
         // An index outside the list removes nothing and leaves the store alone.
         DeviceStore::removeSavedDevice(loaded, 2);
-        QCOMPARE(savedSpecs().size(), 3);
+        QCOMPARE(savedDescs().size(), 3);
         DeviceStore::removeSavedDevice(loaded, 0);
         QCOMPARE(loaded.size(), 1);
-        QCOMPARE(savedSpecs(), QStringList { describe(*loaded.first()) });
+        QCOMPARE(savedDescs(), QStringList { describe(*loaded.first()) });
     }
 };
 

@@ -27,7 +27,8 @@ public:
     }
     ~SimProcess() { stop(); }
 
-    // Port 0 lets the simulator pick one; port() tells which.
+    // Port 0 lets the simulator pick one; port() tells which. False, with the
+    // reason in log, when it does not listen: tests check it and fail.
     bool start(quint16 port, const QStringList &args = {})
     {
         m_port = 0;
@@ -35,8 +36,11 @@ public:
         received.clear();
         process.start(TestSupport::deviceSimPath(),
                       QStringList { QStringLiteral("--port"), QString::number(port) } + args);
-        if (!process.waitForStarted(10000))
+        if (!process.waitForStarted(10000)) {
+            log = QStringLiteral("device simulator \"%1\" did not start: %2")
+                      .arg(TestSupport::deviceSimPath(), process.errorString());
             return false;
+        }
         QElapsedTimer t;
         t.start();
         while (!log.contains(QLatin1String("listening on")) && t.elapsed() < 10000
