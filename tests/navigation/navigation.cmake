@@ -1,1 +1,2 @@
 tavirel_add_test(tst_navigationstack SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_navigationstack.cpp LABELS navigation)
+tavirel_add_test(tst_browselist SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_browselist.cpp LABELS navigation)

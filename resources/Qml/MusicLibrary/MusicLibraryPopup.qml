@@ -1,0 +1,37 @@
+import QtQuick 2.15
+import com.morvane.tavirelint 1.0
+import ".."
+
+// The music library over the player page: a navigation stack of library
+// levels with the item and playlist menus above it.
+Item {
+    id: popup
+    objectName: "musicLibraryPopup"
+    property alias controller: nav
+
+    anchors.fill: parent
+
+    BrowseNavController {
+        id: nav
+        objectName: "browseNavController"
+        anchors.fill: parent
+        moreMenu: moreMenu
+        onClose: popup.visible = false
+        Component.onCompleted: {
+            initNavigationBar()
+            initRootView()
+        }
+    }
+    MoreMenu {
+        id: moreMenu
+        width: parent.width
+        height: parent.height
+        controller: nav
+    }
+    Component.onCompleted: {
+        // The playlist menu comes with the playlists pages.
+        var component = Qt.createComponent("qrc:/Qml/Playlists/PlaylistMoreMenu.qml")
+        if (component.status === Component.Ready)
+            nav.moreMenuPl = component.createObject(popup, { width: popup.width, height: popup.height, y: popup.height })
+    }
+}
