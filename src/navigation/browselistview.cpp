@@ -123,14 +123,14 @@ void BrowseListView::applyLookupResult(const QString &typeKey, const QJsonValue 
     emit needRefresh();
 }
 
-void BrowseListView::applyImagesResult(const QString &typeKey, const QJsonValue &v)
+void BrowseListView::applyImagesResult(const QString &typeKey, const QJsonValue &v, const QUrl &serverUrl)
 {
     SectionItems *section = m_sections.value(typeKey);
     if (!m_rowTypes.contains(typeKey) || !section || !v.isObject()) {
         qCDebug(lcNavigation) << "image answer for" << typeKey << "dropped";
         return;
     }
-    const QList<PlayerItem *> fallback = BrowseSections::applyImages(typeKey, section, v.toObject());
+    const QList<PlayerItem *> fallback = BrowseSections::applyImages(typeKey, section, v.toObject(), serverUrl);
     emit needRefresh();
     if (fallback.isEmpty())
         return;

@@ -45,7 +45,8 @@ public:
     const BrowseSections::SectionMap &sections() const { return m_sections; }
 
     void applyLookupResult(const QString &typeKey, const QJsonValue &v);
-    void applyImagesResult(const QString &typeKey, const QJsonValue &v);
+    // `serverUrl` resolves image paths on the player's own web server.
+    void applyImagesResult(const QString &typeKey, const QJsonValue &v, const QUrl &serverUrl = QUrl());
     QList<PlayerItem *> entriesFrom(const QString &uri) const;
     QStringList urisFrom(const QString &uri) const;
 

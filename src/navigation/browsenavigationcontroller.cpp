@@ -321,8 +321,11 @@ void BrowseNavigationController::browseImagesReceived(int responseId, const QJso
     if (!ref)
         return;
     auto *view = qobject_cast<BrowseListView *>(ref->view());
-    if (view && views().contains(view))
-        view->applyImagesResult(ref->typeKey(), v);
+    if (view && views().contains(view)) {
+        const QUrl server = m_browsePlayer ? BrowseSections::serverUrl(m_browsePlayer->ipAddress(), m_browsePlayer->port())
+                                           : QUrl();
+        view->applyImagesResult(ref->typeKey(), v, server);
+    }
     ref->deleteLater();
 }
 

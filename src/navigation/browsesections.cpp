@@ -218,7 +218,34 @@ void applyLookup(const QString &typeKey, SectionItems *section, const QJsonObjec
     }
 }
 
-QList<PlayerItem *> applyImages(const QString &typeKey, SectionItems *section, const QJsonObject &answer)
+QUrl serverUrl(const QString &host, const QString &port)
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("http"));
+    url.setHost(host);
+    url.setPort(port.toInt());
+    return url;
+}
+
+namespace {
+QJsonArray resolvedImages(const QJsonArray &images, const QUrl &serverUrl)
+{
+    if (!serverUrl.isValid() || serverUrl.host().isEmpty())
+        return images;
+    QJsonArray resolved;
+    for (const QJsonValue &value : images) {
+        QJsonObject image = value.toObject();
+        const QString uri = image.value(QLatin1String("uri")).toString();
+        if (uri.startsWith(QLatin1Char('/')) && !uri.startsWith(QLatin1String("//")))
+            image.insert(QStringLiteral("uri"), serverUrl.resolved(QUrl(uri)).toString());
+        resolved.append(image);
+    }
+    return resolved;
+}
+}
+
+QList<PlayerItem *> applyImages(const QString &typeKey, SectionItems *section, const QJsonObject &answer,
+                                const QUrl &serverUrl)
 {
     QList<PlayerItem *> fallback;
     for (auto it = answer.constBegin(); it != answer.constEnd(); ++it) {
@@ -227,7 +254,7 @@ QList<PlayerItem *> applyImages(const QString &typeKey, SectionItems *section, c
             continue;
         const QJsonArray images = it.value().toArray();
         if (!images.isEmpty()) {
-            item->addImages(images);
+            item->addImages(resolvedImages(images, serverUrl));
             continue;
         }
         if (typeKey == Track) {

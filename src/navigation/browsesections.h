@@ -5,6 +5,7 @@
 #include <QList>
 #include <QSet>
 #include <QStringList>
+#include <QUrl>
 
 class PlayerItem;
 class SectionItems;
@@ -49,8 +50,14 @@ QList<LookupRequest> lookupWindow(const QStringList &types, const SectionMap &se
 // the section of `typeKey`.
 void applyLookup(const QString &typeKey, SectionItems *section, const QJsonObject &answer);
 
-// Applies an image answer (uri -> array of Image objects). Returns the
-// entries that got no image but know enough to ask the album-art fallback.
-QList<PlayerItem *> applyImages(const QString &typeKey, SectionItems *section, const QJsonObject &answer);
+// Applies an image answer (uri -> array of Image objects). Image uris given
+// as paths on the player's own web server ("/local/...") are resolved against
+// `serverUrl`. Returns the entries that got no image but know enough to ask
+// the album-art fallback.
+QList<PlayerItem *> applyImages(const QString &typeKey, SectionItems *section, const QJsonObject &answer,
+                                const QUrl &serverUrl = QUrl());
+
+// The web address of a player's server, for its relative image uris.
+QUrl serverUrl(const QString &host, const QString &port);
 
 }

@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "images/imagedownloader.h"
 #include "link/tavirelconnthread.h"
 #include "model/source.h"
 #include "model/tavirel.h"
@@ -16,6 +17,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPointer>
+#include <QQuickWindow>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -76,6 +78,7 @@ private:
     TavirelTheme m_theme;
     QQmlEngine *m_engine = nullptr;
     std::unique_ptr<TestDevice> m_device;
+    std::unique_ptr<QQuickWindow> m_window;
     QPointer<PlayerView> m_playerView;
     BrowseNavigationController *m_nav = nullptr;
     QPointer<BrowseListView> m_album;
@@ -98,6 +101,16 @@ private:
         else if (!QTest::qWaitFor([next] { return !next->loading(); }, 10000))
             qWarning() << "level" << name << "did not load";
         return next == view ? nullptr : next;
+    }
+    // With TAVIREL_SHOTS_DIR set, saves what the window shows for a person to look at.
+    void shot(const QString &name)
+    {
+        const QString dir = qEnvironmentVariable("TAVIREL_SHOTS_DIR");
+        if (dir.isEmpty())
+            return;
+        QTest::qWait(400);
+        if (!m_window->grabWindow().save(dir + '/' + name + ".png"))
+            qWarning() << "screenshot" << name << "not saved";
     }
     QJsonValue queue() { return m_mopidy.call("core.tracklist.get_tl_tracks"); }
     QString playing() { return m_mopidy.call("core.playback.get_current_track").toObject().value("uri").toString(); }
@@ -122,13 +135,18 @@ private slots:
         QQmlComponent component(m_engine, QUrl(QStringLiteral("qrc:/Qml/PlayerView/PlayerView.qml")));
         m_playerView = qobject_cast<PlayerView *>(component.create());
         QVERIFY2(m_playerView, qPrintable(component.errorString()));
+        m_window.reset(new QQuickWindow);
+        m_window->resize(420, 760);
+        m_playerView->setParentItem(m_window->contentItem());
         m_playerView->setSize(QSizeF(420, 760));
+        m_window->show();
         m_playerView->setTavirel(&m_device->model);
         m_playerView->setSelectedSource(m_device->model.sourceByIndex(5));
     }
     void cleanupTestCase()
     {
         delete m_playerView;
+        m_window.reset();
         QVERIFY2(g_documentWarnings.isEmpty(), qPrintable(g_documentWarnings.join('\n')));
     }
 
@@ -150,6 +168,7 @@ private slots:
         QTRY_COMPARE(names(top()->sortedItems()), (QStringList { "Search", "Files", "Local media", "Playlists" }));
         QCOMPARE(top()->rowTypes(), QStringList { "directory" });
         QCOMPARE(m_nav->navigationBar()->title(), QStringLiteral("Library"));
+        shot("root");
     }
 
     void artistThenAlbum()
@@ -171,7 +190,10 @@ private slots:
         QTRY_COMPARE(last->artistsString(), QStringLiteral("Corin Maddox"));
         QCOMPARE(last->album(), QStringLiteral("Glass Orchard"));
         QCOMPARE(last->duration(), 7);
-        QTRY_VERIFY(last->smallImgPath().startsWith("/local/"));
+        // Covers are paths on the player's web server, fetched from there.
+        QTRY_VERIFY(last->smallImgPath().startsWith(QStringLiteral("http://127.0.0.1:%1/local/").arg(m_mopidy.port())));
+        QTRY_VERIFY(ImageDownloader::instance()->contains(last->smallImgPath()));
+        shot("album");
     }
 
     void playAllNowFromThird()
@@ -179,8 +201,13 @@ private slots:
         QVERIFY(m_album);
         m_nav->popToRootView();
         QVERIFY(open("Local media") && open("Albums"));
+        QTest::qWait(1500);
+        shot("albums");
         m_album = open("Glass Orchard");
         QVERIFY(m_album);
+        m_nav->openMenuWithItem(m_album->sortedItems().at(2));
+        shot("menu");
+        QMetaObject::invokeMethod(m_nav->moreMenu(), "hide");
         const QStringList album = m_album->urisFrom(m_album->sortedItems().first()->uri());
         PlayerItem *third = m_album->sortedItems().at(2);
 
