@@ -6,6 +6,7 @@
 #include "mopidyfixture.h"
 #include "navigation/browselistview.h"
 #include "navigation/browsenavigationcontroller.h"
+#include "navigation/navigationdocuments.h"
 #include "player/album.h"
 #include "player/sectionitems.h"
 #include "player/song.h"
@@ -242,6 +243,30 @@ private slots:
         QVERIFY(qobject_cast<Album *>(album));
         m_nav->menuActionForItemPL(QStringLiteral("It_AddToPlaylist"), album, playlist);
         QTRY_COMPARE(uris(m_mopidy.call("core.playlists.get_items", { { "uri", playlist } })), tracks);
+    }
+
+    // Rows of two types or more are grouped under a header per type.
+    void sectionsByType()
+    {
+        auto *mixed = qobject_cast<BrowseListView *>(
+            NavigationDocuments::create(m_nav, QStringLiteral("qrc:/Qml/MusicLibrary/BrowseList.qml")));
+        QVERIFY(mixed);
+        mixed->setParent(m_nav);
+        m_nav->pushView(mixed);
+        QStringList types;
+        BrowseSections::SectionMap sections;
+        QJsonArray refs;
+        for (const char *type : { "album", "track", "album" })
+            refs.append(QJsonObject { { "type", type }, { "uri", QString("x:%1").arg(refs.size()) }, { "name", "n" } });
+        BrowseSections::addRefs(refs, &types, &sections, mixed);
+        mixed->setRowTypes(types);
+        mixed->setSections(sections);
+        auto *list = mixed->findChild<QQuickItem *>(QStringLiteral("browseList"));
+        QVERIFY(list);
+        QCOMPARE(list->property("section").value<QObject *>()->property("property").toString(), QStringLiteral("type"));
+        QTRY_COMPARE(list->property("count").toInt(), 3);
+        shot("sections");
+        m_nav->popLastView();
     }
 
     void resultForPoppedViewIgnored()

@@ -16,6 +16,7 @@ BrowseListView {
         view.requireLookup(0, 10)
     }
     onNeedRefresh: refreshCount++
+    onPresented: list.forceActiveFocus()
 
     function visibleRow(y) {
         // Section headers have no row: look a little further down.
@@ -84,6 +85,7 @@ BrowseListView {
     Component {
         id: genericRow
         GenericCell {
+            focus: true
             readonly property var entry: parent ? parent.entry : null
             textLabel: entry ? entry.name : ""
             onClicked: if (entry && entry.uri.length > 0) view.requirePushView(entry.uri, entry.name)
@@ -94,6 +96,7 @@ BrowseListView {
         id: songRow
         SongCell {
             id: cell
+            focus: true
             readonly property var entry: parent ? parent.entry : null
             readonly property bool isTrack: entry !== null && entry.type === "track"
             readonly property bool isAlbum: entry !== null && entry.type === "album"
@@ -104,7 +107,7 @@ BrowseListView {
             detailTextLabel: {
                 view.refreshCount
                 if (isTrack)
-                    return entry.album + "\n" + entry.artistsString
+                    return [entry.album, entry.artistsString].filter(function(t) { return t.length > 0 }).join("\n")
                 if (isAlbum)
                     return entry.artistsString
                 return ""

@@ -28,6 +28,19 @@ Item {
         height: parent.height
         controller: nav
     }
+    // Escape closes the open menu, else the library; the platform's back key
+    // (Alt+Left here) goes back one level.
+    Shortcut {
+        sequence: StandardKey.Cancel
+        enabled: popup.visible
+        onActivated: moreMenu.shown ? moreMenu.hide() : nav.close()
+    }
+    Shortcut {
+        sequences: [StandardKey.Back]
+        enabled: popup.visible && !moreMenu.shown
+        onActivated: nav.popLastView()
+    }
+
     Component.onCompleted: {
         // The playlist menu comes with the playlists pages.
         var component = Qt.createComponent("qrc:/Qml/Playlists/PlaylistMoreMenu.qml")
