@@ -520,6 +520,9 @@ void BrowseNavigationController::showPlaylistDialog(const QString &url, const QS
     dialog->setProperty("cancBtnText", tr("Cancel"));
     if (!create)
         dialog->setProperty("playlistUri", uri);
+    // Above the library popup, which is a sibling of the dialog.
+    if (parentItem())
+        dialog->setZ(parentItem()->z() + 1);
     dialog->setVisible(true);
     connect(dialog, SIGNAL(close(QQuickItem*)), this, SLOT(closeDialog(QQuickItem*)));
     if (create)

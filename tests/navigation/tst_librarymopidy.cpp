@@ -229,6 +229,25 @@ private slots:
         QTRY_COMPARE(playing(), album.at(2));
     }
 
+    void showAlbumAndQueueTheRest()
+    {
+        QVERIFY(m_album);
+        const QStringList album = m_album->urisFrom(m_album->sortedItems().first()->uri());
+        auto *second = qobject_cast<Song *>(m_album->sortedItems().at(1));
+        QTRY_VERIFY(!second->albumUri().isEmpty());
+        m_nav->menuActionForItem(QStringLiteral("It_ShowAlbum"), second);
+        BrowseListView *shown = top();
+        QVERIFY(shown != m_album);
+        QCOMPARE(m_nav->navigationBar()->title(), QStringLiteral("Glass Orchard"));
+        QTRY_COMPARE(shown->sortedItems().size(), album.size());
+
+        QVERIFY(m_mopidy.reset());
+        m_nav->menuActionForItem(QStringLiteral("It_AddToQueue_All"), shown->sortedItems().at(1));
+        QTRY_COMPARE(uris(queue()), album.mid(1));
+        QCOMPARE(playing(), QString());
+        m_nav->popLastView();
+    }
+
     void addAlbumToPlaylist()
     {
         QVERIFY(m_album);

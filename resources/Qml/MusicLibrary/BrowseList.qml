@@ -113,7 +113,9 @@ BrowseListView {
                 return ""
             }
             menuBtnVisible: (isTrack || isAlbum) && !view.insidePlaylistView
-            removeEnabled: (isTrack || isAlbum) && view.insidePlaylistView
+            // No operation removes a track from a stored playlist yet, so a
+            // playlist's tracks offer no remove control.
+            removeEnabled: false
             playNowVisible: isAlbum && !view.insidePlaylistView
 
             function askImage() {
