@@ -288,6 +288,39 @@ private slots:
         m_nav->popLastView();
     }
 
+    void playlistDialogs()
+    {
+        auto dialog = [this](const QString &title) -> QQuickItem * {
+            for (QQuickItem *item : m_nav->findChildren<QQuickItem *>())
+                if (item->property("headTitle").toString() == title)
+                    return item;
+            return nullptr;
+        };
+        m_nav->secRightButtonClicked();
+        QQuickItem *create = dialog("New Playlist");
+        QVERIFY(create && create->isVisible());
+        QCOMPARE(create->property("okBtnText").toString(), QStringLiteral("Save"));
+        QMetaObject::invokeMethod(create, "createPlaylist", Q_ARG(QString, QStringLiteral("Fresh")));
+        QTRY_VERIFY(QJsonDocument(m_mopidy.call("core.playlists.as_list").toArray()).toJson().contains("\"Fresh\""));
+
+        PlayerItem playlist;
+        playlist.setUri(QStringLiteral("m3u:Fresh.m3u8"));
+        m_nav->menuActionForItemPlaylist(QStringLiteral("It_Rename"), &playlist);
+        QQuickItem *rename = dialog("Rename");
+        QVERIFY(rename);
+        QCOMPARE(rename->property("playlistUri").toString(), playlist.uri());
+        QSignalSpy commands(&m_device->link, &TavirelConnThread::requireSendCommand);
+        QMetaObject::invokeMethod(rename, "renamePlaylist", Q_ARG(QString, playlist.uri()), Q_ARG(QString, QStringLiteral("Stale")));
+        QCOMPARE(commands.count(), 1);
+        QVERIFY(commands.first().first().toString().contains("Stale"));
+
+        // Closing releases the dialogs.
+        QPointer<QQuickItem> gone(create);
+        QMetaObject::invokeMethod(create, "close", Q_ARG(QQuickItem *, create));
+        QMetaObject::invokeMethod(rename, "close", Q_ARG(QQuickItem *, rename));
+        QTRY_VERIFY(!gone && !dialog("Rename"));
+    }
+
     void resultForPoppedViewIgnored()
     {
         m_nav->popToRootView();
