@@ -389,6 +389,7 @@ private slots:
         root->requirePushView(QStringLiteral("local:directory"), QStringLiteral("Local media"));
         QCOMPARE(nav->emptyRootDelay(), 0);
         QTest::qWait(2300);
+        // The pushed level's own browse only: no retry of the covered root.
         QCOMPARE(browses.size(), 3);
         nav->popLastView();
         QCOMPARE(nav->emptyRootDelay(), 4000);
