@@ -155,6 +155,7 @@ private slots:
     {
         QObject *button = m_playerView->findChild<QObject *>(QStringLiteral("libraryButton"));
         QVERIFY(button);
+        shot("player");
         QMetaObject::invokeMethod(button, "clicked");
         QQuickItem *popup = m_playerView->musicLibraryPopup();
         QVERIFY(popup && popup->isVisible());
