@@ -42,6 +42,27 @@ for _ in $(seq 1 100); do
   sleep 0.2
 done
 
+# A queue from the start, playing on repeat, so the player page shows a song
+# at once.
+python3 - "$mopidy_port" <<'PY' || echo "demo: could not fill the starting queue" >&2
+import json, sys, urllib.request
+url = "http://127.0.0.1:%s/mopidy/rpc" % sys.argv[1]
+def call(method, **params):
+    body = json.dumps({"jsonrpc": "2.0", "id": 1, "method": method, "params": params}).encode()
+    req = urllib.request.Request(url, body, {"Content-Type": "application/json"})
+    with urllib.request.urlopen(req, timeout=10) as reply:
+        return json.load(reply).get("result")
+albums = call("core.library.browse", uri="local:directory?type=album") or []
+uris = []
+for album in albums[:3]:
+    uris += [t["uri"] for t in call("core.library.browse", uri=album["uri"]) or [] if t["type"] == "track"]
+if uris:
+    call("core.tracklist.clear")
+    call("core.tracklist.add", uris=uris)
+    call("core.tracklist.set_repeat", value=True)
+    call("core.playback.play")
+PY
+
 echo "demo: starting the device simulator on port $device_port"
 "$root/build/tavirel-devicesim" --port "$device_port" --user demo --password demo \
   --mopidy-host 127.0.0.1 --mopidy-port "$mopidy_port" >"$state/devicesim.log" 2>&1 &

@@ -26,9 +26,10 @@ for tool in mopidy gst-launch-1.0 flac; do
   command -v "$tool" >/dev/null || { echo "$0: $tool is not installed" >&2; exit 1; }
 done
 
-cache=${TAVIREL_SAMPLE_CACHE:-${TMPDIR:-/tmp}/tavirel-mopidy-sample-v2-$(id -u)}
+cache=${TAVIREL_SAMPLE_CACHE:-${TMPDIR:-/tmp}/tavirel-mopidy-sample-v3-$(id -u)}
 
 # artist|album|track number|title|tone frequency (Hz)|cover test pattern
+# ("-": the album has no cover, so clients fall back to other sources)
 tracks=(
   "Aster Vale|Northern Lights|1|Polar Morning|330|0"
   "Aster Vale|Northern Lights|2|Ice Harbour|392|0"
@@ -38,6 +39,44 @@ tracks=(
   "Brenna Holt|Salt and Iron|1|Foundry Song|587|4"
   "Brenna Holt|Salt and Iron|2|Rust Belt Lullaby|659|4"
   "Brenna Holt|Salt and Iron|3|Anvil Rain|698|4"
+  "Corin Maddox|Glass Orchard|1|Pear Blossom|262|13"
+  "Corin Maddox|Glass Orchard|2|Greenhouse Dawn|294|13"
+  "Corin Maddox|Glass Orchard|3|Cold Frame|330|13"
+  "Corin Maddox|Glass Orchard|4|Pruning Season|349|13"
+  "Corin Maddox|Paper Lanterns|1|Kite Festival|392|-"
+  "Corin Maddox|Paper Lanterns|2|Rice Paper|440|-"
+  "Corin Maddox|Paper Lanterns|3|Night Market|494|-"
+  "Corin Maddox|Paper Lanterns|4|Floating Lights|523|-"
+  "Corin Maddox|Tin Roof Sessions|1|Rain on Tin|587|20"
+  "Corin Maddox|Tin Roof Sessions|2|Porch Swing|659|20"
+  "Corin Maddox|Tin Roof Sessions|3|Screen Door|698|20"
+  "Delia Marsh|Copper Fields|1|Wheat and Wire|247|14"
+  "Delia Marsh|Copper Fields|2|Dust Devil|277|14"
+  "Delia Marsh|Copper Fields|3|Silo Song|311|14"
+  "Delia Marsh|Copper Fields|4|Harvest Moon Road|370|14"
+  "Delia Marsh|Copper Fields|5|Combine at Dusk|415|14"
+  "Delia Marsh|Evening Trains|1|Platform Nine|466|-"
+  "Delia Marsh|Evening Trains|2|Sleeper Car|554|-"
+  "Delia Marsh|Evening Trains|3|Signal Box|622|-"
+  "Delia Marsh|Evening Trains|4|Last Departure|740|-"
+  "Emeric Sande|Hollow Pines|1|Resin|220|21"
+  "Emeric Sande|Hollow Pines|2|Needle Floor|233|21"
+  "Emeric Sande|Hollow Pines|3|Woodsmoke|262|21"
+  "Emeric Sande|Hollow Pines|4|Owl Hour|277|21"
+  "Emeric Sande|Signal Fires|1|Beacon Hill|311|22"
+  "Emeric Sande|Signal Fires|2|Ember Code|330|22"
+  "Emeric Sande|Signal Fires|3|Watchtower|370|22"
+  "Emeric Sande|Signal Fires|4|Ash and Flint|392|22"
+  "Emeric Sande|Low Country|1|Marsh Light|415|-"
+  "Emeric Sande|Low Country|2|Tidewater|440|-"
+  "Emeric Sande|Low Country|3|Heron Walk|466|-"
+  "Fenna Quill|Blue Meridian|1|Longitude|494|23"
+  "Fenna Quill|Blue Meridian|2|Sextant|523|23"
+  "Fenna Quill|Blue Meridian|3|Trade Winds|554|23"
+  "Fenna Quill|Blue Meridian|4|Dead Reckoning|587|23"
+  "Fenna Quill|Windward|1|Luff and Leech|622|10"
+  "Fenna Quill|Windward|2|Close Hauled|659|10"
+  "Fenna Quill|Windward|3|Making Way|698|10"
 )
 
 generate() {
@@ -57,7 +96,7 @@ generate() {
     rm -f "$work/t.wav"
     # One cover per album, each its own picture, found by the local
     # library's album art rule.
-    if [ ! -f "$adir/cover.jpg" ]; then
+    if [ "$pattern" != "-" ] && [ ! -f "$adir/cover.jpg" ]; then
       gst-launch-1.0 -q videotestsrc num-buffers=1 pattern="$pattern" \
         ! video/x-raw,width=300,height=300 ! jpegenc \
         ! filesink location="$adir/cover.jpg" >/dev/null 2>&1 || rm -f "$adir/cover.jpg"

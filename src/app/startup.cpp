@@ -6,6 +6,8 @@
 #include "images/asyncimageprovider.h"
 #include "images/imagedownloader.h"
 #include "model/output.h"
+#include "navigation/browselistview.h"
+#include "navigation/browsenavigationcontroller.h"
 #include "navigation/navigationbar.h"
 #include "navigation/navigationcontroller.h"
 #include "navigation/navigationview.h"
@@ -161,6 +163,8 @@ void registerQmlTypes()
     qmlRegisterType<NavigationView>(intUri, 1, 0, "NavigationView");
     qmlRegisterType<NavigationBar>(intUri, 1, 0, "NavigationBar");
     qmlRegisterType<NavigationController>(intUri, 1, 0, "NavigationController");
+    qmlRegisterType<BrowseNavigationController>(intUri, 1, 0, "BrowseNavController");
+    qmlRegisterType<BrowseListView>(intUri, 1, 0, "BrowseListView");
     qmlRegisterType<PlayerItem>(logicUri, 1, 0, "PlayerItem");
     qmlRegisterType<Song>(logicUri, 1, 0, "Song");
     qmlRegisterType<PlaylistEntry>(logicUri, 1, 0, "PlaylistEntry");

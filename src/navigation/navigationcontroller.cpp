@@ -1,12 +1,9 @@
 #include "navigation/navigationcontroller.h"
 
-#include "app/logcategories.h"
 #include "navigation/navigationbar.h"
+#include "navigation/navigationdocuments.h"
 #include "navigation/navigationview.h"
 
-#include <QQmlComponent>
-#include <QQmlContext>
-#include <QQmlEngine>
 
 NavigationController::NavigationController(QQuickItem *parent)
     : QQuickItem(parent)
@@ -65,24 +62,12 @@ void NavigationController::retire(NavigationView *view)
 
 void NavigationController::initNavigationBar()
 {
-    QQmlEngine *engine = qmlEngine(this);
-    if (!engine) {
-        qCDebug(lcNavigation) << "no engine for the navigation bar";
-        return;
-    }
-    QQmlComponent component(engine, QUrl(QLatin1String(BarDocument)));
-    if (!component.isReady()) {
-        qCDebug(lcNavigation) << "navigation bar not ready:" << component.errorString();
-        return;
-    }
-    QQmlContext *context = qmlContext(this);
-    QObject *object = component.create(context ? context : engine->rootContext());
+    QObject *object = NavigationDocuments::create(this, QLatin1String(BarDocument));
     auto *bar = qobject_cast<NavigationBar *>(object);
     if (!bar) {
         delete object;
         return;
     }
-    QQmlEngine::setObjectOwnership(bar, QQmlEngine::CppOwnership);
     bar->setParent(this);
     connect(bar, SIGNAL(right()), this, SIGNAL(close()));
     connect(bar, SIGNAL(back()), this, SLOT(popLastView()));

@@ -3,8 +3,8 @@
 #include <QPointer>
 #include <QQuickItem>
 
-class NavigationBar;
-class NavigationView;
+#include "navigation/navigationbar.h"
+#include "navigation/navigationview.h"
 
 // A stack of views under a top bar: the last view is the one on screen, the
 // bar's back button pops it and its right button asks the holder to close.

@@ -28,6 +28,9 @@ public:
     Q_INVOKABLE void abortImage(const QString& uri, QQuickItem* item);
     Q_INVOKABLE void showSavePlaylistDialog();
     Q_INVOKABLE void showAddUrlDialog();
+    // Opens the music library over this view for the selected source's player.
+    Q_INVOKABLE void openMusicLibrary();
+    QQuickItem* musicLibraryPopup() const { return m_libraryPopup; }
 
 Q_SIGNALS:
     void tavirelChanged();
@@ -48,4 +51,8 @@ private:
     QPointer<QObject> m_tavirel;
     QPointer<QObject> m_selectedSource;
     QPointer<QQuickItem> m_connectionScreen;
+
+    // The library popup, kept once opened so that it reopens where it was.
+    void syncMusicLibrary(bool deviceChanged);
+    QPointer<QQuickItem> m_libraryPopup;
 };

@@ -282,8 +282,8 @@ void TestPlayerMopidy::browseRootAndDirectory()
         QCOMPARE(ref.toObject().value("type").toString(), QStringLiteral("album"));
         titles.append(ref.toObject().value("name").toString());
     }
-    titles.sort();
-    QCOMPARE(titles, (QStringList{"Northern Lights", "Quiet Hours", "Salt and Iron"}));
+    for (const char *album : {"Northern Lights", "Quiet Hours", "Salt and Iron"})
+        QVERIFY2(titles.contains(album), qPrintable(titles.join(',')));
 }
 
 void TestPlayerMopidy::lookupAndImages()

@@ -94,5 +94,18 @@ PlayerView {
         }
     }
 
+    // Opens the music library for the player shown here.
+    FeedbackButton {
+        objectName: "libraryButton"
+        anchors { top: parent.top; right: parent.right; margins: 10 * scaleFactor }
+        enabled: view.player !== null
+        opacity: enabled ? 1 : 0.4
+        imgSource: "qrc:/TavirelImgs/Images/library.svg"
+        sourceWidth: 28 * scaleFactor
+        sourceHeight: 28 * scaleFactor
+        text: qsTr("Library")
+        onClicked: view.openMusicLibrary()
+    }
+
     ConnectionScreen { id: connScreen; objectName: "connectionScreen"; anchors.fill: parent; visible: false }
 }

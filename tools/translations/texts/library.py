@@ -1,7 +1,25 @@
-# Texts of the navigation bar, the music library and its menus.
+# Texts of the navigation bar, the music library, its cells and menus.
 TEXTS = {
-    "Close": ("Schließen", "Chiudi"),
-    "Save": ("Speichern", "Salva"),
     "Back to %1": ("Zurück zu %1", "Torna a %1"),
+    "Choose a playlist": ("Playlist auswählen", "Scegli una playlist"),
+    "Close": ("Schließen", "Chiudi"),
+    "Create new playlist with name": ("Neue Playlist erstellen mit dem Namen", "Crea una nuova playlist con il nome"),
+    "Do you want to delete the playlist?": ("Möchten Sie die Playlist löschen?", "Vuoi eliminare la playlist?"),
+    "Library": ("Bibliothek", "Libreria"),
+    "Loading": ("Wird geladen", "Caricamento"),
+    "More actions for %1": ("Weitere Aktionen für %1", "Altre azioni per %1"),
+    "New Playlist": ("Neue Playlist", "Nuova playlist"),
+    "Nothing to show here": ("Hier gibt es nichts anzuzeigen", "Niente da mostrare qui"),
+    "Play": ("Abspielen", "Riproduci"),
+    "Play %1": ("%1 abspielen", "Riproduci %1"),
+    "Playlists": ("Playlists", "Playlist"),
+    "Remove %1": ("%1 entfernen", "Rimuovi %1"),
+    "Rename current playlist with name": ("Aktuelle Playlist umbenennen in", "Rinomina la playlist corrente con il nome"),
+    "Search": ("Suche", "Cerca"),
+    "The library is empty": ("Die Bibliothek ist leer", "La libreria è vuota"),
+    "The media player is not connected.": ("Der Mediaplayer ist nicht verbunden.", "Il lettore multimediale non è connesso."),
+    "There are no playlists yet": ("Es gibt noch keine Playlists", "Non ci sono ancora playlist"),
+    "This device has no media player to browse.": ("Dieses Gerät hat keinen Mediaplayer zum Durchsuchen.",
+                                                   "Questo dispositivo non ha un lettore multimediale da sfogliare."),
     "previous page": ("vorherige Seite", "pagina precedente"),
 }

@@ -1,0 +1,50 @@
+import QtQuick 2.15
+import com.morvane.tavirelint 1.0
+import ".."
+
+// The music library over the player page: a navigation stack of library
+// levels with the item and playlist menus above it.
+Item {
+    id: popup
+    objectName: "musicLibraryPopup"
+    property alias controller: nav
+
+    anchors.fill: parent
+
+    BrowseNavController {
+        id: nav
+        objectName: "browseNavController"
+        anchors.fill: parent
+        moreMenu: moreMenu
+        onClose: popup.visible = false
+        Component.onCompleted: {
+            initNavigationBar()
+            initRootView()
+        }
+    }
+    MoreMenu {
+        id: moreMenu
+        width: parent.width
+        height: parent.height
+        controller: nav
+    }
+    // Escape closes the open menu, else the library; the platform's back key
+    // (Alt+Left here) goes back one level.
+    Shortcut {
+        sequence: StandardKey.Cancel
+        enabled: popup.visible
+        onActivated: moreMenu.shown ? moreMenu.hide() : nav.close()
+    }
+    Shortcut {
+        sequences: [StandardKey.Back]
+        enabled: popup.visible && !moreMenu.shown
+        onActivated: nav.popLastView()
+    }
+
+    Component.onCompleted: {
+        // The playlist menu comes with the playlists pages.
+        var component = Qt.createComponent("qrc:/Qml/Playlists/PlaylistMoreMenu.qml")
+        if (component.status === Component.Ready)
+            nav.moreMenuPl = component.createObject(popup, { width: popup.width, height: popup.height, y: popup.height })
+    }
+}

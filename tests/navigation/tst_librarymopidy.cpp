@@ -1,0 +1,401 @@
+#include "app/startup.h"
+#include "images/imagedownloader.h"
+#include "link/tavirelconnthread.h"
+#include "model/source.h"
+#include "model/tavirel.h"
+#include "mopidyfixture.h"
+#include "navigation/browselistview.h"
+#include "navigation/browsenavigationcontroller.h"
+#include "navigation/navigationdocuments.h"
+#include "player/album.h"
+#include "player/sectionitems.h"
+#include "player/song.h"
+#include "player/tavirelplayer.h"
+#include "settings/tavireltheme.h"
+#include "testsupport.h"
+#include "views/playerview.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QPointer>
+#include <QQuickWindow>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QStandardPaths>
+#include <QWebSocket>
+#include <QWebSocketServer>
+#include <QtTest>
+
+namespace {
+QStringList g_documentWarnings;
+QtMessageHandler g_previousHandler = nullptr;
+void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.contains(QLatin1String("qrc:/")))
+        g_documentWarnings.append(message);
+    g_previousHandler(type, context, message);
+}
+
+QStringList names(const QList<PlayerItem *> &items)
+{
+    QStringList out;
+    for (const PlayerItem *item : items)
+        out << item->name();
+    return out;
+}
+
+QStringList uris(const QJsonValue &tracksOrRefs)
+{
+    QStringList out;
+    for (const QJsonValue &t : tracksOrRefs.toArray()) {
+        const QJsonObject o = t.toObject();
+        out << (o.contains("track") ? o.value("track").toObject().value("uri") : o.value("uri")).toString();
+    }
+    return out;
+}
+
+// A device model with one media-player source (index 5) at `port`.
+struct TestDevice
+{
+    TavirelConnThread link;
+    Tavirel model;
+    explicit TestDevice(quint16 port)
+    {
+        model.setConnPointer(&link);
+        emit link.tavirelCommandReceived(QStringLiteral("x|BROAD|0|y|5@Music@1@127.0.0.1@%1").arg(port).split('|'));
+    }
+    TavirelPlayer *player() { return model.sourceByIndex(5)->player(); }
+};
+}
+
+// The library as a user reaches it: the player page's library button, then
+// level after level of the sample library served by a real Mopidy.
+class TestLibraryMopidy : public QObject
+{
+    Q_OBJECT
+private:
+    MopidyFixture m_mopidy;
+    TavirelTheme m_theme;
+    QQmlEngine *m_engine = nullptr;
+    std::unique_ptr<TestDevice> m_device;
+    std::unique_ptr<QQuickWindow> m_window;
+    QPointer<PlayerView> m_playerView;
+    BrowseNavigationController *m_nav = nullptr;
+    QPointer<BrowseListView> m_album;
+
+    BrowseListView *top() const { return qobject_cast<BrowseListView *>(m_nav->topView()); }
+    // Opens the entry named `name` of the top view and waits for its level.
+    BrowseListView *open(const QString &name)
+    {
+        BrowseListView *view = top();
+        const QList<PlayerItem *> items = view->sortedItems();
+        for (PlayerItem *item : items) {
+            if (item->name() == name) {
+                view->requirePushView(item->uri(), item->name());
+                break;
+            }
+        }
+        BrowseListView *next = top();
+        if (next == view)
+            qWarning() << "no entry" << name << "in" << names(items);
+        else if (!QTest::qWaitFor([next] { return !next->loading(); }, 10000))
+            qWarning() << "level" << name << "did not load";
+        return next == view ? nullptr : next;
+    }
+    // With TAVIREL_SHOTS_DIR set, saves what the window shows for a person to look at.
+    void shot(const QString &name)
+    {
+        const QString dir = qEnvironmentVariable("TAVIREL_SHOTS_DIR");
+        if (dir.isEmpty())
+            return;
+        QTest::qWait(400);
+        if (!m_window->grabWindow().save(dir + '/' + name + ".png"))
+            qWarning() << "screenshot" << name << "not saved";
+    }
+    QJsonValue queue() { return m_mopidy.call("core.tracklist.get_tl_tracks"); }
+    QString playing() { return m_mopidy.call("core.playback.get_current_track").toObject().value("uri").toString(); }
+
+private slots:
+    void initTestCase()
+    {
+        g_previousHandler = qInstallMessageHandler(collectWarnings);
+        QStandardPaths::setTestModeEnabled(true);
+        Startup::registerMetaTypes();
+        Startup::registerQmlTypes();
+        Startup::createImageServices();
+        QVERIFY2(m_mopidy.start(), qPrintable(m_mopidy.errorString()));
+        m_device.reset(new TestDevice(m_mopidy.port()));
+        QTRY_VERIFY_WITH_TIMEOUT(m_device->player()->isConnected(), 10000);
+
+        m_theme.loadFromFile(TestSupport::sourceDir() + QStringLiteral("/themes/theme0.json"));
+        m_engine = new QQmlEngine(this);
+        Startup::addImageProvider(m_engine);
+        m_engine->rootContext()->setContextProperty(QStringLiteral("currentTheme"), &m_theme);
+        Startup::setScreenContext(m_engine->rootContext(), 1.0);
+        QQmlComponent component(m_engine, QUrl(QStringLiteral("qrc:/Qml/PlayerView/PlayerView.qml")));
+        m_playerView = qobject_cast<PlayerView *>(component.create());
+        QVERIFY2(m_playerView, qPrintable(component.errorString()));
+        m_window.reset(new QQuickWindow);
+        m_window->resize(420, 760);
+        m_playerView->setParentItem(m_window->contentItem());
+        m_playerView->setSize(QSizeF(420, 760));
+        m_window->show();
+        m_playerView->setTavirel(&m_device->model);
+        m_playerView->setSelectedSource(m_device->model.sourceByIndex(5));
+    }
+    void cleanupTestCase()
+    {
+        delete m_playerView;
+        m_window.reset();
+        QVERIFY2(g_documentWarnings.isEmpty(), qPrintable(g_documentWarnings.join('\n')));
+    }
+
+    void libraryButtonOpensRoot()
+    {
+        QObject *button = m_playerView->findChild<QObject *>(QStringLiteral("libraryButton"));
+        QVERIFY(button);
+        shot("player");
+        QMetaObject::invokeMethod(button, "clicked");
+        QQuickItem *popup = m_playerView->musicLibraryPopup();
+        QVERIFY(popup && popup->isVisible());
+        QCOMPARE(popup->width(), m_playerView->width());
+        m_nav = popup->findChild<BrowseNavigationController *>();
+        QVERIFY(m_nav);
+        QCOMPARE(m_nav->currTavirel(), &m_device->model);
+        QCOMPARE(m_nav->currentPlayer(), m_device->player());
+        QCOMPARE(m_nav->browsePlayer(), m_device->player());
+
+        // "Search" first and "Playlists" last among the server's folders.
+        QTRY_COMPARE(names(top()->sortedItems()), (QStringList { "Search", "Files", "Local media", "Playlists" }));
+        QCOMPARE(top()->rowTypes(), QStringList { "directory" });
+        QCOMPARE(m_nav->navigationBar()->title(), QStringLiteral("Library"));
+        shot("root");
+    }
+
+    void artistThenAlbum()
+    {
+        QVERIFY(open("Local media"));
+        QVERIFY(open("Artists"));
+        BrowseListView *artist = open("Corin Maddox");
+        QVERIFY(artist);
+        QCOMPARE(names(artist->sortedItems()), (QStringList { "Glass Orchard", "Paper Lanterns", "Tin Roof Sessions" }));
+        m_album = open("Glass Orchard");
+        QVERIFY(m_album);
+        QCOMPARE(m_nav->navigationBar()->title(), QStringLiteral("Glass Orchard"));
+        QCOMPARE(m_nav->navigationBar()->property("backText").toString(), QStringLiteral("Corin Maddox"));
+        QCOMPARE(m_album->rowTypes(), QStringList { "track" });
+        QCOMPARE(names(m_album->sortedItems()), (QStringList { "Pear Blossom", "Greenhouse Dawn", "Cold Frame", "Pruning Season" }));
+
+        // The document asks for the rows on screen: details and covers follow.
+        auto *last = qobject_cast<Song *>(m_album->sortedItems().last());
+        QTRY_COMPARE(last->artistsString(), QStringLiteral("Corin Maddox"));
+        QCOMPARE(last->album(), QStringLiteral("Glass Orchard"));
+        QCOMPARE(last->duration(), 7);
+        // Covers are paths on the player's web server, fetched from there.
+        QTRY_VERIFY(last->smallImgPath().startsWith(QStringLiteral("http://127.0.0.1:%1/local/").arg(m_mopidy.port())));
+        QTRY_VERIFY(ImageDownloader::instance()->contains(last->smallImgPath()));
+        shot("album");
+    }
+
+    void playAllNowFromThird()
+    {
+        QVERIFY(m_album);
+        m_nav->popToRootView();
+        QVERIFY(open("Local media") && open("Albums"));
+        QTest::qWait(1500);
+        shot("albums");
+        m_album = open("Glass Orchard");
+        QVERIFY(m_album);
+        m_nav->openMenuWithItem(m_album->sortedItems().at(2));
+        shot("menu");
+        QMetaObject::invokeMethod(m_nav->moreMenu(), "hide");
+        const QStringList album = m_album->urisFrom(m_album->sortedItems().first()->uri());
+        PlayerItem *third = m_album->sortedItems().at(2);
+
+        // Playing: inserted right after the playing track and played.
+        QVERIFY(m_mopidy.reset());
+        const QJsonValue added = m_mopidy.call("core.tracklist.add", { { "uris", QJsonArray { album.at(3), album.at(0) } } });
+        m_mopidy.call("core.playback.play", { { "tlid", added.toArray().first().toObject().value("tlid") } });
+        QTRY_COMPARE(playing(), album.at(3));
+        m_nav->menuActionForItem(QStringLiteral("It_PlayNow_All"), third);
+        QTRY_COMPARE(uris(queue()), (QStringList { album.at(3), album.at(2), album.at(3), album.at(0) }));
+        QTRY_COMPARE(playing(), album.at(2));
+
+        // Nothing playing: added at the end.
+        QVERIFY(m_mopidy.reset());
+        m_mopidy.call("core.tracklist.add", { { "uris", QJsonArray { album.at(0) } } });
+        m_nav->menuActionForItem(QStringLiteral("It_PlayNow_All"), third);
+        QTRY_COMPARE(uris(queue()), (QStringList { album.at(0), album.at(2), album.at(3) }));
+        QTRY_COMPARE(playing(), album.at(2));
+    }
+
+    void showAlbumAndQueueTheRest()
+    {
+        QVERIFY(m_album);
+        const QStringList album = m_album->urisFrom(m_album->sortedItems().first()->uri());
+        auto *second = qobject_cast<Song *>(m_album->sortedItems().at(1));
+        QTRY_VERIFY(!second->albumUri().isEmpty());
+        m_nav->menuActionForItem(QStringLiteral("It_ShowAlbum"), second);
+        BrowseListView *shown = top();
+        QVERIFY(shown != m_album);
+        QCOMPARE(m_nav->navigationBar()->title(), QStringLiteral("Glass Orchard"));
+        QTRY_COMPARE(shown->sortedItems().size(), album.size());
+
+        QVERIFY(m_mopidy.reset());
+        m_nav->menuActionForItem(QStringLiteral("It_AddToQueue_All"), shown->sortedItems().at(1));
+        QTRY_COMPARE(uris(queue()), album.mid(1));
+        QCOMPARE(playing(), QString());
+        m_nav->popLastView();
+    }
+
+    void addAlbumToPlaylist()
+    {
+        QVERIFY(m_album);
+        const QStringList tracks = m_album->urisFrom(m_album->sortedItems().first()->uri());
+        const QString playlist = m_mopidy.call("core.playlists.create", { { "name", "Orchard" }, { "uri_scheme", "m3u" } })
+                                     .toObject().value("uri").toString();
+        QVERIFY(!playlist.isEmpty());
+        m_nav->popLastView();
+        PlayerItem *album = nullptr;
+        for (PlayerItem *item : top()->sortedItems())
+            album = item->name() == "Glass Orchard" ? item : album;
+        QVERIFY(qobject_cast<Album *>(album));
+        m_nav->menuActionForItemPL(QStringLiteral("It_AddToPlaylist"), album, playlist);
+        QTRY_COMPARE(uris(m_mopidy.call("core.playlists.get_items", { { "uri", playlist } })), tracks);
+    }
+
+    // Rows of two types or more are grouped under a header per type.
+    void sectionsByType()
+    {
+        auto *mixed = qobject_cast<BrowseListView *>(
+            NavigationDocuments::create(m_nav, QStringLiteral("qrc:/Qml/MusicLibrary/BrowseList.qml")));
+        QVERIFY(mixed);
+        mixed->setParent(m_nav);
+        m_nav->pushView(mixed);
+        QStringList types;
+        BrowseSections::SectionMap sections;
+        QJsonArray refs;
+        for (const char *type : { "album", "track", "album" })
+            refs.append(QJsonObject { { "type", type }, { "uri", QString("x:%1").arg(refs.size()) }, { "name", "n" } });
+        BrowseSections::addRefs(refs, &types, &sections, mixed);
+        mixed->setRowTypes(types);
+        mixed->setSections(sections);
+        auto *list = mixed->findChild<QQuickItem *>(QStringLiteral("browseList"));
+        QVERIFY(list);
+        QCOMPARE(list->property("section").value<QObject *>()->property("property").toString(), QStringLiteral("type"));
+        QTRY_COMPARE(list->property("count").toInt(), 3);
+        shot("sections");
+        m_nav->popLastView();
+    }
+
+    void playlistDialogs()
+    {
+        auto dialog = [this](const QString &title) -> QQuickItem * {
+            for (QQuickItem *item : m_nav->findChildren<QQuickItem *>())
+                if (item->property("headTitle").toString() == title)
+                    return item;
+            return nullptr;
+        };
+        m_nav->secRightButtonClicked();
+        QQuickItem *create = dialog("New Playlist");
+        QVERIFY(create && create->isVisible());
+        QCOMPARE(create->property("okBtnText").toString(), QStringLiteral("Save"));
+        QMetaObject::invokeMethod(create, "createPlaylist", Q_ARG(QString, QStringLiteral("Fresh")));
+        QTRY_VERIFY(QJsonDocument(m_mopidy.call("core.playlists.as_list").toArray()).toJson().contains("\"Fresh\""));
+
+        PlayerItem playlist;
+        playlist.setUri(QStringLiteral("m3u:Fresh.m3u8"));
+        m_nav->menuActionForItemPlaylist(QStringLiteral("It_Rename"), &playlist);
+        QQuickItem *rename = dialog("Rename");
+        QVERIFY(rename);
+        QCOMPARE(rename->property("playlistUri").toString(), playlist.uri());
+        QSignalSpy commands(&m_device->link, &TavirelConnThread::requireSendCommand);
+        QMetaObject::invokeMethod(rename, "renamePlaylist", Q_ARG(QString, playlist.uri()), Q_ARG(QString, QStringLiteral("Stale")));
+        QCOMPARE(commands.count(), 1);
+        QVERIFY(commands.first().first().toString().contains("Stale"));
+
+        // Closing releases the dialogs.
+        QPointer<QQuickItem> gone(create);
+        QMetaObject::invokeMethod(create, "close", Q_ARG(QQuickItem *, create));
+        QMetaObject::invokeMethod(rename, "close", Q_ARG(QQuickItem *, rename));
+        QTRY_VERIFY(!gone && !dialog("Rename"));
+    }
+
+    void resultForPoppedViewIgnored()
+    {
+        m_nav->popToRootView();
+        BrowseListView *root = top();
+        const int pending = m_nav->pendingViewCount();
+        root->requirePushView(root->sortedItems().at(2)->uri(), QStringLiteral("Local media"));
+        QPointer<NavigationView> pushed = m_nav->topView();
+        QCOMPARE(m_nav->pendingViewCount(), pending + 1);
+        m_nav->popLastView();
+        QCOMPARE(m_nav->pendingViewCount(), pending);
+        QTRY_VERIFY(!pushed);
+        QTest::qWait(300);
+        QCOMPARE(m_nav->views().size(), 1);
+        QCOMPARE(top()->sortedItems().size(), 4);
+    }
+
+    void deviceChangePopsToRoot()
+    {
+        QVERIFY(open("Local media"));
+        TestDevice other(m_mopidy.port());
+        m_playerView->setTavirel(&other.model);
+        QCOMPARE(m_nav->views().size(), 1);
+        QCOMPARE(m_nav->currTavirel(), &other.model);
+        QCOMPARE(m_nav->browsePlayer(), other.player());
+        m_playerView->setTavirel(&m_device->model);
+    }
+
+    // An empty library is asked again after 1 s, then 2 s, ... and only
+    // while the root is on screen.
+    void emptyRootBacksOff()
+    {
+        QWebSocketServer server(QStringLiteral("empty"), QWebSocketServer::NonSecureMode);
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        QList<qint64> browses;
+        QElapsedTimer clock;
+        clock.start();
+        connect(&server, &QWebSocketServer::newConnection, this, [&] {
+            QWebSocket *socket = server.nextPendingConnection();
+            connect(socket, &QWebSocket::textMessageReceived, socket, [&, socket](const QString &text) {
+                const QJsonObject request = QJsonDocument::fromJson(text.toUtf8()).object();
+                const bool browse = request.value("method") == "core.library.browse";
+                if (browse)
+                    browses << clock.elapsed();
+                QJsonObject reply { { "jsonrpc", "2.0" }, { "id", request.value("id") } };
+                reply.insert("result", browse ? QJsonValue(QJsonArray()) : QJsonValue());
+                socket->sendTextMessage(QJsonDocument(reply).toJson(QJsonDocument::Compact));
+            });
+        });
+        TestDevice empty(server.serverPort());
+        QTRY_VERIFY(empty.player()->isConnected());
+
+        QQmlComponent component(m_engine);
+        component.setData("import com.morvane.tavirelint 1.0\nBrowseNavController { width: 300; height: 500 }", QUrl());
+        std::unique_ptr<BrowseNavigationController> nav(qobject_cast<BrowseNavigationController *>(component.create()));
+        QVERIFY(nav);
+        nav->initNavigationBar();
+        nav->initRootView();
+        nav->setCurrTavirel(&empty.model);
+        auto *root = qobject_cast<BrowseListView *>(nav->rootView());
+        QTRY_COMPARE(root->message(), QStringLiteral("The library is empty"));
+        QCOMPARE(names(root->sortedItems()), (QStringList { "Search", "Playlists" }));
+        QTRY_COMPARE(browses.size(), 2);
+        QVERIFY2(browses.at(1) - browses.at(0) >= 900, qPrintable(QString::number(browses.at(1) - browses.at(0))));
+        QTRY_COMPARE(nav->emptyRootDelay(), 2000);
+
+        root->requirePushView(QStringLiteral("local:directory"), QStringLiteral("Local media"));
+        QCOMPARE(nav->emptyRootDelay(), 0);
+        QTest::qWait(2300);
+        // The pushed level's own browse only: no retry of the covered root.
+        QCOMPARE(browses.size(), 3);
+        nav->popLastView();
+        QCOMPARE(nav->emptyRootDelay(), 4000);
+    }
+};
+
+QTEST_MAIN(TestLibraryMopidy)
+#include "tst_librarymopidy.moc"
