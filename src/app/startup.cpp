@@ -11,6 +11,7 @@
 #include "player/playeritem.h"
 #include "player/song.h"
 #include "player/tavirelplayer.h"
+#include "views/outputsview.h"
 #include "views/playerview.h"
 #include "views/sourcesview.h"
 #include "devices/device.h"
@@ -128,6 +129,7 @@ void registerQmlTypes()
     qmlRegisterType<MainTabController>(intUri, 1, 0, "MainTabController");
     qmlRegisterType<SourcesView>(intUri, 1, 0, "SourcesView");
     qmlRegisterType<PlayerView>(intUri, 1, 0, "PlayerView");
+    qmlRegisterType<OutputsView>(intUri, 1, 0, "OutputsView");
     qmlRegisterType<SettingsView>(intUri, 1, 0, "SettingsView");
     qmlRegisterType<PlayerItem>(logicUri, 1, 0, "PlayerItem");
     qmlRegisterType<Song>(logicUri, 1, 0, "Song");
