@@ -11,6 +11,9 @@ Rectangle {
 
     readonly property real nameWidth: 120 * scaleFactor
     readonly property real cellSize: 52 * scaleFactor
+    // What the matrix needs to show whole; its host may give it less and let it scroll.
+    readonly property real fullWidth: nameWidth + (sourcesModel.length + 1) * cellSize + 16 * scaleFactor
+    readonly property real fullHeight: 52 * scaleFactor + 44 * scaleFactor + outputsModel.length * cellSize + 24 * scaleFactor
 
     color: currentTheme.getColor("fill1")
     radius: 10 * scaleFactor

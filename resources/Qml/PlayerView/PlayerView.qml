@@ -309,9 +309,10 @@ PlayerView {
         startPoint: view.popupStartPoint
         endPoint: view.popupEndpoint
         panelWidth: Math.min(view.width, 560 * scaleFactor)
-        panelHeight: view.height * 0.8
+        panelHeight: Math.min(view.height * 0.8, outputList.implicitHeight)
         onDismissed: open = false
         OutputListPanel {
+            id: outputList
             anchors.fill: parent
             isLandscapeMode: true
             selectedSource: view.selectedSource

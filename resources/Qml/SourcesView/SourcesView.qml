@@ -78,7 +78,6 @@ SourcesView {
         width: view.landscape ? parent.width * 0.55 : parent.width
         clip: true
         model: view.sourcesModel
-        header: SectionHeader { text: qsTr("Sources"); visible: !view.landscape; height: visible ? implicitHeight : 0 }
         delegate: VolumeRow {
             id: sourceRow
             objectName: "sourceRow_" + modelData.index
@@ -177,10 +176,11 @@ SourcesView {
         objectName: "matrixSheet"
         startPoint: view.popupStartPoint
         endPoint: view.popupEndpoint
-        panelWidth: Math.min(view.width, 720 * scaleFactor)
-        panelHeight: view.height * (view.landscape ? 0.92 : 0.8)
+        panelWidth: Math.min(view.width, Math.max(matrixPopup.fullWidth, 360 * scaleFactor))
+        panelHeight: Math.min(view.height * 0.9, matrixPopup.fullHeight)
         onDismissed: open = false
         MatrixPopup {
+            id: matrixPopup
             objectName: "matrixPopup"
             anchors.fill: parent
             sourcesModel: view.sourcesModel
