@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
 
 // Covers a tab while the device is not connected; the controllers set connText
 // and, after a refused login, retryVisible.
@@ -17,6 +18,14 @@ Rectangle {
             anchors.horizontalCenter: parent.horizontalCenter
             source: "qrc:/TavirelImgs/Images/tavirel.svg"
             sourceSize: Qt.size(96 * scaleFactor, 96 * scaleFactor)
+        }
+        BusyIndicator {
+            objectName: "connectionSpinner"
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 40 * scaleFactor
+            height: 40 * scaleFactor
+            running: screen.visible
+            palette.dark: currentTheme.getColor("highlight1")
         }
         Text {
             objectName: "connectionText"

@@ -1,106 +1,134 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
+import "SourcesView"
 
-// Name, mute button and volume slider of one source or output. The slider
-// sends while dragging at most every 150 ms, and once more on release.
+// Name, mute button and volume slider of one source or output, with
+// optional buttons for the equalizer, the output selector and the player.
 Item {
     id: row
     property string title: ""
     property string subtitle: ""
+    property string caption: ""
     property int volume: 0
     property bool muted: false
     property string iconSource: "qrc:/TavirelImgs/Images/output.svg"
     property bool showOpen: false
+    property bool showEqualizer: false
+    property bool showSelector: false
+    property bool highlighted: false
+    // An item shown instead of the icon (a cover).
+    property alias leading: leadingBox.data
+    property bool hasLeading: false
     signal volumeRequested(int value)
     signal muteRequested(bool mute)
     signal openRequested()
+    signal equalizerRequested()
+    signal selectorRequested()
 
-    height: 72 * scaleFactor
+    height: (caption.length ? 98 : 84) * scaleFactor
 
     Rectangle {
-        anchors { fill: parent; leftMargin: 12 * scaleFactor; rightMargin: 12 * scaleFactor; topMargin: 4 * scaleFactor; bottomMargin: 4 * scaleFactor }
+        id: card
+        anchors { fill: parent; leftMargin: 10 * scaleFactor; rightMargin: 10 * scaleFactor; topMargin: 4 * scaleFactor; bottomMargin: 4 * scaleFactor }
         radius: 8 * scaleFactor
         color: currentTheme.getColor("fill2")
+        border.width: row.highlighted ? 1 : 0
+        border.color: currentTheme.getColor("highlight1")
 
-        Image {
-            id: icon
-            anchors { left: parent.left; leftMargin: 12 * scaleFactor; verticalCenter: parent.verticalCenter }
-            source: row.iconSource
-            sourceSize: Qt.size(26 * scaleFactor, 26 * scaleFactor)
-            opacity: 0.85
+        Item {
+            id: leadingBox
+            anchors { left: parent.left; leftMargin: 10 * scaleFactor; verticalCenter: parent.verticalCenter }
+            width: 56 * scaleFactor
+            height: 56 * scaleFactor
+            Image {
+                anchors.centerIn: parent
+                visible: !row.hasLeading
+                source: row.iconSource
+                sourceSize: Qt.size(28 * scaleFactor, 28 * scaleFactor)
+                opacity: 0.85
+            }
         }
         Column {
-            id: labels
-            anchors { left: icon.right; leftMargin: 10 * scaleFactor; top: parent.top; topMargin: 8 * scaleFactor; right: muteButton.left }
+            anchors { left: leadingBox.right; leftMargin: 10 * scaleFactor; top: parent.top; topMargin: 8 * scaleFactor; right: buttons.left; rightMargin: 4 * scaleFactor }
+            spacing: 1 * scaleFactor
             Text {
                 width: parent.width
                 text: row.title
                 elide: Text.ElideRight
                 font.family: "MorvaneUnicodePN"
                 font.pixelSize: fontSize14
+                font.bold: true
                 color: currentTheme.getColor("text1")
             }
             Text {
+                objectName: "subtitle"
                 width: parent.width
                 text: row.subtitle
                 visible: text.length > 0
                 elide: Text.ElideRight
                 font.family: "MorvaneUnicodePN"
-                font.pixelSize: fontSize10
+                font.pixelSize: fontSize12
                 color: currentTheme.getColor("text2")
             }
+            Text {
+                objectName: "caption"
+                width: parent.width
+                text: row.caption
+                visible: text.length > 0
+                elide: Text.ElideRight
+                font.family: "MorvaneUnicodePN"
+                font.pixelSize: fontSize10
+                color: currentTheme.getColor("highlight1")
+            }
         }
-        Slider {
+        VolumeSlider {
             id: slider
             objectName: "volumeSlider"
-            anchors { left: icon.right; leftMargin: 4 * scaleFactor; right: volumeText.left; bottom: parent.bottom; bottomMargin: 2 * scaleFactor }
-            from: 0; to: 100; stepSize: 1
+            anchors { left: leadingBox.right; leftMargin: 4 * scaleFactor; right: volumeText.left; bottom: parent.bottom; bottomMargin: 4 * scaleFactor }
             value: row.volume
-            property double lastSentAt: 0
-            property int lastSentValue: -1
-            function send() {
-                var v = Math.round(value)
-                if (v === lastSentValue)
-                    return
-                lastSentValue = v
-                lastSentAt = Date.now()
-                row.volumeRequested(v)
-            }
-            onMoved: if (Date.now() - lastSentAt > 150) send()
-            onPressedChanged: {
-                if (pressed)
-                    lastSentValue = -1
-                else
-                    send()
-            }
-            Binding on value { value: row.volume; when: !slider.pressed }
+            accessibleName: qsTr("%1 volume").arg(row.title)
+            onNewValueToSend: row.volumeRequested(Math.round(value))
         }
         Text {
             id: volumeText
-            anchors { right: muteButton.left; rightMargin: 6 * scaleFactor; verticalCenter: slider.verticalCenter }
-            width: 28 * scaleFactor
+            anchors { right: buttons.left; rightMargin: 4 * scaleFactor; verticalCenter: slider.verticalCenter }
+            width: 26 * scaleFactor
             horizontalAlignment: Text.AlignRight
-            text: row.volume
+            text: Math.round(slider.knobValue)
             font.family: "MorvaneUnicodePN"
             font.pixelSize: fontSize12
             color: currentTheme.getColor("text2")
         }
-        Image {
-            id: muteButton
-            objectName: "muteButton"
-            anchors { right: openButton.visible ? openButton.left : parent.right; rightMargin: 10 * scaleFactor; verticalCenter: parent.verticalCenter }
-            source: row.muted ? "qrc:/TavirelImgs/Images/mute.svg" : "qrc:/TavirelImgs/Images/unmute.svg"
-            sourceSize: Qt.size(26 * scaleFactor, 26 * scaleFactor)
-            opacity: row.muted ? 0.55 : 1.0
-            MouseArea { anchors.fill: parent; anchors.margins: -6 * scaleFactor; onClicked: row.muteRequested(!row.muted) }
-        }
-        Image {
-            id: openButton
-            visible: row.showOpen
-            anchors { right: parent.right; rightMargin: 10 * scaleFactor; verticalCenter: parent.verticalCenter }
-            source: "qrc:/TavirelImgs/Images/play_now.svg"
-            sourceSize: Qt.size(28 * scaleFactor, 28 * scaleFactor)
-            MouseArea { anchors.fill: parent; anchors.margins: -6 * scaleFactor; onClicked: row.openRequested() }
+        Row {
+            id: buttons
+            anchors { right: parent.right; rightMargin: 6 * scaleFactor; verticalCenter: parent.verticalCenter }
+            ToolIconButton {
+                objectName: "muteButton"
+                iconSource: row.muted ? "qrc:/TavirelImgs/Images/mute.svg" : "qrc:/TavirelImgs/Images/unmute.svg"
+                checked: row.muted
+                accessibleName: row.muted ? qsTr("Unmute %1").arg(row.title) : qsTr("Mute %1").arg(row.title)
+                onClicked: row.muteRequested(!row.muted)
+            }
+            ToolIconButton {
+                objectName: "equalizerButton"
+                visible: row.showEqualizer
+                iconSource: "qrc:/TavirelImgs/Images/equalizer.svg"
+                accessibleName: qsTr("Equalizer of %1").arg(row.title)
+                onClicked: row.equalizerRequested()
+            }
+            ToolIconButton {
+                objectName: "selectorButton"
+                visible: row.showSelector
+                iconSource: "qrc:/TavirelImgs/Images/output.svg"
+                accessibleName: qsTr("Outputs of %1").arg(row.title)
+                onClicked: row.selectorRequested()
+            }
+            ToolIconButton {
+                objectName: "openButton"
+                visible: row.showOpen
+                iconSource: "qrc:/TavirelImgs/Images/play_now.svg"
+                accessibleName: qsTr("Open %1 in the player").arg(row.title)
+                onClicked: row.openRequested()
+            }
         }
     }
 }

@@ -17,6 +17,7 @@
 #include "player/playeritem.h"
 #include "player/song.h"
 #include "player/tavirelplayer.h"
+#include "views/outputsview.h"
 #include "views/playerview.h"
 #include "views/sourcesview.h"
 #include "devices/device.h"
@@ -159,6 +160,7 @@ void registerQmlTypes()
     qmlRegisterType<MainTabController>(intUri, 1, 0, "MainTabController");
     qmlRegisterType<SourcesView>(intUri, 1, 0, "SourcesView");
     qmlRegisterType<PlayerView>(intUri, 1, 0, "PlayerView");
+    qmlRegisterType<OutputsView>(intUri, 1, 0, "OutputsView");
     qmlRegisterType<SettingsView>(intUri, 1, 0, "SettingsView");
     qmlRegisterType<NavigationView>(intUri, 1, 0, "NavigationView");
     qmlRegisterType<NavigationBar>(intUri, 1, 0, "NavigationBar");

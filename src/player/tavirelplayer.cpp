@@ -669,6 +669,12 @@ void TavirelPlayer::actionNext()
     request(QStringLiteral("core.playback.next"));
 }
 
+void TavirelPlayer::actionSeek(int positionMs)
+{
+    request(QStringLiteral("core.playback.seek"), QJsonObject{{QStringLiteral("time_position"), qMax(0, positionMs)}});
+    request(QStringLiteral("core.playback.get_time_position"), this, "updateTrackTime");
+}
+
 void TavirelPlayer::actionRepeatShuffle(int modality)
 {
     const PlayerReplies::RepeatRandom options = PlayerReplies::repeatRandomForModality(modality);

@@ -1,6 +1,8 @@
 #include "views/sourcesview.h"
 
 #include "images/imagedownloader.h"
+#include "model/output.h"
+#include "model/source.h"
 #include "model/tavirel.h"
 
 SourcesView::SourcesView(QQuickItem* parent)
@@ -49,4 +51,15 @@ void SourcesView::setConnectionScreenMessage(const QString& message)
 void SourcesView::requestImage(const QString& uri, QQuickItem* item)
 {
     ImageDownloader::instance()->requestImageForItem(uri, item);
+}
+
+QString SourcesView::routeSummary(QObject* source) const
+{
+    auto* s = qobject_cast<Source*>(source);
+    if (!s)
+        return QString();
+    QStringList names;
+    for (const Output* output : s->linkedOutputList())
+        names << output->name();
+    return names.join(QStringLiteral(", "));
 }

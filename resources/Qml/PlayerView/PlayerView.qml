@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import com.morvane.tavirelint 1.0
 import ".."
+import "../SourcesView"
 
 PlayerView {
     id: view
@@ -10,87 +11,352 @@ PlayerView {
     property var outputsModel: []
     property var player: view.selectedSource ? view.selectedSource.player : null
     property var song: view.player ? view.player.currentSong : null
+    property bool airPlay: view.player ? view.player.airPlay : false
+    // The player whose signals the document follows (see prepareDisconnectSource).
+    property var boundPlayer: null
+    property string coverUri: ""
+    property var selectorSource: null
+    property var equalizerOutput: null
+    // repeat + 2 * shuffle: the four states of the repeat/shuffle button.
+    readonly property int repeatShuffle: view.player ? (view.player.repeat ? 1 : 0) + (view.player.shuffle ? 2 : 0) : 0
     signal requireSelectOutput(var output)
 
     connectionScreen: connScreen
 
     function loadOutputs() { view.outputsModel = view.tavirel ? view.tavirel.outputs : [] }
-    function closeAllPopups() {}
-    function prepareDisconnectSource() {}
+    function closeAllPopups() {
+        queueSheet.open = false
+        outputsSheet.open = false
+        selectorSheet.open = false
+        equalizerSheet.open = false
+    }
+    function refreshCover() {
+        var p = view.boundPlayer
+        if (!p)
+            view.coverUri = ""
+        else if (p.airPlay)
+            view.coverUri = p.airPlayImage
+        else
+            view.coverUri = p.currentSong ? p.currentSong.largeImgPath : ""
+    }
+    function prepareDisconnectSource() {
+        var p = view.boundPlayer
+        view.boundPlayer = null
+        if (!p)
+            return
+        p.currentSongChanged.disconnect(view.refreshCover)
+        p.currentSongImageChanged.disconnect(view.refreshCover)
+        p.airPlayChanged.disconnect(view.refreshCover)
+        p.airPlayTrackChanged.disconnect(view.refreshCover)
+        p.airPlayImageChanged.disconnect(view.refreshCover)
+    }
+    onSelectedSourceChanged: {
+        var p = view.selectedSource ? view.selectedSource.player : null
+        if (p) {
+            p.currentSongChanged.connect(view.refreshCover)
+            p.currentSongImageChanged.connect(view.refreshCover)
+            p.airPlayChanged.connect(view.refreshCover)
+            p.airPlayTrackChanged.connect(view.refreshCover)
+            p.airPlayImageChanged.connect(view.refreshCover)
+        }
+        view.boundPlayer = p
+        view.refreshCover()
+    }
+    function formatTime(seconds) {
+        seconds = Math.max(0, Math.floor(seconds))
+        var h = Math.floor(seconds / 3600), m = Math.floor(seconds / 60) % 60, s = seconds % 60
+        var ss = (s < 10 ? "0" : "") + s
+        return h > 0 ? h + ":" + (m < 10 ? "0" : "") + m + ":" + ss : m + ":" + ss
+    }
+    function openSelector() {
+        closeAllPopups()
+        view.selectorSource = view.selectedSource
+        selectorSheet.open = true
+    }
+    function openEqualizer(output) {
+        closeAllPopups()
+        view.equalizerOutput = output
+        equalizerSheet.open = true
+    }
+    function route(source, output) {
+        if (view.tavirel && output)
+            view.tavirel.actionSetMatrixSetting(source ? source.index : -1, output.index)
+    }
 
-    Column {
-        anchors { left: parent.left; right: parent.right; top: parent.top; margins: 16 * scaleFactor }
-        spacing: 10 * scaleFactor
+    Rectangle { anchors.fill: parent; color: currentTheme.getColor("fill1") }
+    CoverBackground {
+        anchors.fill: parent
+        coverSource: coverLarge.shownUri.length ? "image://async/" + coverLarge.shownUri : ""
+    }
 
+    Item {
+        id: header
+        anchors { left: parent.left; right: parent.right; top: parent.top }
+        height: 52 * scaleFactor
         Text {
+            anchors { left: parent.left; leftMargin: 16 * scaleFactor; right: toolbar.left; verticalCenter: parent.verticalCenter }
             text: view.selectedSource ? view.selectedSource.name : qsTr("No source selected")
+            elide: Text.ElideRight
             font.family: "MorvaneUnicodePN"
-            font.pixelSize: fontSize20
+            font.pixelSize: fontSize18
             font.bold: true
             color: currentTheme.getColor("text1")
         }
-        Image {
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: Math.min(parent.width, 260 * scaleFactor)
-            height: width
-            fillMode: Image.PreserveAspectFit
-            source: view.song && view.song.largeImgPath ? "image://async/" + view.song.largeImgPath
-                                                        : "qrc:/TavirelImgs/Images/defaultcoverart.png"
-        }
-        Text {
-            width: parent.width
-            horizontalAlignment: Text.AlignHCenter
-            elide: Text.ElideRight
-            text: view.song && view.song.name ? view.song.name
-                  : (view.player ? qsTr("Nothing playing") : "")
-            font.family: "MorvaneUnicodePN"
-            font.pixelSize: fontSize18
-            color: currentTheme.getColor("text1")
-        }
-        Text {
-            width: parent.width
-            horizontalAlignment: Text.AlignHCenter
-            elide: Text.ElideRight
-            text: view.song ? view.song.artistsString : ""
-            font.family: "MorvaneUnicodePN"
-            font.pixelSize: fontSize14
-            color: currentTheme.getColor("text2")
-        }
+        // The page's tools. Buttons that open the library and the playlists
+        // belong at the start of this row, before the queue and outputs.
         Row {
-            anchors.horizontalCenter: parent.horizontalCenter
-            spacing: 28 * scaleFactor
-            enabled: view.player !== null
-            opacity: enabled ? 1 : 0.4
-            Image {
-                source: "qrc:/TavirelImgs/Images/prev.svg"; sourceSize: Qt.size(32 * scaleFactor, 32 * scaleFactor)
-                MouseArea { anchors.fill: parent; onClicked: view.player.actionPrevious() }
+            id: toolbar
+            objectName: "playerToolbar"
+            anchors { right: parent.right; rightMargin: 8 * scaleFactor; verticalCenter: parent.verticalCenter }
+            spacing: 2 * scaleFactor
+            ToolIconButton {
+                objectName: "queueButton"
+                visible: !view.landscape
+                iconSource: "qrc:/TavirelImgs/Images/queue.svg"
+                enabled: view.player !== null
+                checked: queueSheet.open
+                accessibleName: qsTr("Queue")
+                onClicked: { var o = !queueSheet.open; view.closeAllPopups(); queueSheet.open = o }
             }
-            Image {
-                objectName: "playPauseButton"
-                source: view.player && view.player.playPause === 2 ? "qrc:/TavirelImgs/Images/pause.svg"
-                                                                   : "qrc:/TavirelImgs/Images/play.svg"
-                sourceSize: Qt.size(40 * scaleFactor, 40 * scaleFactor)
-                MouseArea {
-                    anchors.fill: parent
-                    onClicked: view.player.playPause === 2 ? view.player.actionPause() : view.player.actionPlay()
+            ToolIconButton {
+                objectName: "outputsButton"
+                visible: view.landscape
+                iconSource: "qrc:/TavirelImgs/Images/output.svg"
+                enabled: view.selectedSource !== null
+                checked: outputsSheet.open
+                accessibleName: qsTr("Outputs")
+                onClicked: { var o = !outputsSheet.open; view.closeAllPopups(); outputsSheet.open = o }
+            }
+        }
+    }
+
+    Flickable {
+        id: nowPlaying
+        anchors { left: parent.left; top: header.bottom; bottom: parent.bottom }
+        width: view.landscape ? parent.width * 0.45 : parent.width
+        contentHeight: content.height + 16 * scaleFactor
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+
+        Column {
+            id: content
+            anchors { left: parent.left; right: parent.right; margins: 16 * scaleFactor }
+            y: 4 * scaleFactor
+            spacing: 8 * scaleFactor
+
+            CoverImageLarge {
+                id: coverLarge
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: Math.min(parent.width, (view.landscape ? view.height * 0.5 : view.height * 0.38))
+                height: width
+                requester: view
+                coverSource: view.coverUri
+                fallbackSource: view.airPlay ? "qrc:/TavirelImgs/Images/airplaycoverart.png"
+                                             : "qrc:/TavirelImgs/Images/defaultcoverart.png"
+            }
+            Text {
+                objectName: "songTitle"
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                elide: Text.ElideRight
+                text: view.airPlay ? view.player.airPlayTrack
+                                   : (view.song && view.song.name ? view.song.name
+                                                                  : (view.player ? qsTr("Nothing playing") : ""))
+                font.family: "MorvaneUnicodePN"
+                font.pixelSize: fontSize18
+                font.bold: true
+                color: currentTheme.getColor("text1")
+            }
+            Text {
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                elide: Text.ElideRight
+                text: view.airPlay ? view.player.airPlayArtist : (view.song ? view.song.artistsString : "")
+                font.family: "MorvaneUnicodePN"
+                font.pixelSize: fontSize14
+                color: currentTheme.getColor("text1")
+            }
+            Text {
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                elide: Text.ElideRight
+                text: view.airPlay ? view.player.airPlayAlbum : (view.song ? view.song.album : "")
+                font.family: "MorvaneUnicodePN"
+                font.pixelSize: fontSize12
+                color: currentTheme.getColor("text2")
+            }
+            Item {
+                width: parent.width
+                height: progress.height + elapsed.height
+                visible: !view.airPlay
+                ProgressSlider {
+                    id: progress
+                    objectName: "progressSlider"
+                    width: parent.width
+                    maximumValue: view.song ? Math.max(1, view.song.duration) : 1
+                    value: view.song ? view.song.currTime : 0
+                    enabled: view.song !== null && view.song.duration > 0
+                    accessibleName: qsTr("Position")
+                    onNewValueToSend: if (view.player) view.player.actionSeek(Math.round(value) * 1000)
+                }
+                Text {
+                    id: elapsed
+                    objectName: "elapsedTime"
+                    anchors { left: parent.left; top: progress.bottom }
+                    text: view.formatTime(progress.knobValue)
+                    font.family: "MorvaneUnicodePN"
+                    font.pixelSize: fontSize10
+                    color: currentTheme.getColor("text2")
+                }
+                Text {
+                    objectName: "totalTime"
+                    anchors { right: parent.right; top: progress.bottom }
+                    text: view.song ? view.formatTime(view.song.duration) : "0:00"
+                    font.family: "MorvaneUnicodePN"
+                    font.pixelSize: fontSize10
+                    color: currentTheme.getColor("text2")
                 }
             }
-            Image {
-                source: "qrc:/TavirelImgs/Images/next.svg"; sourceSize: Qt.size(32 * scaleFactor, 32 * scaleFactor)
-                MouseArea { anchors.fill: parent; onClicked: view.player.actionNext() }
+            Row {
+                anchors.horizontalCenter: parent.horizontalCenter
+                spacing: 14 * scaleFactor
+                enabled: view.player !== null
+                ToolIconButton {
+                    objectName: "repeatShuffleButton"
+                    anchors.verticalCenter: parent.verticalCenter
+                    iconSource: "qrc:/TavirelImgs/Images/rs_" + view.repeatShuffle + ".svg"
+                    iconSize: 24 * scaleFactor
+                    accessibleName: [qsTr("Repeat and shuffle off"), qsTr("Repeat on"), qsTr("Shuffle on"),
+                                     qsTr("Repeat and shuffle on")][view.repeatShuffle]
+                    onClicked: view.player.actionRepeatShuffle((view.repeatShuffle + 1) % 4)
+                }
+                ToolIconButton {
+                    objectName: "previousButton"
+                    anchors.verticalCenter: parent.verticalCenter
+                    iconSource: "qrc:/TavirelImgs/Images/prev.svg"
+                    iconSize: 30 * scaleFactor
+                    accessibleName: qsTr("Previous")
+                    onClicked: view.player.actionPrevious()
+                }
+                ToolIconButton {
+                    objectName: "playPauseButton"
+                    anchors.verticalCenter: parent.verticalCenter
+                    iconSource: view.player && view.player.playPause === 2 ? "qrc:/TavirelImgs/Images/pause.svg"
+                                                                           : "qrc:/TavirelImgs/Images/play.svg"
+                    iconSize: 44 * scaleFactor
+                    accessibleName: view.player && view.player.playPause === 2 ? qsTr("Pause") : qsTr("Play")
+                    onClicked: view.player.playPause === 2 ? view.player.actionPause() : view.player.actionPlay()
+                }
+                ToolIconButton {
+                    objectName: "nextButton"
+                    anchors.verticalCenter: parent.verticalCenter
+                    iconSource: "qrc:/TavirelImgs/Images/next.svg"
+                    iconSize: 30 * scaleFactor
+                    accessibleName: qsTr("Next")
+                    onClicked: view.player.actionNext()
+                }
+                // Balances the repeat/shuffle button so the play button stays centred.
+                Item { width: 36 * scaleFactor; height: 1 }
+            }
+            Loader {
+                width: parent.width
+                active: !view.landscape
+                sourceComponent: OutputListPanel {
+                    width: parent ? parent.width : 0
+                    height: implicitHeight
+                    selectedSource: view.selectedSource
+                    tavirel: view.tavirel
+                    onRequestEqualizer: view.openEqualizer(output)
+                    onRequestSelector: view.openSelector()
+                    onSelectItemForVolume: view.requireSelectOutput(output)
+                }
             }
         }
-        SectionHeader { text: qsTr("Outputs"); leftPadding: 0 }
-        Repeater {
-            model: view.selectedSource ? view.selectedSource.linkedOutputs : []
-            delegate: VolumeRow {
-                width: parent.width
-                title: modelData.name
-                volume: modelData.volume
-                muted: modelData.mute
-                onVolumeRequested: view.tavirel.actionSetVolumeForOutput(value, modelData.index)
-                onMuteRequested: view.tavirel.actionSetMuteForOutput(mute, modelData.index)
-            }
+    }
+
+    QueueView {
+        objectName: "landscapeQueue"
+        visible: view.landscape
+        anchors { left: nowPlaying.right; right: parent.right; top: header.bottom; bottom: parent.bottom }
+        closeVisible: false
+        currentPlayer: visible ? view.player : null
+        imageRequester: view
+        onRequireOpenSaveDialog: view.showSavePlaylistDialog()
+        onRequireOpenAddDialog: view.showAddUrlDialog()
+    }
+
+    PopupSheet {
+        id: queueSheet
+        objectName: "queueSheet"
+        startPoint: view.popupStartPoint
+        endPoint: view.popupEndpoint
+        panelHeight: view.height * 0.85
+        onDismissed: open = false
+        QueueView {
+            objectName: "queueView"
+            anchors.fill: parent
+            closeVisible: true
+            currentPlayer: queueSheet.visible ? view.player : null
+            imageRequester: view
+            onCloseRequested: queueSheet.open = false
+            onRequireOpenSaveDialog: view.showSavePlaylistDialog()
+            onRequireOpenAddDialog: view.showAddUrlDialog()
+        }
+    }
+    PopupSheet {
+        id: outputsSheet
+        objectName: "outputsSheet"
+        startPoint: view.popupStartPoint
+        endPoint: view.popupEndpoint
+        panelWidth: Math.min(view.width, 560 * scaleFactor)
+        panelHeight: Math.min(view.height * 0.8, outputList.implicitHeight)
+        onDismissed: open = false
+        OutputListPanel {
+            id: outputList
+            anchors.fill: parent
+            isLandscapeMode: true
+            selectedSource: view.selectedSource
+            tavirel: view.tavirel
+            onCloseRequested: outputsSheet.open = false
+            onRequestEqualizer: view.openEqualizer(output)
+            onRequestSelector: view.openSelector()
+            onSelectItemForVolume: view.requireSelectOutput(output)
+        }
+    }
+    PopupSheet {
+        id: selectorSheet
+        objectName: "selectorSheet"
+        startPoint: view.popupStartPoint
+        endPoint: view.popupEndpoint
+        panelWidth: Math.min(view.width, 520 * scaleFactor)
+        panelHeight: Math.min(view.height * 0.8, (60 + 57 * view.outputsModel.length) * scaleFactor + 20)
+        onDismissed: open = false
+        OutputSelector {
+            anchors.fill: parent
+            selSource: view.selectorSource
+            outputsModel: view.outputsModel
+            onSetInputForOutput: view.route(source, output)
+            onCloseRequested: selectorSheet.open = false
+        }
+    }
+    PopupSheet {
+        id: equalizerSheet
+        objectName: "equalizerSheet"
+        startPoint: view.popupStartPoint
+        endPoint: view.popupEndpoint
+        panelWidth: Math.min(view.width, 420 * scaleFactor)
+        panelHeight: Math.min(view.height * 0.8, 360 * scaleFactor)
+        onDismissed: open = false
+        Equalizer {
+            anchors.fill: parent
+            title: view.equalizerOutput ? view.equalizerOutput.name : ""
+            bassValue: view.equalizerOutput ? view.equalizerOutput.bass : 0
+            middleValue: view.equalizerOutput ? view.equalizerOutput.middle : 0
+            trebleValue: view.equalizerOutput ? view.equalizerOutput.treble : 0
+            loudnessValue: view.equalizerOutput ? view.equalizerOutput.loudness : 0
+            onSaveEqualizer: if (view.tavirel && view.equalizerOutput)
+                                 view.tavirel.actionSetEqualizerForOutput([view.equalizerOutput.index, bass, middle, treble, loudness].join("|"))
+            onCloseRequested: equalizerSheet.open = false
         }
     }
 

@@ -9,63 +9,222 @@ SourcesView {
     property point popupEndpoint: Qt.point(0, 0)
     property var sourcesModel: []
     property var outputsModel: []
+    // Bumped on every outputs message: output names may have changed.
+    property int outputsRevision: 0
+    property var selectorSource: null
+    property var equalizerOutput: null
 
     connectionScreen: connScreen
 
-    function loadSources() { view.sourcesModel = view.tavirel ? view.tavirel.sources : [] }
-    function loadOutputs() { view.outputsModel = view.tavirel ? view.tavirel.outputs : [] }
-    function closeAllPopups() {}
-
-    function outputSummary(source) {
-        var names = []
-        var linked = source.linkedOutputs
-        for (var i = 0; i < linked.length; ++i)
-            names.push(linked[i].name)
-        return names.length ? qsTr("Playing on %1").arg(names.join(", ")) : qsTr("Not routed")
+    function loadSources() {
+        view.sourcesModel = view.tavirel ? view.tavirel.sources : []
+    }
+    function loadOutputs() {
+        view.outputsModel = view.tavirel ? view.tavirel.outputs : []
+        view.outputsRevision++
+    }
+    function closeAllPopups() {
+        matrixSheet.open = false
+        selectorSheet.open = false
+        equalizerSheet.open = false
+    }
+    function openSelector(source) {
+        closeAllPopups()
+        view.selectorSource = source
+        selectorSheet.open = true
+    }
+    function openEqualizer(output) {
+        closeAllPopups()
+        view.equalizerOutput = output
+        equalizerSheet.open = true
+    }
+    function openMatrix() {
+        closeAllPopups()
+        matrixSheet.open = true
+    }
+    function route(source, output) {
+        if (view.tavirel && output)
+            view.tavirel.actionSetMatrixSetting(source ? source.index : -1, output.index)
     }
 
-    Flickable {
-        anchors.fill: parent
-        contentHeight: content.height + 16 * scaleFactor
+    Rectangle { anchors.fill: parent; color: currentTheme.getColor("fill1") }
+
+    Rectangle {
+        id: header
+        anchors { left: parent.left; right: parent.right; top: parent.top }
+        height: 52 * scaleFactor
+        color: currentTheme.getColor("fill2")
+        Text {
+            anchors { left: parent.left; leftMargin: 16 * scaleFactor; verticalCenter: parent.verticalCenter }
+            text: qsTr("Sources")
+            font.family: "MorvaneUnicodePN"
+            font.pixelSize: fontSize18
+            font.bold: true
+            color: currentTheme.getColor("text1")
+        }
+        ToolIconButton {
+            objectName: "headerMatrixButton"
+            anchors { right: parent.right; rightMargin: 10 * scaleFactor; verticalCenter: parent.verticalCenter }
+            iconSource: "qrc:/TavirelImgs/Images/matrix.svg"
+            accessibleName: qsTr("Routing matrix")
+            onClicked: view.openMatrix()
+        }
+    }
+
+    ListView {
+        id: sourcesList
+        objectName: "sourcesList"
+        anchors { left: parent.left; top: header.bottom; bottom: parent.bottom; topMargin: 6 * scaleFactor }
+        width: view.landscape ? parent.width * 0.55 : parent.width
         clip: true
-        Column {
-            id: content
-            width: parent.width
-            SectionHeader { text: qsTr("Sources") }
-            Repeater {
-                objectName: "sourcesRepeater"
-                model: view.sourcesModel
-                delegate: VolumeRow {
-                    width: content.width
-                    title: modelData.name
-                    subtitle: modelData.player && modelData.player.currentSong && modelData.player.currentSong.name
-                              ? modelData.player.currentSong.name + (modelData.player.currentSong.artistsString
-                                                                    ? " · " + modelData.player.currentSong.artistsString : "")
-                              : view.outputSummary(modelData)
-                    volume: modelData.volume
-                    muted: modelData.mute
-                    iconSource: modelData.player ? "qrc:/TavirelImgs/Images/play_status.svg"
-                                                 : "qrc:/TavirelImgs/Images/input.svg"
-                    showOpen: modelData.player !== null
-                    onVolumeRequested: view.tavirel.actionSetVolumeForSource(value, modelData.index)
-                    onMuteRequested: view.tavirel.actionSetMuteForSource(mute, modelData.index)
-                    onOpenRequested: view.requireSelectSource(modelData.index)
-                }
+        model: view.sourcesModel
+        delegate: VolumeRow {
+            id: sourceRow
+            objectName: "sourceRow_" + modelData.index
+            property var source: modelData
+            property var player: modelData.player
+            property int routeRevision: 0
+            property string coverUri: ""
+            readonly property string summary: {
+                sourceRow.routeRevision
+                view.outputsRevision
+                return view.routeSummary(sourceRow.source)
             }
-            SectionHeader { text: qsTr("Outputs") }
-            Repeater {
-                objectName: "outputsRepeater"
-                model: view.outputsModel
-                delegate: VolumeRow {
-                    width: content.width
-                    title: modelData.name
-                    subtitle: modelData.selectedSource ? modelData.selectedSource.name : qsTr("No source")
-                    volume: modelData.volume
-                    muted: modelData.mute
-                    onVolumeRequested: view.tavirel.actionSetVolumeForOutput(value, modelData.index)
-                    onMuteRequested: view.tavirel.actionSetMuteForOutput(mute, modelData.index)
-                }
+            readonly property string nowPlaying: {
+                if (!sourceRow.player)
+                    return ""
+                if (sourceRow.player.airPlay)
+                    return [sourceRow.player.airPlayTrack, sourceRow.player.airPlayArtist].filter(Boolean).join(" · ")
+                var song = sourceRow.player.currentSong
+                return song ? [song.name, song.artistsString].filter(Boolean).join(" · ") : ""
             }
+            function refreshCover() {
+                var p = sourceRow.player
+                if (!p)
+                    sourceRow.coverUri = ""
+                else if (p.airPlay)
+                    sourceRow.coverUri = p.airPlayImage
+                else
+                    sourceRow.coverUri = p.currentSong ? p.currentSong.mediumImgPath : ""
+            }
+            onPlayerChanged: refreshCover()
+            Component.onCompleted: refreshCover()
+            Connections {
+                target: sourceRow.source
+                function onLinkedOutputsChanged() { sourceRow.routeRevision++ }
+            }
+            Connections {
+                target: sourceRow.player
+                ignoreUnknownSignals: true
+                function onCurrentSongChanged() { sourceRow.refreshCover() }
+                function onCurrentSongImageChanged() { sourceRow.refreshCover() }
+                function onAirPlayChanged() { sourceRow.refreshCover() }
+                function onAirPlayImageChanged() { sourceRow.refreshCover() }
+            }
+
+            width: sourcesList.width
+            title: modelData.name
+            subtitle: nowPlaying.length ? nowPlaying : (player ? qsTr("Nothing playing") : qsTr("Line input"))
+            caption: summary.length ? qsTr("On %1").arg(summary) : qsTr("Not routed")
+            volume: modelData.volume
+            muted: modelData.mute
+            showSelector: true
+            showOpen: player !== null
+            hasLeading: true
+            leading: CoverImage {
+                anchors.fill: parent
+                requester: view
+                coverSource: sourceRow.coverUri
+                fallbackSource: sourceRow.player ? (sourceRow.player.airPlay ? "qrc:/TavirelImgs/Images/airplaycoverart.png"
+                                                                            : "qrc:/TavirelImgs/Images/defaultcoverart.png")
+                                                 : "qrc:/TavirelImgs/Images/sourcecoverart.png"
+            }
+            onVolumeRequested: view.tavirel.actionSetVolumeForSource(value, modelData.index)
+            onMuteRequested: view.tavirel.actionSetMuteForSource(mute, modelData.index)
+            onOpenRequested: view.requireSelectSource(modelData.index)
+            onSelectorRequested: view.openSelector(modelData)
+        }
+        footer: view.landscape ? null : portraitOutputs
+        Component {
+            id: portraitOutputs
+            OutputsPanel {
+                width: sourcesList.width
+                height: implicitHeight
+                isInteractive: false
+                canvasVisible: false
+                tavirel: view.tavirel
+                modelInt: view.outputsModel
+                onRequestEqualizer: view.openEqualizer(output)
+                onRequestSelector: view.openMatrix()
+            }
+        }
+    }
+    OutputsPanel {
+        objectName: "landscapeOutputs"
+        visible: view.landscape
+        anchors { left: sourcesList.right; right: parent.right; top: header.bottom; bottom: parent.bottom; topMargin: 6 * scaleFactor }
+        tavirel: view.tavirel
+        modelInt: visible ? view.outputsModel : []
+        canvasVisible: false
+        onRequestEqualizer: view.openEqualizer(output)
+        onRequestSelector: view.openMatrix()
+        Rectangle { anchors { left: parent.left; top: parent.top; bottom: parent.bottom } width: 1; color: currentTheme.getColor("fill7") }
+    }
+
+    PopupSheet {
+        id: matrixSheet
+        objectName: "matrixSheet"
+        startPoint: view.popupStartPoint
+        endPoint: view.popupEndpoint
+        panelWidth: Math.min(view.width, Math.max(matrixPopup.fullWidth, 360 * scaleFactor))
+        panelHeight: Math.min(view.height * 0.9, matrixPopup.fullHeight)
+        onDismissed: open = false
+        MatrixPopup {
+            id: matrixPopup
+            objectName: "matrixPopup"
+            anchors.fill: parent
+            sourcesModel: view.sourcesModel
+            outputsModel: view.outputsModel
+            onSetInputForOutput: view.route(source, output)
+            onCloseRequested: matrixSheet.open = false
+        }
+    }
+    PopupSheet {
+        id: selectorSheet
+        objectName: "selectorSheet"
+        startPoint: view.popupStartPoint
+        endPoint: view.popupEndpoint
+        panelWidth: Math.min(view.width, 520 * scaleFactor)
+        panelHeight: Math.min(view.height * 0.8, (60 + 57 * view.outputsModel.length) * scaleFactor + 20)
+        onDismissed: open = false
+        OutputSelector {
+            objectName: "outputSelector"
+            anchors.fill: parent
+            selSource: view.selectorSource
+            outputsModel: view.outputsModel
+            onSetInputForOutput: view.route(source, output)
+            onCloseRequested: selectorSheet.open = false
+        }
+    }
+    PopupSheet {
+        id: equalizerSheet
+        objectName: "equalizerSheet"
+        startPoint: view.popupStartPoint
+        endPoint: view.popupEndpoint
+        panelWidth: Math.min(view.width, 420 * scaleFactor)
+        panelHeight: Math.min(view.height * 0.8, 360 * scaleFactor)
+        onDismissed: open = false
+        Equalizer {
+            objectName: "equalizer"
+            anchors.fill: parent
+            title: view.equalizerOutput ? view.equalizerOutput.name : ""
+            bassValue: view.equalizerOutput ? view.equalizerOutput.bass : 0
+            middleValue: view.equalizerOutput ? view.equalizerOutput.middle : 0
+            trebleValue: view.equalizerOutput ? view.equalizerOutput.treble : 0
+            loudnessValue: view.equalizerOutput ? view.equalizerOutput.loudness : 0
+            onSaveEqualizer: if (view.tavirel && view.equalizerOutput)
+                                 view.tavirel.actionSetEqualizerForOutput([view.equalizerOutput.index, bass, middle, treble, loudness].join("|"))
+            onCloseRequested: equalizerSheet.open = false
         }
     }
 

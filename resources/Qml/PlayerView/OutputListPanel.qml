@@ -1,0 +1,62 @@
+import QtQuick 2.15
+import ".."
+
+// The outputs that play the selected source, with volume and mute, the way
+// to their equalizer and to the choice of outputs.
+Rectangle {
+    id: panel
+    property var selectedSource: null
+    property bool isLandscapeMode: false
+    property var tavirel: null
+    signal selectItemForVolume(bool isOutput, var output)
+    signal requestEqualizer(var output)
+    signal requestSelector()
+    signal closeRequested()
+
+    color: isLandscapeMode ? currentTheme.getColor("fill1") : "transparent"
+    radius: isLandscapeMode ? 10 * scaleFactor : 0
+    implicitHeight: header.height + Math.max(list.contentHeight, 40 * scaleFactor) + 8 * scaleFactor
+
+    PanelHeader {
+        id: header
+        anchors { left: parent.left; right: parent.right; top: parent.top }
+        title: qsTr("Outputs")
+        color: panel.isLandscapeMode ? currentTheme.getColor("fill2") : "transparent"
+        closeVisible: panel.isLandscapeMode
+        onCloseRequested: panel.closeRequested()
+        ToolIconButton {
+            objectName: "outputSelectorButton"
+            iconSource: "qrc:/TavirelImgs/Images/output.svg"
+            iconSize: 22 * scaleFactor
+            enabled: panel.selectedSource !== null
+            accessibleName: qsTr("Choose outputs")
+            onClicked: panel.requestSelector()
+        }
+    }
+    ListView {
+        id: list
+        objectName: "playerOutputs"
+        anchors { left: parent.left; right: parent.right; top: header.bottom; bottom: parent.bottom }
+        interactive: panel.isLandscapeMode
+        clip: true
+        model: panel.selectedSource ? panel.selectedSource.linkedOutputs : []
+        delegate: VolumeRow {
+            width: list.width
+            title: modelData.name
+            volume: modelData.volume
+            muted: modelData.mute
+            showEqualizer: true
+            onVolumeRequested: { panel.selectItemForVolume(true, modelData); if (panel.tavirel) panel.tavirel.actionSetVolumeForOutput(value, modelData.index) }
+            onMuteRequested: if (panel.tavirel) panel.tavirel.actionSetMuteForOutput(mute, modelData.index)
+            onEqualizerRequested: panel.requestEqualizer(modelData)
+        }
+        Text {
+            anchors { top: parent.top; topMargin: 12 * scaleFactor; horizontalCenter: parent.horizontalCenter }
+            visible: list.count === 0
+            text: qsTr("No output plays this source")
+            font.family: "MorvaneUnicodePN"
+            font.pixelSize: fontSize12
+            color: currentTheme.getColor("text2")
+        }
+    }
+}

@@ -1,0 +1,35 @@
+import QtQuick 2.15
+
+// Host of a pop-up panel: dims the screen and slides the panel in from
+// startPoint to endPoint, and out again, over 300 ms.
+Item {
+    id: sheet
+    property bool open: false
+    property point startPoint: Qt.point(0, height)
+    property point endPoint: Qt.point(0, 0)
+    property real panelWidth: width
+    property real panelHeight: height
+    default property alias content: panel.data
+    signal dismissed()
+
+    anchors.fill: parent
+    z: 80
+    visible: open || slide.running
+
+    Rectangle {
+        anchors.fill: parent
+        color: currentTheme.getColor("shadow1")
+        opacity: sheet.open ? 0.5 : 0
+        Behavior on opacity { NumberAnimation { duration: 300 } }
+        MouseArea { anchors.fill: parent; onClicked: sheet.dismissed() }
+    }
+    Item {
+        id: panel
+        width: sheet.panelWidth
+        height: sheet.panelHeight
+        x: (sheet.open ? sheet.endPoint.x : sheet.startPoint.x) + (sheet.width - width) / 2
+        y: (sheet.open ? sheet.endPoint.y : sheet.startPoint.y) + sheet.height - height
+        Behavior on y { NumberAnimation { id: slide; duration: 300; easing.type: Easing.OutCubic } }
+        MouseArea { anchors.fill: parent }
+    }
+}

@@ -1,0 +1,154 @@
+#include "app/startup.h"
+#include "model/source.h"
+#include "model/tavirel.h"
+#include "player/song.h"
+#include "player/tavirelplayer.h"
+#include "settings/tavireltheme.h"
+#include "testsupport.h"
+#include "views/outputsview.h"
+#include "views/playerview.h"
+#include "views/sourcesview.h"
+
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QtTest>
+
+// The zone controllers with their documents, fed device messages directly.
+class TestZoneViews : public QObject
+{
+    Q_OBJECT
+    QQmlEngine m_engine;
+    TavirelTheme m_theme;
+
+    static void deliver(Tavirel* model, const QString& message)
+    {
+        QMetaObject::invokeMethod(model, "commandReceived", Q_ARG(QStringList, message.split(QLatin1Char('|'))));
+    }
+    template <typename T>
+    T* load(const QString& url)
+    {
+        QQmlComponent component(&m_engine, QUrl(url));
+        auto* object = qobject_cast<T*>(component.create());
+        if (!object)
+            qWarning() << component.errorString();
+        return object;
+    }
+    static int listLength(QObject* view, const char* property)
+    {
+        return view->property(property).value<QVariantList>().size()
+            + view->property(property).value<QQmlListReference>().count();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Startup::registerQmlTypes();
+        Startup::createImageServices();
+        m_theme.loadFromFile(TestSupport::sourceDir() + QStringLiteral("/themes/theme0.json"));
+        m_engine.rootContext()->setContextProperty(QStringLiteral("currentTheme"), &m_theme);
+        Startup::setScreenContext(m_engine.rootContext(), 1.0);
+    }
+
+    // Every sources message gives a player source a new client: the page
+    // follows the new one, forgets the old one, and keeps its binding when
+    // the source comes back without a player.
+    void playerPageRebindsToNewPlayer()
+    {
+        Tavirel model;
+        QScopedPointer<PlayerView> view(load<PlayerView>(QStringLiteral("qrc:/Qml/PlayerView/PlayerView.qml")));
+        QVERIFY(view);
+        view->setTavirel(&model);
+        const QString withPlayer = QStringLiteral("x|BROAD|0|y|5@Music@1@127.0.0.1@1");
+        deliver(&model, withPlayer);
+        view->setSelectedSource(model.sourceByIndex(5));
+        TavirelPlayer* first = model.sourceByIndex(5)->player();
+        QCOMPARE(view->property("boundPlayer").value<QObject*>(), first);
+
+        deliver(&model, withPlayer);
+        TavirelPlayer* second = model.sourceByIndex(5)->player();
+        QVERIFY(second != first);
+        QCOMPARE(view->property("boundPlayer").value<QObject*>(), second);
+
+        auto* song = new Song;
+        song->setUri(QStringLiteral("local:track:a"));
+        second->setCurrentSong(song);
+        song->setImage(600, QStringLiteral("http://127.0.0.1:1/new.jpg"));
+        emit second->currentSongImageChanged();
+        QCOMPARE(view->property("coverUri").toString(), QStringLiteral("http://127.0.0.1:1/new.jpg"));
+        emit first->currentSongImageChanged();
+        song->setImage(600, QStringLiteral("http://127.0.0.1:1/other.jpg"));
+        emit first->currentSongImageChanged();
+        QCOMPARE(view->property("coverUri").toString(), QStringLiteral("http://127.0.0.1:1/new.jpg"));
+
+        deliver(&model, QStringLiteral("x|BROAD|0|y|5@Music@0"));
+        QCOMPARE(view->property("boundPlayer").value<QObject*>(), second);
+    }
+
+    void sourcesPageWithoutModelIsEmpty()
+    {
+        Tavirel model;
+        QScopedPointer<SourcesView> view(load<SourcesView>(QStringLiteral("qrc:/Qml/SourcesView/SourcesView.qml")));
+        QVERIFY(view);
+        view->setTavirel(&model);
+        deliver(&model, QStringLiteral("x|BROAD|0|y|1@Line@0|3@Tuner@0"));
+        deliver(&model, QStringLiteral("x|BROAD|1|y|2@Bath"));
+        QCOMPARE(listLength(view.data(), "sourcesModel"), 2);
+        QCOMPARE(listLength(view.data(), "outputsModel"), 1);
+
+        view->setTavirel(nullptr);
+        QMetaObject::invokeMethod(view.data(), "loadSources");
+        QMetaObject::invokeMethod(view.data(), "loadOutputs");
+        QCOMPARE(listLength(view.data(), "sourcesModel"), 0);
+        QCOMPARE(listLength(view.data(), "outputsModel"), 0);
+        // The old model no longer reaches the page.
+        deliver(&model, QStringLiteral("x|BROAD|0|y|1@Line@0"));
+        QCOMPARE(listLength(view.data(), "sourcesModel"), 0);
+    }
+
+    void routeSummaryAndOutputsView()
+    {
+        Tavirel model;
+        deliver(&model, QStringLiteral("x|BROAD|0|y|5@Music@0"));
+        deliver(&model, QStringLiteral("x|BROAD|1|y|7@Kitchen|2@Bath|4@Attic"));
+        QQmlComponent component(&m_engine);
+        component.setData("import com.morvane.tavirelint 1.0\n"
+                          "OutputsView { property int loads: 0; function loadOutputs() { loads++ } }",
+                          QUrl());
+        QScopedPointer<OutputsView> outputs(qobject_cast<OutputsView*>(component.create()));
+        QVERIFY2(outputs, qPrintable(component.errorString()));
+        outputs->setTavirel(&model);
+        deliver(&model, QStringLiteral("x|BROAD|2|y|7@5|2@5|4"));
+        QCOMPARE(outputs->property("loads").toInt(), 1);
+
+        SourcesView sources;
+        QCOMPARE(sources.routeSummary(model.sourceByIndex(5)), QStringLiteral("Bath, Kitchen"));
+        QCOMPARE(sources.routeSummary(nullptr), QString());
+    }
+
+    // What the page does without a connection screen, a source or a player:
+    // nothing, and without crashing.
+    void missingPartsDoNothing()
+    {
+        PlayerView player;
+        SourcesView sources;
+        OutputsView outputs;
+        player.showConnectionScreen(true);
+        sources.setConnectionScreenMessage(QStringLiteral("x"));
+        outputs.showConnectionScreen(false);
+        player.closeDialog(nullptr);
+        player.createPlaylist(QStringLiteral("Mix"));
+        player.addUrlToQueue(QStringLiteral("http://radio"));
+
+        QQuickItem screen;
+        screen.setVisible(false);
+        outputs.setConnectionScreen(&screen);
+        outputs.showConnectionScreen(true);
+        outputs.setConnectionScreenMessage(QStringLiteral("Connecting"));
+        QVERIFY(screen.isVisible());
+        QCOMPARE(screen.property("connText").toString(), QStringLiteral("Connecting"));
+    }
+};
+
+QTEST_MAIN(TestZoneViews)
+#include "tst_zoneviews.moc"

@@ -1,0 +1,268 @@
+#include "app/maintabcontroller.h"
+#include "app/startup.h"
+#include "devices/device.h"
+#include "devices/devicestore.h"
+#include "model/output.h"
+#include "model/source.h"
+#include "model/tavirel.h"
+#include "mopidyfixture.h"
+#include "player/song.h"
+#include "player/tavirelplayer.h"
+#include "settings/tavireltheme.h"
+#include "simprocess.h"
+#include "views/playerview.h"
+#include "views/sourcesview.h"
+
+#include <QJsonArray>
+#include <QQmlContext>
+#include <QQuickView>
+#include <QSettings>
+#include <QtTest>
+
+// The zone screens as the application opens them, on the device simulator
+// whose player source uses a real Mopidy: each user action goes out as a
+// command or request and comes back as state that changes the screen.
+class TestZoneViewsE2e : public QObject
+{
+    Q_OBJECT
+    MopidyFixture m_mopidy;
+    SimProcess m_sim;
+    TavirelTheme m_theme;
+    QScopedPointer<QQuickView> m_view;
+    MainTabController* m_root = nullptr;
+
+    Tavirel* model() const { return m_root->deviceModel(); }
+    // Delegates of views hang in the item tree only, not in the object tree.
+    static QQuickItem* findItem(QQuickItem* root, const QString& name)
+    {
+        if (!root)
+            return nullptr;
+        for (QQuickItem* child : root->childItems()) {
+            if (child->objectName() == name)
+                return child;
+            if (QQuickItem* found = findItem(child, name))
+                return found;
+        }
+        return nullptr;
+    }
+    template <typename T = QQuickItem>
+    T* item(const QString& name) const { return qobject_cast<T*>(findItem(m_root, name)); }
+
+    void click(QQuickItem* target)
+    {
+        QVERIFY(target);
+        const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+        QTest::mouseClick(m_view.data(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    }
+    // Drags a slider's knob from its current place to `ratio` of the track.
+    void dragSlider(QQuickItem* slider, double ratio, bool vertical)
+    {
+        QVERIFY(slider);
+        QQuickItem* knob = findItem(slider, QStringLiteral("knob"));
+        const QPointF from = knob->mapToScene(QPointF(knob->width() / 2, knob->height() / 2));
+        const double k = slider->property("knobSize").toDouble();
+        const QPointF to = vertical
+            ? slider->mapToScene(QPointF(slider->width() / 2, k / 2 + (1 - ratio) * (slider->height() - k)))
+            : slider->mapToScene(QPointF(k / 2 + ratio * (slider->width() - k), slider->height() / 2));
+        QTest::mousePress(m_view.data(), Qt::LeftButton, Qt::NoModifier, from.toPoint());
+        for (int i = 1; i <= 10; ++i) {
+            const QPointF p = from + (to - from) * (i / 10.0);
+            QTest::mouseMove(m_view.data(), p.toPoint());
+            QTest::qWait(20);
+        }
+        QTest::mouseRelease(m_view.data(), Qt::LeftButton, Qt::NoModifier, to.toPoint());
+    }
+    void openSheet(QQuickItem* view, const char* function, QObject* arg = nullptr)
+    {
+        if (arg)
+            QMetaObject::invokeMethod(view, function, Q_ARG(QVariant, QVariant::fromValue(arg)));
+        else
+            QMetaObject::invokeMethod(view, function);
+        QTest::qWait(400); // the slide-in
+    }
+    void closeSheets(QQuickItem* view)
+    {
+        QMetaObject::invokeMethod(view, "closeAllPopups");
+        QTest::qWait(400);
+    }
+    QJsonArray mopidyQueue() { return m_mopidy.call(QStringLiteral("core.tracklist.get_tl_tracks")).toArray(); }
+    QQuickItem* queueRow(int i) const
+    {
+        QQuickItem* sheet = item(QStringLiteral("queueView"));
+        return findItem(sheet, QStringLiteral("queueRow_%1").arg(i));
+    }
+    void showPlayerWithTracks(int count)
+    {
+        QVERIFY(m_mopidy.reset());
+        QStringList uris;
+        for (const QJsonValue& ref :
+             m_mopidy.call(QStringLiteral("core.library.browse"), { { "uri", "local:directory?type=track" } }).toArray())
+            uris << ref.toObject().value("uri").toString();
+        QVERIFY(uris.size() >= count);
+        m_mopidy.call(QStringLiteral("core.tracklist.add"), { { "uris", QJsonArray::fromStringList(uris.mid(0, count)) } });
+        QQuickItem* openButton = findItem(item(QStringLiteral("sourceRow_5")), QStringLiteral("openButton"));
+        click(openButton);
+        auto* player = item<PlayerView>(QStringLiteral("myPlayerView"));
+        QTRY_VERIFY(player->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(player->selectedSource() && player->selectedSource()->player()
+                                     && player->selectedSource()->player()->queue().size() == count,
+                                 15000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        Startup::setIdentity(*QCoreApplication::instance());
+        Startup::registerMetaTypes();
+        Startup::registerQmlTypes();
+        Startup::createImageServices();
+        m_theme.loadFromFile(TestSupport::sourceDir() + QStringLiteral("/themes/theme0.json"));
+        QVERIFY2(m_mopidy.start(), qPrintable(m_mopidy.errorString()));
+        const QString config = TestSupport::sourceDir() + "/tests/data/model/e2e-device.json";
+        QVERIFY2(m_sim.start(0, { "--config", config, "--user", "admin", "--password", "admin", "--mopidy-host",
+                                  m_mopidy.host(), "--mopidy-port", QString::number(m_mopidy.port()) }),
+                 qPrintable(m_sim.log));
+        Device d;
+        d.setSerialNumber(QStringLiteral("SIM-1"));
+        d.setLocalIp(QStringLiteral("127.0.0.1"));
+        d.setLocalPort(m_sim.port());
+        d.setUsername(QStringLiteral("admin"));
+        d.setPassword(QStringLiteral("admin"));
+        QSettings().setValue(QLatin1String(DeviceStore::LastSelectedKey), DeviceStore::objectToText(&d));
+
+        m_view.reset(new QQuickView);
+        Startup::addImageProvider(m_view->engine());
+        QQmlContext* context = m_view->rootContext();
+        context->setContextProperty(QStringLiteral("currentTheme"), &m_theme);
+        context->setContextProperty(QStringLiteral("selectedLang"), QStringLiteral("en"));
+        context->setContextProperty(QStringLiteral("isIOSdevice"), false);
+        context->setContextProperty(QStringLiteral("isPhoneX"), false);
+        Startup::setScreenContext(context, 1.0);
+        m_view->setResizeMode(QQuickView::SizeRootObjectToView);
+        m_view->resize(500, 800);
+        m_view->setSource(QUrl(QStringLiteral("qrc:/main.qml")));
+        QCOMPARE(m_view->status(), QQuickView::Ready);
+        m_view->show();
+        m_root = qobject_cast<MainTabController*>(m_view->rootObject());
+        QVERIFY(m_root);
+        QTRY_VERIFY_WITH_TIMEOUT(item(QStringLiteral("sourceRow_5")) && model()->outputByIndex(3)
+                                     && model()->outputByIndex(3)->selectedSource(),
+                                 20000);
+        QTRY_VERIFY(!item(QStringLiteral("connectionScreen"))->isVisible());
+    }
+    void cleanupTestCase()
+    {
+        m_view.reset();
+        m_sim.stop();
+        m_mopidy.stop();
+    }
+
+    void matrixTapAndClear()
+    {
+        auto* sources = item(QStringLiteral("mySourcesView"));
+        openSheet(sources, "openMatrix");
+        QQuickItem* cell = item(QStringLiteral("cell_2_1"));
+        click(cell);
+        QTRY_VERIFY_WITH_TIMEOUT(m_sim.countReceived(QStringLiteral("UI_COMMAND|2003|100|2@1")) == 1, 5000);
+        QTRY_VERIFY(cell->property("routed").toBool());
+        QCOMPARE(item(QStringLiteral("outputRow_2"))->property("subtitle").toString(), QStringLiteral("Plays Line"));
+
+        click(item(QStringLiteral("clearRow_2")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_sim.countReceived(QStringLiteral("UI_COMMAND|2003|100|2@-1")) == 1, 5000);
+        QTRY_VERIFY(!cell->property("routed").toBool());
+        closeSheets(sources);
+    }
+
+    void selectorTickAndUntick()
+    {
+        auto* sources = item(QStringLiteral("mySourcesView"));
+        openSheet(sources, "openSelector", model()->sourceByIndex(5));
+        QQuickItem* row = item(QStringLiteral("selectorRow_0"));
+        QVERIFY(!row->property("ticked").toBool());
+        click(row);
+        QTRY_VERIFY_WITH_TIMEOUT(m_sim.countReceived(QStringLiteral("UI_COMMAND|2003|100|0@5")) == 1, 5000);
+        QTRY_VERIFY(row->property("ticked").toBool());
+        QTRY_VERIFY(item(QStringLiteral("sourceRow_5"))->property("caption").toString().contains("Terrace"));
+        click(row);
+        QTRY_VERIFY_WITH_TIMEOUT(m_sim.countReceived(QStringLiteral("UI_COMMAND|2003|100|0@-1")) == 1, 5000);
+        QTRY_VERIFY(!row->property("ticked").toBool());
+        closeSheets(sources);
+    }
+
+    void equalizerSendsOnRelease()
+    {
+        auto* sources = item(QStringLiteral("mySourcesView"));
+        Output* den = model()->outputByIndex(3);
+        openSheet(sources, "openEqualizer", den);
+        QQuickItem* bass = item(QStringLiteral("eqSlider0"));
+        QCOMPARE(bass->property("knobValue").toInt(), -4);
+        dragSlider(bass, 0.75, true);
+        const int set = bass->property("knobValue").toInt();
+        QVERIFY2(set > 5, qPrintable(QString::number(set)));
+        const QString expected = QStringLiteral("UI_COMMAND|2002|100|3|%1|2|6|1").arg(set);
+        QTRY_VERIFY2_WITH_TIMEOUT(m_sim.countReceived(expected) == 1, qPrintable(m_sim.receivedText()), 5000);
+        QCOMPARE(m_sim.countReceived(QStringLiteral("UI_COMMAND|2002|")), 1);
+        QTRY_COMPARE(den->bass(), set);
+        QCOMPARE(bass->property("knobValue").toInt(), set);
+        closeSheets(sources);
+    }
+
+    void sourceMuteMutesItsOutputs()
+    {
+        QQuickItem* mute = findItem(item(QStringLiteral("sourceRow_5")), QStringLiteral("muteButton"));
+        click(mute);
+        QTRY_VERIFY_WITH_TIMEOUT(m_sim.countReceived(QStringLiteral("UI_COMMAND|2001|100|1|1")) == 1
+                                     && m_sim.countReceived(QStringLiteral("UI_COMMAND|2001|100|3|1")) == 1,
+                                 5000);
+        QQuickItem* denMute = findItem(item(QStringLiteral("outputRow_3")), QStringLiteral("muteButton"));
+        QTRY_VERIFY(denMute->property("checked").toBool());
+    }
+
+    void queuePlaysRemovesAndClears()
+    {
+        showPlayerWithTracks(3);
+        auto* player = item(QStringLiteral("myPlayerView"));
+        click(item(QStringLiteral("queueButton")));
+        QTest::qWait(400);
+        QTRY_VERIFY(queueRow(2));
+        const QJsonArray before = mopidyQueue();
+
+        click(queueRow(1));
+        const int secondTlid = before.at(1).toObject().value("tlid").toInt();
+        QTRY_COMPARE_WITH_TIMEOUT(
+            m_mopidy.call(QStringLiteral("core.playback.get_current_tl_track")).toObject().value("tlid").toInt(),
+            secondTlid, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(queueRow(1)->property("selected").toBool(), 5000);
+
+        click(findItem(queueRow(0), QStringLiteral("removeButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(mopidyQueue().size(), 2, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!queueRow(2), 5000);
+
+        click(findItem(item(QStringLiteral("queueView")), QStringLiteral("clearQueueButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(mopidyQueue().size(), 0, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!queueRow(0), 5000);
+        closeSheets(player);
+    }
+
+    void seekMovesThePosition()
+    {
+        showPlayerWithTracks(1);
+        m_mopidy.call(QStringLiteral("core.playback.play"));
+        QTRY_VERIFY_WITH_TIMEOUT(m_mopidy.call(QStringLiteral("core.playback.get_state")).toString() == "playing", 5000);
+        m_mopidy.call(QStringLiteral("core.playback.pause"));
+        Song* song = nullptr;
+        auto* view = item<PlayerView>(QStringLiteral("myPlayerView"));
+        QTRY_VERIFY_WITH_TIMEOUT((song = view->selectedSource()->player()->currentSong()) && song->duration() > 2, 10000);
+
+        dragSlider(item(QStringLiteral("progressSlider")), 0.6, false);
+        const int target = item(QStringLiteral("progressSlider"))->property("knobValue").toInt();
+        QVERIFY(target > 0);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            qAbs(m_mopidy.call(QStringLiteral("core.playback.get_time_position")).toInt() - target * 1000) < 600, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(song->currTime(), target, 5000);
+    }
+};
+
+QTEST_MAIN(TestZoneViewsE2e)
+#include "tst_zoneviewse2e.moc"
