@@ -177,4 +177,21 @@ void addImageProvider(QQmlEngine* engine)
 {
     engine->addImageProvider(QStringLiteral("async"), new AsyncImageProvider);
 }
+
+void loadTheme(TavirelTheme* theme, const QString& themeFile)
+{
+    theme->setTheme0File(themeFile);
+    if (!theme->applyTheme(TavirelTheme::storedTheme()))
+        theme->applyTheme(0);
+}
+
+void publishTheme(QQmlContext* context, TavirelTheme* theme)
+{
+    context->setContextProperty(QStringLiteral("currentTheme"), theme);
+    // Setting a context property again re-evaluates every binding that read
+    // it, even when the object is the same.
+    QObject::connect(theme, &TavirelTheme::themeChanged, context, [context, theme] {
+        context->setContextProperty(QStringLiteral("currentTheme"), theme);
+    });
+}
 }
