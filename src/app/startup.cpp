@@ -20,6 +20,8 @@
 #include "settings/dynamictranslator.h"
 #include "settings/tavireltheme.h"
 #include "settings/settingsview.h"
+#include "settings/settingseditorview.h"
+#include "settings/settingsrootview.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -135,6 +137,8 @@ void registerQmlTypes()
     qmlRegisterType<NavigationView>(intUri, 1, 0, "NavigationView");
     qmlRegisterType<NavigationBar>(intUri, 1, 0, "NavigationBar");
     qmlRegisterType<NavigationController>(intUri, 1, 0, "NavigationController");
+    qmlRegisterType<SettingsRootView>(intUri, 1, 0, "SettingsRootView");
+    qmlRegisterType<SettingsEditorView>(intUri, 1, 0, "SettingsEditorView");
     qmlRegisterType<PlayerItem>(logicUri, 1, 0, "PlayerItem");
     qmlRegisterType<Song>(logicUri, 1, 0, "Song");
     qmlRegisterType<PlaylistEntry>(logicUri, 1, 0, "PlaylistEntry");

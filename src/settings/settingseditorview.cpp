@@ -11,6 +11,23 @@ SettingsEditorView::SettingsEditorView(QQuickItem* parent)
     : NavigationView(parent)
     , m_schema(SettingsSchema::shipped())
 {
+    connect(this, &NavigationView::presented, this, &SettingsEditorView::refreshBar);
+}
+
+void SettingsEditorView::refreshBar()
+{
+    // Coming back to an editor (after a push or a back) shows its own buttons:
+    // "Add" on lists that take new elements (and "Save" once one was removed),
+    // "Save" on other nodes once something was changed.
+    if (m_isEditableList) {
+        setBar("rightText", tr("Add"));
+        setBar("rightVisible", true);
+        setBar("secRightVisible", m_edited);
+    } else {
+        setBar("rightText", tr("Save"));
+        setBar("rightVisible", m_edited);
+        setBar("secRightVisible", false);
+    }
 }
 
 void SettingsEditorView::setListView(QQuickItem* view)
@@ -58,8 +75,6 @@ void SettingsEditorView::loadSettings(const QJsonValue& value, const QString& ke
         Q_EMIT isEditableListChanged();
         if (m_listView)
             m_listView->setProperty("allowRemove", true);
-        setBar("rightText", QStringLiteral("Add"));
-        setBar("rightVisible", true);
     }
     rebuildModel();
 }
@@ -91,16 +106,14 @@ void SettingsEditorView::openChild(const QJsonValue& value, const QString& key, 
     child->setSchema(m_schema);
     child->setNavBar(m_navBar);
     child->setParentKey(parentKey);
-    if (!title.isNull())
-        child->setTitle(title);
+    child->setTitle(title);
     child->loadSettings(value, key);
     Q_EMIT pushView(child);
 }
 
 void SettingsEditorView::openSettingsWithKey(const QString& key)
 {
-    const bool root = m_node.type == QLatin1String(SettingsSchema::RootKey);
-    openChild(m_node.object.value(key), key, key, root ? DynamicTranslator::label(key) : QString());
+    openChild(m_node.object.value(key), key, key, DynamicTranslator::label(key));
 }
 
 void SettingsEditorView::openSettingsWithIndex(int index)

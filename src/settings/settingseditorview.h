@@ -64,6 +64,7 @@ public Q_SLOTS:
 private:
     bool isArrayNode() const { return m_node.object.isEmpty(); }
     void rebuildModel();
+    void refreshBar();
     // The rows as QML left them, edits included.
     QVariantList editedRows() const;
     void setBar(const char* name, const QVariant& value);

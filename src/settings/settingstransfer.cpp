@@ -107,6 +107,10 @@ void SettingsTransfer::authenticationRequired(QNetworkReply* reply, QAuthenticat
         reply->abort();
         return;
     }
+    // Qt sends credentials again only when the authenticator changed since
+    // the last attempt; clearing it first makes every challenge answered.
+    authenticator->setUser(QString());
+    authenticator->setPassword(QString());
     authenticator->setUser(m_username);
     authenticator->setPassword(m_password);
 }

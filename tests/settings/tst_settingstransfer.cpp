@@ -84,7 +84,7 @@ private Q_SLOTS:
                      QStringLiteral("Tavirel"));
         else
             QVERIFY(failed.first().first().toString().contains(QLatin1String("password")));
-        QTRY_COMPARE(sim.logCount(QStringLiteral("401, asking for credentials")), 1);
+        QTRY_VERIFY(sim.logCount(QStringLiteral("401, asking for credentials")) >= 1);
         QCOMPARE(sim.logCount(QStringLiteral("401, wrong credentials")), refusedChallenges);
     }
 
@@ -115,7 +115,7 @@ private Q_SLOTS:
         finish(&up);
         QTRY_COMPARE(ok.count(), 1);
         QCOMPARE(up.body(), QStringLiteral("content=") + QString::fromUtf8(json));
-        QVERIFY(sim.process.log.contains(QStringLiteral("stored %1 bytes").arg(json.size())));
+        QTRY_VERIFY(sim.process.log.contains(QStringLiteral("stored %1 bytes").arg(json.size())));
 
         const QJsonObject back = download(sim.getUrl, "admin", "s3cret");
         QCOMPARE(back.value("this_tavirel").toObject().value("name").toString(), name);

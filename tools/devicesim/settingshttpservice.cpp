@@ -57,7 +57,7 @@ struct SettingsHttpCallbacks
         }
         auto *self = static_cast<SettingsHttpService *>(cls);
         if (request->tooLarge)
-            return queueText(connection, MHD_HTTP_PAYLOAD_TOO_LARGE, "too large\n");
+            return queueText(connection, MHD_HTTP_CONTENT_TOO_LARGE, "too large\n");
         return MHD_Result(self->answer(connection, url, method, request->body));
     }
 
