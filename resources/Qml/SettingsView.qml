@@ -2,65 +2,49 @@ import QtQuick 2.15
 import com.morvane.tavirelint 1.0 as Tavirel
 import "."
 
-// The settings tab's first page: the selected device, its connection state
-// and the way to add a device by hand.
+// The settings tab: a navigation stack whose first page is the settings root
+// page. A short notice tells how the last settings transfer went.
 Tavirel.SettingsView {
     id: view
 
-    Column {
-        anchors { left: parent.left; right: parent.right; top: parent.top; margins: 16 * scaleFactor }
-        spacing: 12 * scaleFactor
+    Component.onCompleted: {
+        initNavigationBar()
+        initRootView()
+    }
 
+    Rectangle {
+        id: notice
+        objectName: "settingsNotice"
+        z: 50
+        anchors { horizontalCenter: parent.horizontalCenter; bottom: parent.bottom; bottomMargin: 24 * scaleFactor }
+        width: Math.min(parent.width - 32 * scaleFactor, noticeText.implicitWidth + 32 * scaleFactor)
+        height: noticeText.implicitHeight + 20 * scaleFactor
+        radius: 8 * scaleFactor
+        color: view.statusIsError ? currentTheme.getColor("danger1") : currentTheme.getColor("fill7")
+        visible: opacity > 0
+        opacity: 0
+        Behavior on opacity { NumberAnimation { duration: 200 } }
+        Accessible.role: Accessible.AlertMessage
+        Accessible.name: noticeText.text
         Text {
-            text: qsTr("Settings")
+            id: noticeText
+            anchors.centerIn: parent
+            width: Math.min(implicitWidth, notice.parent.width - 64 * scaleFactor)
+            wrapMode: Text.WordWrap
+            text: view.statusMessage
             font.family: "MorvaneUnicodePN"
-            font.pixelSize: fontSize20
-            font.bold: true
+            font.pixelSize: fontSize14
             color: currentTheme.getColor("text1")
         }
-
-        Rectangle {
-            width: parent.width
-            height: deviceColumn.implicitHeight + 24 * scaleFactor
-            radius: 8 * scaleFactor
-            color: currentTheme.getColor("fill2")
-            Row {
-                anchors { left: parent.left; verticalCenter: parent.verticalCenter; margins: 12 * scaleFactor }
-                spacing: 12 * scaleFactor
-                Image {
-                    anchors.verticalCenter: parent.verticalCenter
-                    source: view.connected ? "qrc:/TavirelImgs/Images/online.svg" : "qrc:/TavirelImgs/Images/offline.svg"
-                    sourceSize: Qt.size(22 * scaleFactor, 22 * scaleFactor)
-                }
-                Column {
-                    id: deviceColumn
-                    spacing: 4 * scaleFactor
-                    Text {
-                        objectName: "deviceTitle"
-                        text: view.lastSelDevice ? (view.lastSelDevice.getPropDictionaryValue("name")
-                                                    || view.lastSelDevice.serialNumber || qsTr("Tavirel"))
-                                                 : qsTr("No Tavirel selected")
-                        font.family: "MorvaneUnicodePN"
-                        font.pixelSize: fontSize16
-                        color: currentTheme.getColor("text1")
-                    }
-                    Text {
-                        text: view.lastSelDevice ? view.lastSelDevice.localIp + ":" + view.lastSelDevice.localPort
-                                                   + "  ·  " + (view.connected ? qsTr("Connected") : qsTr("Not connected"))
-                                                 : qsTr("Add a Tavirel to start.")
-                        font.family: "MorvaneUnicodePN"
-                        font.pixelSize: fontSize12
-                        color: currentTheme.getColor("text2")
-                    }
-                }
-            }
+        Timer {
+            id: noticeTimer
+            interval: view.statusIsError ? 6000 : 2500
+            onTriggered: notice.opacity = 0
         }
-
-        PopupButton {
-            objectName: "addDeviceButton"
-            text: qsTr("Add Tavirel manually")
-            highlighted: true
-            onClicked: view.requestAddDevice()
-        }
+        MouseArea { anchors.fill: parent; onClicked: notice.opacity = 0 }
+    }
+    onStatusMessageChanged: {
+        notice.opacity = 1
+        noticeTimer.restart()
     }
 }

@@ -24,6 +24,8 @@
 #include "settings/dynamictranslator.h"
 #include "settings/tavireltheme.h"
 #include "settings/settingsview.h"
+#include "settings/settingseditorview.h"
+#include "settings/settingsrootview.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -167,6 +169,8 @@ void registerQmlTypes()
     qmlRegisterType<NavigationController>(intUri, 1, 0, "NavigationController");
     qmlRegisterType<BrowseNavigationController>(intUri, 1, 0, "BrowseNavController");
     qmlRegisterType<BrowseListView>(intUri, 1, 0, "BrowseListView");
+    qmlRegisterType<SettingsRootView>(intUri, 1, 0, "SettingsRootView");
+    qmlRegisterType<SettingsEditorView>(intUri, 1, 0, "SettingsEditorView");
     qmlRegisterType<PlayerItem>(logicUri, 1, 0, "PlayerItem");
     qmlRegisterType<Song>(logicUri, 1, 0, "Song");
     qmlRegisterType<PlaylistEntry>(logicUri, 1, 0, "PlaylistEntry");
@@ -241,5 +245,22 @@ void createImageServices()
 void addImageProvider(QQmlEngine* engine)
 {
     engine->addImageProvider(QStringLiteral("async"), new AsyncImageProvider);
+}
+
+void loadTheme(TavirelTheme* theme, const QString& themeFile)
+{
+    theme->setTheme0File(themeFile);
+    if (!theme->applyTheme(TavirelTheme::storedTheme()))
+        theme->applyTheme(0);
+}
+
+void publishTheme(QQmlContext* context, TavirelTheme* theme)
+{
+    context->setContextProperty(QStringLiteral("currentTheme"), theme);
+    // Setting a context property again re-evaluates every binding that read
+    // it, even when the object is the same.
+    QObject::connect(theme, &TavirelTheme::themeChanged, context, [context, theme] {
+        context->setContextProperty(QStringLiteral("currentTheme"), theme);
+    });
 }
 }

@@ -69,4 +69,9 @@ void addImageProvider(QQmlEngine* engine);
 // With TAVIREL_FIRST_FRAME_EXIT set, prints "first-frame" on standard output
 // when the window has shown its first frame, then quits (start-up benchmark).
 void reportFirstFrameFromEnvironment(QQuickWindow* window);
+// Loads the theme the user chose (theme 0 from themeFile when that exists).
+void loadTheme(TavirelTheme* theme, const QString& themeFile);
+// Publishes the theme as "currentTheme" and publishes it again whenever its
+// colours change, so that every document re-reads them at once.
+void publishTheme(QQmlContext* context, TavirelTheme* theme);
 }

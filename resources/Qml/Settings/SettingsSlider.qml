@@ -1,0 +1,44 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+
+// Slider of the settings editor. The arrow keys move it by one step when it
+// has the focus; moved() follows every change the user makes.
+Slider {
+    id: slider
+    property real minimumValue: 0
+    property real maximumValue: 100
+    property bool rounding: true
+    property real trackHeight: 4 * scaleFactor
+    property real knobSize: 20 * scaleFactor
+
+    from: minimumValue
+    to: maximumValue
+    snapMode: Slider.SnapAlways
+    activeFocusOnTab: true
+    implicitHeight: knobSize + 8 * scaleFactor
+
+    background: Rectangle {
+        x: slider.leftPadding
+        y: slider.topPadding + slider.availableHeight / 2 - height / 2
+        width: slider.availableWidth
+        height: slider.trackHeight
+        radius: height / 2
+        color: currentTheme.getColor("fill3")
+        Rectangle {
+            width: slider.visualPosition * parent.width
+            height: parent.height
+            radius: height / 2
+            color: currentTheme.getColor("highlight1")
+        }
+    }
+    handle: Rectangle {
+        x: slider.leftPadding + slider.visualPosition * (slider.availableWidth - width)
+        y: slider.topPadding + slider.availableHeight / 2 - height / 2
+        width: slider.knobSize
+        height: slider.knobSize
+        radius: width / 2
+        color: currentTheme.getColor("text1")
+        border.width: slider.activeFocus ? 3 * scaleFactor : 1
+        border.color: slider.activeFocus ? currentTheme.getColor("highlight1") : currentTheme.getColor("fill7")
+    }
+}

@@ -1,0 +1,44 @@
+import QtQuick 2.15
+import com.morvane.tavirelint 1.0 as Tavirel
+
+// The terms and conditions, shown as rich text. The arrow keys and Page
+// Up/Down scroll it.
+Tavirel.NavigationView {
+    id: page
+    property string textSource: ""
+
+    Rectangle { anchors.fill: parent; color: currentTheme.getColor("fill1") }
+    Flickable {
+        id: flick
+        anchors.fill: parent
+        contentHeight: body.height + 32 * scaleFactor
+        clip: true
+        focus: true
+        activeFocusOnTab: true
+        Accessible.role: Accessible.Document
+        Accessible.name: qsTr("Terms and conditions")
+        Keys.onUpPressed: contentY = Math.max(0, contentY - 40 * scaleFactor)
+        Keys.onDownPressed: contentY = Math.min(Math.max(0, contentHeight - height), contentY + 40 * scaleFactor)
+        Keys.onPressed: {
+            if (event.key === Qt.Key_PageDown)
+                contentY = Math.min(Math.max(0, contentHeight - height), contentY + height * 0.9)
+            else if (event.key === Qt.Key_PageUp)
+                contentY = Math.max(0, contentY - height * 0.9)
+        }
+        Text {
+            id: body
+            objectName: "termsText"
+            x: 16 * scaleFactor
+            y: 16 * scaleFactor
+            width: flick.width - 32 * scaleFactor
+            textFormat: Text.RichText
+            wrapMode: Text.WordWrap
+            text: page.textSource
+            font.family: "MorvaneUnicodePN"
+            font.pixelSize: fontSize14
+            color: currentTheme.getColor("text1")
+            Accessible.role: Accessible.StaticText
+            Accessible.name: body.text.replace(/<[^>]*>/g, " ")
+        }
+    }
+}
