@@ -5,6 +5,9 @@
 #include "images/asyncimageprovider.h"
 #include "images/imagedownloader.h"
 #include "model/output.h"
+#include "navigation/navigationbar.h"
+#include "navigation/navigationcontroller.h"
+#include "navigation/navigationview.h"
 #include "model/playlistentry.h"
 #include "model/source.h"
 #include "model/tavirel.h"
@@ -129,6 +132,9 @@ void registerQmlTypes()
     qmlRegisterType<SourcesView>(intUri, 1, 0, "SourcesView");
     qmlRegisterType<PlayerView>(intUri, 1, 0, "PlayerView");
     qmlRegisterType<SettingsView>(intUri, 1, 0, "SettingsView");
+    qmlRegisterType<NavigationView>(intUri, 1, 0, "NavigationView");
+    qmlRegisterType<NavigationBar>(intUri, 1, 0, "NavigationBar");
+    qmlRegisterType<NavigationController>(intUri, 1, 0, "NavigationController");
     qmlRegisterType<PlayerItem>(logicUri, 1, 0, "PlayerItem");
     qmlRegisterType<Song>(logicUri, 1, 0, "Song");
     qmlRegisterType<PlaylistEntry>(logicUri, 1, 0, "PlaylistEntry");

@@ -1,0 +1,76 @@
+import QtQuick 2.15
+import com.morvane.tavirelint 1.0
+
+NavigationBar {
+    id: bar
+    property alias backText: backButton.text
+    property alias backVisible: backButton.visible
+    property alias secRightText: secRightButton.text
+    property alias secRightVisible: secRightButton.visible
+    property alias rightText: rightButton.text
+    property alias rightVisible: rightButton.visible
+    signal back()
+    signal secondRight()
+    signal right()
+
+    x: 0
+    y: 0
+    width: parent ? parent.width : 0
+    height: 44 * scaleFactor
+
+    Rectangle {
+        anchors.fill: parent
+        color: currentTheme.getColor("fill2")
+    }
+    // The bar's own right() signal hides the right anchor line of "parent"
+    // in here, so the children are placed by x and width.
+    Rectangle {
+        y: parent.height - height
+        width: parent.width
+        height: Math.max(1, scaleFactor)
+        color: currentTheme.getColor("shadow1")
+    }
+    NavigationButton {
+        id: backButton
+        type: "back"
+        visible: false
+        anchors { left: parent.left; top: parent.top; bottom: parent.bottom }
+        width: parent.width / 3
+        onClicked: bar.back()
+    }
+    Text {
+        id: titleLabel
+        anchors.centerIn: parent
+        width: parent.width / 3
+        horizontalAlignment: Text.AlignHCenter
+        elide: Text.ElideRight
+        text: bar.title
+        font.family: "MorvaneUnicodePN"
+        font.pixelSize: fontSize16
+        font.bold: true
+        color: currentTheme.getColor("text1")
+        Accessible.role: Accessible.Heading
+        Accessible.name: text
+    }
+    Row {
+        x: parent.width - width
+        height: parent.height
+        width: parent.width / 3
+        layoutDirection: Qt.RightToLeft
+        NavigationButton {
+            id: rightButton
+            text: qsTr("Close")
+            height: parent.height
+            width: parent.width / (secRightButton.visible ? 2 : 1)
+            onClicked: bar.right()
+        }
+        NavigationButton {
+            id: secRightButton
+            text: qsTr("Save")
+            visible: false
+            height: parent.height
+            width: parent.width / 2
+            onClicked: bar.secondRight()
+        }
+    }
+}
