@@ -17,6 +17,8 @@
 #include "views/playerview.h"
 #include "views/sourcesview.h"
 #include "devices/device.h"
+#include "devices/devicefinderview.h"
+#include "devices/zeroconf.h"
 #include "settings/dynamictranslator.h"
 #include "settings/tavireltheme.h"
 #include "settings/settingsview.h"
@@ -135,6 +137,7 @@ void registerQmlTypes()
     qmlRegisterType<NavigationView>(intUri, 1, 0, "NavigationView");
     qmlRegisterType<NavigationBar>(intUri, 1, 0, "NavigationBar");
     qmlRegisterType<NavigationController>(intUri, 1, 0, "NavigationController");
+    qmlRegisterType<DeviceFinderView>(intUri, 1, 0, "DeviceFinderView");
     qmlRegisterType<PlayerItem>(logicUri, 1, 0, "PlayerItem");
     qmlRegisterType<Song>(logicUri, 1, 0, "Song");
     qmlRegisterType<PlaylistEntry>(logicUri, 1, 0, "PlaylistEntry");
@@ -143,6 +146,7 @@ void registerQmlTypes()
     qmlRegisterType<Output>(logicUri, 1, 0, "Output");
     qmlRegisterType<Tavirel>(logicUri, 1, 0, "Tavirel");
     qmlRegisterType<Device>(logicUri, 1, 0, "Device");
+    ZeroConf::registerMetaTypes();
 }
 
 void setScreenContext(QQmlContext* context, qreal s)

@@ -23,15 +23,25 @@ ServiceBrowser::~ServiceBrowser()
     }
     m_zeroconf->disconnect(this);
     m_zeroconf->deleteLater();
-    for (Device* device : qAsConst(m_found)) {
-        if (!device->parent())
-            device->deleteLater();
-    }
+    releaseUnclaimed();
 }
 
 QList<Device*> ServiceBrowser::devices() const
 {
-    return m_found.values();
+    QList<Device*> devices;
+    for (const QPointer<Device>& device : m_found) {
+        if (device)
+            devices << device;
+    }
+    return devices;
+}
+
+void ServiceBrowser::releaseUnclaimed()
+{
+    for (const QPointer<Device>& device : qAsConst(m_found)) {
+        if (device && !device->parent())
+            device->deleteLater();
+    }
 }
 
 QList<ServiceBrowser::Subnet> ServiceBrowser::subnetsOf(const QList<QNetworkInterface>& interfaces)
@@ -73,10 +83,7 @@ void ServiceBrowser::run()
 
 void ServiceBrowser::beginRun(const QList<Subnet>& subnets)
 {
-    for (Device* device : qAsConst(m_found)) {
-        if (!device->parent())
-            device->deleteLater();
-    }
+    releaseUnclaimed();
     m_found.clear();
     m_subnets = subnets;
     const bool onlyLoopback = std::all_of(m_subnets.cbegin(), m_subnets.cend(), [](const Subnet& subnet) {

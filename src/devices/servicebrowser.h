@@ -7,6 +7,7 @@
 #include <QList>
 #include <QNetworkInterface>
 #include <QPair>
+#include <QPointer>
 #include <QThread>
 
 class Device;
@@ -55,8 +56,10 @@ protected:
 private:
     void beginRun(const QList<Subnet>& subnets);
     void store(Device* device);
+    void releaseUnclaimed();
 
     ZeroConf* m_zeroconf = nullptr;
     QList<Subnet> m_subnets;
-    QHash<QString, Device*> m_found;
+    // Guarded: a device taken over by the finder may go before the browser.
+    QHash<QString, QPointer<Device>> m_found;
 };

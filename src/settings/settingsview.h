@@ -4,10 +4,9 @@
 #include <QPointer>
 #include <QQuickItem>
 
+#include "devices/devicefinderview.h"
+
 class Device;
-// The device finder page travels in signals before its class is complete.
-class DeviceFinderView;
-Q_DECLARE_OPAQUE_POINTER(DeviceFinderView*)
 
 // The settings tab. It keeps the selected device record, the device's
 // settings addresses, and passes the device finder's requests upward.
