@@ -74,21 +74,31 @@ Tavirel.DeviceFinderView {
                     Accessible.role: Accessible.Heading
                     Accessible.name: text
                 }
-                Image {
+                // Busy mark while the search runs: an open ring that turns.
+                Canvas {
                     id: spinner
                     objectName: "discoverySpinner"
-                    anchors { left: detectedHeader.right; leftMargin: 4 * scaleFactor; verticalCenter: detectedHeader.verticalCenter
-                              verticalCenterOffset: (detectedHeader.topPadding - detectedHeader.bottomPadding) / 2 }
+                    x: detectedHeader.width + 6 * scaleFactor
+                    y: detectedHeader.topPadding + (detectedHeader.contentHeight - height) / 2
+                    width: 14 * scaleFactor
+                    height: 14 * scaleFactor
                     visible: finder.discoveryAvailable
-                    source: "qrc:/TavirelImgs/Images/refresh.png"
-                    sourceSize: Qt.size(16 * scaleFactor, 16 * scaleFactor)
                     Accessible.role: Accessible.Animation
                     Accessible.name: qsTr("Searching the network")
+                    onPaint: {
+                        var ctx = getContext("2d")
+                        ctx.reset()
+                        ctx.lineWidth = 2 * scaleFactor
+                        ctx.strokeStyle = currentTheme.getColor("highlight1")
+                        ctx.beginPath()
+                        ctx.arc(width / 2, height / 2, width / 2 - ctx.lineWidth, 0, Math.PI * 1.5)
+                        ctx.stroke()
+                    }
                     RotationAnimator on rotation {
                         running: spinner.visible
                         from: 0
                         to: 360
-                        duration: 1200
+                        duration: 1000
                         loops: Animation.Infinite
                     }
                 }
