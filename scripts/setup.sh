@@ -11,7 +11,7 @@ PACKAGES=(
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2
   qml-module-qtquick-templates2 qml-module-qtquick-layouts qml-module-qtgraphicaleffects
   qml-module-qtqml-models2 libqt5svg5
-  libssl-dev openssl
+  libssl-dev openssl libmicrohttpd-dev
   mopidy mopidy-local gstreamer1.0-tools gstreamer1.0-plugins-base gstreamer1.0-plugins-good flac
   xvfb xauth libgl1-mesa-dri
   avahi-daemon avahi-utils dbus iproute2 libavahi-client-dev

@@ -23,13 +23,13 @@ int main(int argc, char* argv[])
     Startup::registerQmlTypes();
 
     auto* theme = new TavirelTheme(&app);
-    theme->loadFromFile(Startup::dataFilePath(QLatin1String(Startup::ThemeFile)));
+    Startup::loadTheme(theme, Startup::dataFilePath(QLatin1String(Startup::ThemeFile)));
     Startup::createImageServices();
 
     QQuickView view;
     Startup::addImageProvider(view.engine());
     QQmlContext* context = view.rootContext();
-    context->setContextProperty(QStringLiteral("currentTheme"), theme);
+    Startup::publishTheme(context, theme);
     context->setContextProperty(QStringLiteral("selectedLang"), QStringLiteral("en"));
     context->setContextProperty(QStringLiteral("isIOSdevice"), false);
     context->setContextProperty(QStringLiteral("isPhoneX"), false);

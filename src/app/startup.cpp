@@ -22,6 +22,8 @@
 #include "settings/dynamictranslator.h"
 #include "settings/tavireltheme.h"
 #include "settings/settingsview.h"
+#include "settings/settingseditorview.h"
+#include "settings/settingsrootview.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -137,7 +139,9 @@ void registerQmlTypes()
     qmlRegisterType<NavigationView>(intUri, 1, 0, "NavigationView");
     qmlRegisterType<NavigationBar>(intUri, 1, 0, "NavigationBar");
     qmlRegisterType<NavigationController>(intUri, 1, 0, "NavigationController");
+    qmlRegisterType<SettingsRootView>(intUri, 1, 0, "SettingsRootView");
     qmlRegisterType<DeviceFinderView>(intUri, 1, 0, "DeviceFinderView");
+    qmlRegisterType<SettingsEditorView>(intUri, 1, 0, "SettingsEditorView");
     qmlRegisterType<PlayerItem>(logicUri, 1, 0, "PlayerItem");
     qmlRegisterType<Song>(logicUri, 1, 0, "Song");
     qmlRegisterType<PlaylistEntry>(logicUri, 1, 0, "PlaylistEntry");
@@ -186,5 +190,22 @@ void createImageServices()
 void addImageProvider(QQmlEngine* engine)
 {
     engine->addImageProvider(QStringLiteral("async"), new AsyncImageProvider);
+}
+
+void loadTheme(TavirelTheme* theme, const QString& themeFile)
+{
+    theme->setTheme0File(themeFile);
+    if (!theme->applyTheme(TavirelTheme::storedTheme()))
+        theme->applyTheme(0);
+}
+
+void publishTheme(QQmlContext* context, TavirelTheme* theme)
+{
+    context->setContextProperty(QStringLiteral("currentTheme"), theme);
+    // Setting a context property again re-evaluates every binding that read
+    // it, even when the object is the same.
+    QObject::connect(theme, &TavirelTheme::themeChanged, context, [context, theme] {
+        context->setContextProperty(QStringLiteral("currentTheme"), theme);
+    });
 }
 }

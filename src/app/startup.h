@@ -58,4 +58,9 @@ void scheduleQuitFromEnvironment();
 // TAVIREL_SCREENSHOT_AFTER_MS (default 3000) when that variable is set.
 void scheduleScreenshotFromEnvironment(QQuickWindow* window);
 void addImageProvider(QQmlEngine* engine);
+// Loads the theme the user chose (theme 0 from themeFile when that exists).
+void loadTheme(TavirelTheme* theme, const QString& themeFile);
+// Publishes the theme as "currentTheme" and publishes it again whenever its
+// colours change, so that every document re-reads them at once.
+void publishTheme(QQmlContext* context, TavirelTheme* theme);
 }

@@ -1,52 +1,88 @@
 #pragma once
 
+#include "navigation/navigationbar.h"
+#include "navigation/navigationcontroller.h"
+#include "navigation/navigationview.h"
+
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QPointer>
-#include <QQuickItem>
+#include <QVariant>
 
 #include "devices/devicefinderview.h"
 
 class Device;
+class SettingsEditorView;
+class SettingsRootView;
 
-// The settings tab. It keeps the selected device record, the device's
-// settings addresses, and passes the device finder's requests upward.
-class SettingsView : public QQuickItem
+// The settings tab: a navigation stack whose root page leads to the device's
+// settings, the device finder, the colour themes and the terms. It downloads
+// the device's settings when the link announces their addresses, uploads
+// what the editor saves, and keeps the selected device record up to date
+// with the device's own description.
+class SettingsView : public NavigationController
 {
     Q_OBJECT
     Q_PROPERTY(Device* lastSelDevice READ lastSelDevice WRITE setLastSelDevice NOTIFY lastSelDeviceChanged)
-    Q_PROPERTY(bool connected READ connected NOTIFY connectedChanged)
-    Q_PROPERTY(QString settingsGetUrl READ settingsGetUrl NOTIFY settingsUrlsChanged)
+    // The outcome of the last settings transfer, for a short notice.
+    Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
+    Q_PROPERTY(bool statusIsError READ statusIsError NOTIFY statusMessageChanged)
 public:
+    static constexpr const char* RootDocument = "qrc:/Qml/Settings/SettingsRootView.qml";
+    static constexpr const char* FinderDocument = "qrc:/Qml/Settings/DeviceFinder.qml";
+    static constexpr const char* TermsDocument = "qrc:/Qml/Settings/TermsAndConditions.qml";
+    static constexpr const char* ThemesDocument = "qrc:/Qml/Settings/ThemeSelector.qml";
+    static constexpr const char* ItemDialogDocument = "qrc:/Qml/Settings/SettingsItemDialog.qml";
+    static constexpr const char* TermsText = ":/Settings/morvaneappseula_en.html";
+
     explicit SettingsView(QQuickItem* parent = nullptr);
 
     Device* lastSelDevice() const { return m_lastSelDevice; }
     void setLastSelDevice(Device* d);
-    bool connected() const { return m_connected; }
-    QString settingsGetUrl() const { return m_getUrl; }
-    QString settingsPostUrl() const { return m_postUrl; }
+    QString statusMessage() const { return m_statusMessage; }
+    bool statusIsError() const { return m_statusIsError; }
+    QJsonObject settings() const { return m_settings; }
 
-    // Returns the tab's page stack to its first page.
-    Q_INVOKABLE void returnToRootView();
-    // Asks for the add-device popup (the finder's add button).
-    Q_INVOKABLE void requestAddDevice();
+    // The theme objects that parse, in theme-number order.
+    static QVariantList themeList();
+
+    Q_INVOKABLE void initNavigationBar();
+    Q_INVOKABLE void initRootView() override;
+    // Back to the first page (after a device was chosen).
+    Q_INVOKABLE void returnToRootView() { popToRootView(); }
 
 Q_SIGNALS:
     void lastSelDeviceChanged();
     void showAddPopup(DeviceFinderView* finder);
     void connectToDevice(bool alreadySaved, Device* device);
     void showConnectionScreen(bool show);
-    void connectedChanged();
-    void settingsUrlsChanged();
-    void rootViewRequested();
+    void statusMessageChanged();
 
 public Q_SLOTS:
+    void pushSettingsEditor();
+    void pushDeviceFinder();
+    void pushTermsAndConditions();
+    void pushThemeSelector();
+    void settingsDownloaded(const QJsonObject& settings);
+    void uploadSettings(const QVariant& key, const QJsonValue& value);
+    void rightButtonClicked();
+    void secRightButtonClicked();
+    void closeDialog(QQuickItem* dialog);
+    void setTheme(int theme);
     void deviceSettingsUrlsUpdated(const QString& getUrl, const QString& postUrl);
 
 private:
-    void onShowConnectionScreen(bool show);
+    void startDownload();
+    void setStatus(const QString& message, bool error);
+    void resetBar();
+    SettingsEditorView* topEditor() const;
+    NavigationView* createView(const char* url);
 
     QPointer<Device> m_lastSelDevice;
     QString m_getUrl;
     QString m_postUrl;
-    bool m_connected = false;
+    QJsonObject m_settings;
+    QPointer<SettingsRootView> m_root;
+    QString m_statusMessage;
+    bool m_statusIsError = false;
 };

@@ -4,8 +4,10 @@
 
 #include <QColor>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSettings>
 #include <QVariant>
 
 TavirelTheme::TavirelTheme(QObject* parent)
@@ -13,18 +15,31 @@ TavirelTheme::TavirelTheme(QObject* parent)
 {
 }
 
-void TavirelTheme::loadFromFile(const QString& path)
+QString TavirelTheme::resourcePath(int theme)
+{
+    return QStringLiteral(":/Themes/theme%1.json").arg(theme);
+}
+
+int TavirelTheme::storedTheme()
+{
+    return QSettings().value(QLatin1String(SettingsKey), 0).toInt();
+}
+
+bool TavirelTheme::loadFromFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         qCDebug(lcSettings) << "theme file not readable:" << path;
-        return;
+        return false;
     }
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll());
     if (!doc.isObject()) {
         qCDebug(lcSettings) << "theme file is not a JSON object:" << path;
-        return;
+        return false;
     }
+    // Colours of the previous theme that this one lacks must not linger.
+    for (const QByteArray& name : dynamicPropertyNames())
+        setProperty(name.constData(), QVariant());
     const QJsonObject obj = doc.object();
     for (auto it = obj.constBegin(); it != obj.constEnd(); ++it) {
         if (!it.value().isObject())
@@ -32,6 +47,7 @@ void TavirelTheme::loadFromFile(const QString& path)
         const QColor colour(it.value().toObject().value(QLatin1String("hex")).toString());
         setProperty(it.key().toUtf8().constData(), QVariant::fromValue(colour));
     }
+    return true;
 }
 
 QString TavirelTheme::getColor(const QString& propName) const
@@ -40,4 +56,18 @@ QString TavirelTheme::getColor(const QString& propName) const
     if (!dynamicPropertyNames().contains(name))
         return QStringLiteral("#000000");
     return property(name.constData()).value<QColor>().name();
+}
+
+bool TavirelTheme::applyTheme(int theme)
+{
+    if (theme < 0 || theme >= ThemeCount) {
+        qCDebug(lcSettings) << "no theme number" << theme;
+        return false;
+    }
+    const bool ownFile = theme == 0 && !m_theme0File.isEmpty() && QFileInfo::exists(m_theme0File);
+    if (!loadFromFile(ownFile ? m_theme0File : resourcePath(theme)))
+        return false;
+    m_current = theme;
+    Q_EMIT themeChanged();
+    return true;
 }

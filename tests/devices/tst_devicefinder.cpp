@@ -7,7 +7,6 @@
 #include "settings/settingsview.h"
 #include "settings/tavireltheme.h"
 #include "testsupport.h"
-#include "views/documentitem.h"
 
 #include <QQmlContext>
 #include <QQuickView>
@@ -15,8 +14,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
-// The finder page in the application's window, its requests passed to the
-// main tab controller as the settings tab passes them.
+// The finder page pushed by the settings tab of the application's window.
 class TestDeviceFinder : public QObject
 {
     Q_OBJECT
@@ -39,14 +37,8 @@ class TestDeviceFinder : public QObject
         m_view->show();
         QCoreApplication::processEvents();
         auto* settings = m_controller->findChild<SettingsView*>(QStringLiteral("mySettingsView"));
-        auto* finder = qobject_cast<DeviceFinderView*>(
-            DocumentItem::create(settings, QStringLiteral("qrc:/Qml/Settings/DeviceFinder.qml"), settings));
-        if (!finder)
-            return nullptr;
-        finder->setSize(settings->size());
-        connect(finder, &DeviceFinderView::showAddPopup, settings, &SettingsView::showAddPopup);
-        connect(finder, &DeviceFinderView::connectToDevice, settings, &SettingsView::connectToDevice);
-        return finder;
+        settings->pushDeviceFinder();
+        return settings->findChild<DeviceFinderView*>();
     }
     // Repeated rows are in the item tree only, not among the QObject children.
     static QQuickItem* row(QQuickItem* item, const QString& name)

@@ -247,6 +247,12 @@ void DeviceSimServer::broadcast(const QString &body)
     }
 }
 
+void DeviceSimServer::settingsPosted(const QJsonObject &settings)
+{
+    for (const QString &body : m_state.applySettingsNames(settings))
+        broadcast(body);
+}
+
 void DeviceSimServer::sendKeepAlives()
 {
     broadcast(DeviceState::keepAliveBroadcast());

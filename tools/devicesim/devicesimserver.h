@@ -51,6 +51,8 @@ public:
     // client that is not silent.
     void broadcast(const QString &body);
     void closeAll();
+    // New settings were posted: renamed outputs and sources are broadcast.
+    void settingsPosted(const QJsonObject &settings);
     void setSilent(bool silent) { m_options.silentAfterJoin = silent; }
     // One line of the control channel (standard input): "send BODY",
     // "close", "silent on|off", "state", "quit". Returns false for "quit".

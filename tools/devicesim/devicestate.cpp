@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QHash>
 
 namespace {
 const QString kBroad = QStringLiteral("BROAD|");
@@ -188,6 +189,70 @@ QJsonObject DeviceState::toJson() const
                          { "playlistEntries", entries },
                          { "settingsGetUrl", settingsGetUrl },
                          { "settingsPostUrl", settingsPostUrl } };
+}
+
+namespace {
+// Calls apply(id, element) for every object of settings[key] with an "id".
+template<typename F>
+void forEachElement(const QJsonObject &settings, const char *key, F apply)
+{
+    for (const QJsonValue &v : settings.value(QLatin1String(key)).toArray()) {
+        const QJsonObject o = v.toObject();
+        if (o.value(QLatin1String("id")).isDouble())
+            apply(o.value(QLatin1String("id")).toInt(), o);
+    }
+}
+
+void copyNames(QJsonObject *settings, const char *key, const QHash<int, QString> &names)
+{
+    QJsonArray list = settings->value(QLatin1String(key)).toArray();
+    for (int i = 0; i < list.size(); ++i) {
+        QJsonObject o = list.at(i).toObject();
+        const int id = o.value(QLatin1String("id")).toInt(-1);
+        if (names.contains(id)) {
+            o.insert(QLatin1String("name"), names.value(id));
+            list[i] = o;
+        }
+    }
+    settings->insert(QLatin1String(key), list);
+}
+}
+
+void DeviceState::copyNamesInto(QJsonObject *settings) const
+{
+    QHash<int, QString> outs, srcs;
+    for (const SimOutput &o : outputs)
+        outs.insert(o.index, o.name);
+    for (const SimSource &s : sources)
+        srcs.insert(s.index, s.name);
+    copyNames(settings, "outputs", outs);
+    copyNames(settings, "sources", srcs);
+}
+
+QStringList DeviceState::applySettingsNames(const QJsonObject &settings)
+{
+    bool outputsChanged = false, sourcesChanged = false;
+    auto rename = [](QString *name, const QJsonObject &o, bool *changed) {
+        const QString text = o.value(QLatin1String("name")).toString();
+        if (text.isEmpty() || unsafeText(text) || text == *name)
+            return;
+        *name = text;
+        *changed = true;
+    };
+    forEachElement(settings, "outputs", [&](int id, const QJsonObject &o) {
+        if (SimOutput *out = output(id))
+            rename(&out->name, o, &outputsChanged);
+    });
+    forEachElement(settings, "sources", [&](int id, const QJsonObject &o) {
+        if (SimSource *src = source(id))
+            rename(&src->name, o, &sourcesChanged);
+    });
+    QStringList out;
+    if (sourcesChanged)
+        out << sourcesBroadcast();
+    if (outputsChanged)
+        out << outputsBroadcast();
+    return out;
 }
 
 void DeviceState::overridePlayerAddress(const QString &host, int port)

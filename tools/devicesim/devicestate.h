@@ -98,6 +98,14 @@ public:
     QStringList playlistRenamed(const QString &oldUri, const QString &newUri);
     QStringList playlistDeleted(const QString &uri);
 
+    // The device's settings object names its outputs and sources too
+    // ("outputs" and "sources", elements keyed by "id"). The first copies
+    // these names into the settings, the second takes them from settings that
+    // were posted and returns the broadcasts of the lists that changed. Names
+    // that could not go on the wire are left out.
+    void copyNamesInto(QJsonObject *settings) const;
+    QStringList applySettingsNames(const QJsonObject &settings);
+
     SimOutput *output(int index);
     SimSource *source(int index);
     const SimSource *playlistPlayer() const;

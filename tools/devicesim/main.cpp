@@ -3,6 +3,7 @@
 // lines go to standard error; standard input takes control lines.
 #include "devicesimserver.h"
 #include "devicestate.h"
+#include "settingshttpservice.h"
 
 #include "devices/zeroconf.h"
 
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QSocketNotifier>
 
 #include <cstdio>
@@ -58,12 +60,17 @@ int main(int argc, char *argv[])
     const QCommandLineOption chunk("chunk", "Write in pieces of N bytes.", "N");
     const QCommandLineOption readyCount("ready-count", "Ready messages (code 500) after the state (default 1).", "N", "1");
     const QCommandLineOption shortUrls("short-settings-urls", "Send code 20 with the download address only.");
+    const QCommandLineOption settingsPort("settings-port",
+        "Port of the settings HTTP service (default the link port + 1; 0 picks one).", "N");
+    const QCommandLineOption settingsFile("settings", "JSON settings object to serve (default the example).", "FILE");
+    const QCommandLineOption auth("auth", "HTTP authentication of the settings service: basic or digest (default).",
+                                  "KIND", "digest");
     const QCommandLineOption announce("announce", "Announce the device as NAME on the local network (_tavirel._tcp).", "NAME");
     const QCommandLineOption serial("serial", "Serial number that the announcement carries (default SIM-0001).", "SERIAL", "SIM-0001");
     const QCommandLineOption model("model", "Model that the announcement carries (default Simulator).", "MODEL", "Simulator");
     parser.addOptions({ listen, port, user, password, allowDefault, keepAlive, config, dumpConfig,
                         mopidyHost, mopidyPort, refuse, silent, closeAfter, garbage, chunk,
-                        readyCount, shortUrls, announce, serial, model });
+                        readyCount, shortUrls, settingsPort, settingsFile, auth, announce, serial, model });
     parser.process(app);
 
     auto intValue = [&parser](const QCommandLineOption &option, int min) {
@@ -99,15 +106,40 @@ int main(int argc, char *argv[])
     options.readyCount = intValue(readyCount, 0);
     options.shortSettingsUrls = parser.isSet(shortUrls);
 
-    DeviceState state = DeviceState::defaultState();
-    if (parser.isSet(config)) {
-        QFile file(parser.value(config));
+    auto readFile = [](const QString &path) {
+        QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            fail(QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString()));
+            fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return file.readAll();
+    };
+    DeviceState state = DeviceState::defaultState();
+    // A configuration that names its settings addresses keeps them; otherwise
+    // code 20 announces the simulator's own settings service.
+    bool configNamesSettingsUrls = false;
+    if (parser.isSet(config)) {
+        const QByteArray json = readFile(parser.value(config));
         QString error;
-        if (!DeviceState::fromJson(file.readAll(), &state, &error))
-            fail(QStringLiteral("bad configuration %1: %2").arg(file.fileName(), error));
+        if (!DeviceState::fromJson(json, &state, &error))
+            fail(QStringLiteral("bad configuration %1: %2").arg(parser.value(config), error));
+        configNamesSettingsUrls = QJsonDocument::fromJson(json).object().contains(QLatin1String("settingsGetUrl"));
     }
+
+    const QString authKind = parser.value(auth).toLower();
+    if (authKind != QLatin1String("basic") && authKind != QLatin1String("digest"))
+        fail(QStringLiteral("bad --auth value \"%1\" (basic or digest)").arg(parser.value(auth)));
+    QJsonObject settings;
+    if (parser.isSet(settingsFile)) {
+        const QJsonDocument doc = QJsonDocument::fromJson(readFile(parser.value(settingsFile)));
+        if (!doc.isObject())
+            fail(QStringLiteral("%1 is not a JSON object").arg(parser.value(settingsFile)));
+        settings = doc.object();
+        state.applySettingsNames(settings);
+    } else {
+        QFile example(QStringLiteral(":/devicesim/SettingsExample.json"));
+        example.open(QIODevice::ReadOnly);
+        settings = QJsonDocument::fromJson(example.readAll()).object();
+    }
+    state.copyNamesInto(&settings);
     int overridePort = 0;
     if (parser.isSet(mopidyPort))
         overridePort = intValue(mopidyPort, 1);
@@ -117,7 +149,33 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    SettingsHttpService settingsService(options.user, options.password,
+                                        authKind == QLatin1String("basic") ? SettingsHttpService::Auth::Basic
+                                                                           : SettingsHttpService::Auth::Digest,
+                                        settings);
+    {
+        int httpPort = options.port == 0 ? 0 : options.port + 1;
+        if (parser.isSet(settingsPort))
+            httpPort = intValue(settingsPort, 0);
+        if (httpPort > 65535)
+            fail(QStringLiteral("no port next to %1 for the settings service").arg(options.port));
+        QString error;
+        if (!settingsService.listen(options.listenAddress, quint16(httpPort), &error))
+            fail(error);
+        writeLine(stderr, QStringLiteral("devicesim: settings service (%1) on %2")
+                              .arg(authKind, settingsService.url(SettingsHttpService::GetPath)));
+    }
+    if (!configNamesSettingsUrls) {
+        state.settingsGetUrl = settingsService.url(SettingsHttpService::GetPath);
+        state.settingsPostUrl = settingsService.url(SettingsHttpService::PostPath);
+    }
+
     DeviceSimServer server(options, state);
+    QObject::connect(&settingsService, &SettingsHttpService::logLine,
+                     [](const QString &line) { writeLine(stderr, QStringLiteral("devicesim: ") + line); });
+    // Posted names become the names on the control link, as on the device.
+    QObject::connect(&settingsService, &SettingsHttpService::settingsPosted, &server,
+                     [&server](const QJsonObject &posted) { server.settingsPosted(posted); });
     QObject::connect(&server, &DeviceSimServer::messageReceived,
                      [](const QString &text) { writeLine(stdout, text); });
     QObject::connect(&server, &DeviceSimServer::logLine,

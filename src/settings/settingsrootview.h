@@ -1,0 +1,38 @@
+#pragma once
+
+#include "navigation/navigationview.h"
+
+#include <QPointer>
+
+class Device;
+
+// The settings tab's first page: the selected device with its connection
+// state, and the rows that lead to the device's settings, the device finder,
+// the colour themes and the terms and conditions.
+class SettingsRootView : public NavigationView
+{
+    Q_OBJECT
+    Q_PROPERTY(Device* lastSelDevice READ lastSelDevice WRITE setLastSelDevice NOTIFY lastSelDeviceChanged)
+    Q_PROPERTY(bool connectionStatus READ connectionStatus NOTIFY connectionStatusChanged)
+public:
+    explicit SettingsRootView(QQuickItem* parent = nullptr);
+
+    Device* lastSelDevice() const { return m_lastSelDevice; }
+    void setLastSelDevice(Device* device);
+    bool connectionStatus() const { return m_connectionStatus; }
+
+Q_SIGNALS:
+    void lastSelDeviceChanged();
+    void connectionStatusChanged();
+    void requirePushSettingsEditor();
+    void requirePushDeviceFinder();
+    void requirePushTermsAndCond();
+    void requirePushThemeSel();
+
+public Q_SLOTS:
+    void showConnectionScreen(bool show);
+
+private:
+    QPointer<Device> m_lastSelDevice;
+    bool m_connectionStatus = false;
+};
