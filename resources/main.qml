@@ -26,6 +26,14 @@ MainTabController {
         Doc.SettingsView { id: settingsView; objectName: "mySettingsView"; anchors.fill: parent; visible: true }
     }
 
+    Doc.LinkProblemBar {
+        objectName: "authenticationFailedBar"
+        anchors { left: parent.left; right: parent.right; bottom: tabBar.top }
+        visible: root.authenticationFailed && settingsView.visible
+        message: qsTr("Authentication failed.")
+        onRetry: root.retryAuthentication()
+    }
+
     ListModel {
         id: tabModel
         objectName: "tabModel"

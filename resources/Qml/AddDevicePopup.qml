@@ -9,11 +9,21 @@ PopupFrame {
 
     okEnabled: ipField.text.length > 0
 
-    PopupField { id: ipField; objectName: "ipField"; label: qsTr("Address"); placeholder: "192.168.1.20" }
+    PopupField {
+        id: ipField; objectName: "ipField"; label: qsTr("Address (and port, if not 7550)")
+        placeholder: "192.168.1.20:7550"
+        onTextChanged: popup.errorText = ""
+    }
     PopupField { id: serialField; objectName: "serialField"; label: qsTr("Serial number") }
-    PopupField { id: userField; objectName: "usernameField"; label: qsTr("Username") }
-    PopupField { id: passField; objectName: "passwordField"; label: qsTr("Password"); password: true }
+    PopupField { id: userField; objectName: "usernameField"; label: qsTr("Username"); onTextChanged: popup.errorText = "" }
+    PopupField {
+        id: passField; objectName: "passwordField"; label: qsTr("Password"); password: true
+        onTextChanged: popup.errorText = ""
+    }
+    Component.onCompleted: ipField.takeFocus()
 
-    onAccepted: { popup.addDevice(ipField.text, serialField.text, userField.text, passField.text); popup.close() }
+    // The controller closes the popup once the device is added, or shows in
+    // errorText what is wrong with the address or credentials.
+    onAccepted: popup.addDevice(ipField.text, serialField.text, userField.text, passField.text)
     onRejected: popup.close()
 }

@@ -11,12 +11,24 @@ PopupFrame {
     signal requireKeyboard()
     signal dismissKeyboard()
     signal close()
+    // The known user name, filled in for the user.
+    property alias username: userField.text
 
     okEnabled: userField.text.length > 0
 
     PopupMessage { text: popup.bodyMessage }
-    PopupField { id: userField; objectName: "usernameField"; label: qsTr("Username") }
-    PopupField { id: passField; objectName: "passwordField"; label: qsTr("Password"); password: true }
+    PopupField {
+        id: userField; objectName: "usernameField"; label: qsTr("Username")
+        onTextChanged: popup.errorText = ""
+    }
+    PopupField {
+        id: passField; objectName: "passwordField"; label: qsTr("Password"); password: true
+        onTextChanged: popup.errorText = ""
+    }
+    Component.onCompleted: userField.takeFocus()
+
+    // The controller closes the popup once it has taken the credentials, or
+    // shows in errorText why it cannot.
 
     onAccepted: {
         if (popup.deviceRef) {
@@ -26,7 +38,6 @@ PopupFrame {
         } else {
             popup.authenticate(userField.text, passField.text)
         }
-        popup.close()
     }
     onRejected: popup.close()
 }

@@ -17,6 +17,7 @@ PopupFrame {
                                 + "  ·  " + popup.deviceRef.localIp : ""
     }
 
-    onAccepted: { popup.confirmConnection(popup.alreadySaved, popup.deviceRef); popup.close() }
+    // The controller closes the popup when it connects.
+    onAccepted: popup.confirmConnection(popup.alreadySaved, popup.deviceRef)
     onRejected: popup.close()
 }

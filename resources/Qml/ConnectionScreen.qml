@@ -1,9 +1,12 @@
 import QtQuick 2.15
 
-// Covers a tab while the device is not connected; the controllers set connText.
+// Covers a tab while the device is not connected; the controllers set connText
+// and, after a refused login, retryVisible.
 Rectangle {
     id: screen
     property string connText: qsTr("Connecting to Tavirel...")
+    property bool retryVisible: false
+    signal retry()
     color: currentTheme.getColor("fill1")
     z: 50
     MouseArea { anchors.fill: parent }
@@ -25,6 +28,14 @@ Rectangle {
             font.family: "MorvaneUnicodePN"
             font.pixelSize: fontSize16
             color: currentTheme.getColor("text1")
+        }
+        PopupButton {
+            objectName: "retryButton"
+            anchors.horizontalCenter: parent.horizontalCenter
+            visible: screen.retryVisible
+            text: qsTr("Retry")
+            highlighted: true
+            onClicked: screen.retry()
         }
     }
 }

@@ -10,6 +10,15 @@ Rectangle {
     radius: 6 * scaleFactor
     opacity: enabled ? 1.0 : 0.4
     color: highlighted ? currentTheme.getColor("highlight1") : currentTheme.getColor("fill3")
+    border.width: activeFocus ? 2 * scaleFactor : 0
+    border.color: currentTheme.getColor("text1")
+    activeFocusOnTab: true
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+    Accessible.onPressAction: if (enabled) button.clicked()
+    Keys.onSpacePressed: button.clicked()
+    Keys.onReturnPressed: button.clicked()
+    Keys.onEnterPressed: button.clicked()
     Text {
         id: label
         anchors.centerIn: parent

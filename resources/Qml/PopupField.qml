@@ -8,6 +8,7 @@ Column {
     property alias text: input.text
     property alias placeholder: input.placeholderText
     property bool password: false
+    function takeFocus() { input.forceActiveFocus() }
     width: parent ? parent.width : 200
     spacing: 4 * scaleFactor
     Text {
@@ -25,6 +26,7 @@ Column {
         color: currentTheme.getColor("text1")
         placeholderTextColor: currentTheme.getColor("text2")
         selectByMouse: true
+        Accessible.name: field.label
         background: Rectangle {
             color: currentTheme.getColor("fill1")
             radius: 4 * scaleFactor

@@ -1,7 +1,8 @@
 import QtQuick 2.15
 
 // Dimmed backdrop with a centred card; popups put their content in `content`.
-Item {
+// errorText tells what is wrong with the form; Escape cancels.
+FocusScope {
     id: frame
     anchors.fill: parent
     z: 100
@@ -10,8 +11,13 @@ Item {
     property string okBtnText: qsTr("OK")
     property string cancBtnText: qsTr("Cancel")
     property bool okEnabled: true
+    property string errorText: ""
     signal accepted()
     signal rejected()
+
+    Accessible.role: Accessible.Dialog
+    Accessible.name: headTitle
+    Keys.onEscapePressed: frame.rejected()
 
     Rectangle {
         anchors.fill: parent
@@ -24,7 +30,8 @@ Item {
         id: card
         anchors.centerIn: parent
         width: Math.min(parent.width - 32 * scaleFactor, 420 * scaleFactor)
-        height: column.implicitHeight + buttons.height + 48 * scaleFactor
+        height: column.implicitHeight + (error.visible ? error.implicitHeight + 10 * scaleFactor : 0)
+                + buttons.height + 48 * scaleFactor
         radius: 10 * scaleFactor
         color: currentTheme.getColor("fill2")
         border.color: currentTheme.getColor("fill7")
@@ -42,6 +49,20 @@ Item {
                 color: currentTheme.getColor("text1")
                 wrapMode: Text.WordWrap
             }
+        }
+
+        Text {
+            id: error
+            objectName: "errorText"
+            anchors { left: parent.left; right: parent.right; top: column.bottom; margins: 16 * scaleFactor; topMargin: 10 * scaleFactor }
+            visible: frame.errorText.length > 0
+            text: frame.errorText
+            wrapMode: Text.WordWrap
+            font.family: "MorvaneUnicodePN"
+            font.pixelSize: fontSize12
+            color: currentTheme.getColor("danger1")
+            Accessible.role: Accessible.AlertMessage
+            Accessible.name: text
         }
 
         Row {

@@ -13,6 +13,7 @@ int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
     Startup::setIdentity(app);
+    Startup::prepareSettingsFile();
     QSettings settings;
     Startup::installTranslator(app);
     DynamicTranslator::initTable();

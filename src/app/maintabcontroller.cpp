@@ -66,6 +66,12 @@ void MainTabController::tabLoadingCompleted()
         if (m_playerView)
             connect(m_playerView, &PlayerView::selectedSourceChanged, this,
                     &MainTabController::playerViewSourceChanged);
+        // The connection screens offer a retry after a refused login.
+        for (QQuickItem* screen : { m_sourcesView ? m_sourcesView->connectionScreen() : nullptr,
+                                    m_playerView ? m_playerView->connectionScreen() : nullptr }) {
+            if (screen && screen->metaObject()->indexOfSignal("retry()") >= 0)
+                connect(screen, SIGNAL(retry()), this, SLOT(retryAuthentication()));
+        }
     }
     if (m_menuListView) {
         // The list view is a QML type: its notifier is only reachable by name.
@@ -116,6 +122,7 @@ void MainTabController::startLink()
         return;
     if (m_linkThread)
         stopLink();
+    setAuthenticationFailed(false);
     m_linkThread = new TavirelConnThread;
     connect(m_linkThread, &TavirelConnThread::firstConnected, this, &MainTabController::connectionEstablished);
     connect(m_linkThread, &TavirelConnThread::requireAuthenticationDialog, this,
@@ -169,6 +176,12 @@ void MainTabController::stopLink()
 
 void MainTabController::connectionEstablished()
 {
+    if (m_credentialsFor && m_currentDevice) {
+        // The device took the new credentials: the saved entry and the last
+        // selected device keep them from now on.
+        DeviceStore::updateCredentials(m_credentialsFor, m_currentDevice->username(), m_currentDevice->password());
+        m_credentialsFor = nullptr;
+    }
     if (!m_switchToSourcesOnConnect)
         return;
     callRoot("sourcesButtonEnabled");
@@ -179,9 +192,9 @@ void MainTabController::connectionEstablished()
 
 void MainTabController::showAuthenticationDialog()
 {
-    m_currentDialog = nullptr;
     stopLink();
-    QQuickItem* popup = DocumentItem::create(this, QStringLiteral("qrc:/Qml/AuthenticationPopup.qml"), this);
+    QQuickItem* popup = openPopup(Popup::Authentication, QStringLiteral("qrc:/Qml/AuthenticationPopup.qml"),
+                                  SLOT(authenticationDialogCancelled()));
     if (!popup)
         return;
     popup->setProperty("headTitle", tr("Authentication required"));
@@ -190,14 +203,55 @@ void MainTabController::showAuthenticationDialog()
                           "Please provide a new username and password."));
     popup->setProperty("okBtnText", tr("Login"));
     popup->setProperty("cancBtnText", tr("Cancel"));
-    connect(popup, SIGNAL(close()), this, SLOT(closeDialog()));
+    if (m_currentDevice)
+        popup->setProperty("username", m_currentDevice->username());
     connect(popup, SIGNAL(authenticate(QString, QString)), this, SLOT(deviceAuthenticated(QString, QString)));
     popup->setVisible(true);
-    m_currentDialog = popup;
+}
+
+void MainTabController::authenticationDialogCancelled()
+{
+    QQuickItem* popup = senderPopup();
+    if (!popup)
+        return;
+    closePopup(popup);
+    setAuthenticationFailed(true);
+}
+
+void MainTabController::retryAuthentication()
+{
+    showAuthenticationDialog();
+}
+
+void MainTabController::setAuthenticationFailed(bool failed)
+{
+    if (failed == m_authenticationFailed)
+        return;
+    m_authenticationFailed = failed;
+    // Without this the tabs would only say "Disconnected." and offer nothing.
+    if (m_sourcesView) {
+        if (failed) {
+            m_sourcesView->setConnectionScreenMessage(tr("Authentication failed."));
+            m_sourcesView->showConnectionScreen(true);
+        }
+        if (m_sourcesView->connectionScreen())
+            m_sourcesView->connectionScreen()->setProperty("retryVisible", failed);
+    }
+    if (m_playerView) {
+        if (failed) {
+            m_playerView->setConnectionScreenMessage(tr("Authentication failed."));
+            m_playerView->showConnectionScreen(true);
+        }
+        if (m_playerView->connectionScreen())
+            m_playerView->connectionScreen()->setProperty("retryVisible", failed);
+    }
+    Q_EMIT authenticationFailedChanged();
 }
 
 void MainTabController::deviceAuthenticated(const QString& username, const QString& password)
 {
+    if (refuseInSender(DeviceStore::credentialsProblem(username, password)))
+        return;
     Device* device = m_settingsView ? m_settingsView->lastSelDevice() : nullptr;
     if (!device)
         device = m_currentDevice;
@@ -205,37 +259,46 @@ void MainTabController::deviceAuthenticated(const QString& username, const QStri
         qCDebug(lcApp) << "new credentials without a selected device";
         return;
     }
-    DeviceStore::updateCredentials(device, username, password);
-    setCurrentDevice(device);
+    if (QQuickItem* popup = senderPopup())
+        closePopup(popup);
+    // The store is written only once the device accepts the credentials.
+    auto* attempt = new Device(this);
+    DeviceStore::textToObject(attempt, DeviceStore::objectToText(device));
+    attempt->setUsername(username);
+    attempt->setPassword(password);
+    m_credentialsFor = device;
+    setCurrentDevice(attempt);
     startLink();
 }
 
 void MainTabController::showAddDeviceDialog(DeviceFinderView*)
 {
-    m_currentDialog = nullptr;
     if (!m_settingsView || !m_settingsView->isVisible())
         return;
-    QQuickItem* popup = DocumentItem::create(this, QStringLiteral("qrc:/Qml/AddDevicePopup.qml"), this);
+    QQuickItem* popup = openPopup(Popup::AddDevice, QStringLiteral("qrc:/Qml/AddDevicePopup.qml"));
     if (!popup)
         return;
     popup->setProperty("headTitle", tr("Add Tavirel manually"));
     popup->setProperty("okBtnText", tr("Add"));
     popup->setProperty("cancBtnText", tr("Cancel"));
-    connect(popup, SIGNAL(close()), this, SLOT(closeDialog()));
     connect(popup, SIGNAL(addDevice(QString, QString, QString, QString)), this,
             SLOT(addDeviceWithData(QString, QString, QString, QString)));
     popup->setVisible(true);
-    m_currentDialog = popup;
 }
 
 void MainTabController::addDeviceWithData(const QString& ipAddress, const QString& serial,
                                           const QString& username, const QString& password)
 {
+    const DeviceStore::Address address = DeviceStore::parseAddress(ipAddress, Device::DefaultPort);
+    if (refuseInSender(address.error) || refuseInSender(DeviceStore::credentialsProblem(username, password)))
+        return;
+    if (QQuickItem* popup = senderPopup())
+        closePopup(popup);
     stopLink();
     auto* device = new Device(this);
-    device->setSerialNumber(serial);
-    device->setLocalIp(ipAddress);
-    device->setLocalPort(Device::DefaultPort);
+    device->setSerialNumber(serial.trimmed());
+    device->setLocalIp(address.host);
+    device->setLocalPort(address.port);
     device->setUsername(username);
     device->setPassword(password);
     DeviceStore::saveNewDevice(device);
@@ -244,18 +307,18 @@ void MainTabController::addDeviceWithData(const QString& ipAddress, const QStrin
         m_settingsView->setLastSelDevice(device);
         m_settingsView->returnToRootView();
     }
+    m_credentialsFor = nullptr;
     setCurrentDevice(device);
     startLink();
 }
 
 void MainTabController::showDeviceConnDialog(bool alreadySaved, Device* dev)
 {
-    m_currentDialog = nullptr;
     if (!m_settingsView || !m_settingsView->isVisible())
         return;
-    QQuickItem* popup = DocumentItem::create(
-        this, alreadySaved ? QStringLiteral("qrc:/Qml/ConfirmPopup.qml") : QStringLiteral("qrc:/Qml/AuthenticationPopup.qml"),
-        this);
+    QQuickItem* popup = alreadySaved
+        ? openPopup(Popup::Confirm, QStringLiteral("qrc:/Qml/ConfirmPopup.qml"))
+        : openPopup(Popup::Credentials, QStringLiteral("qrc:/Qml/AuthenticationPopup.qml"));
     if (!popup)
         return;
     popup->setProperty("alreadySaved", alreadySaved);
@@ -265,24 +328,30 @@ void MainTabController::showDeviceConnDialog(bool alreadySaved, Device* dev)
                                                    : tr("Connect to Tavirel with your Tavirel account"));
     popup->setProperty("okBtnText", tr("Connect"));
     popup->setProperty("cancBtnText", tr("Cancel"));
-    connect(popup, SIGNAL(close()), this, SLOT(closeDialog()));
+    if (!alreadySaved && dev)
+        popup->setProperty("username", dev->username());
     const QByteArray signature = popup->metaObject()->indexOfSignal("confirmConnection(bool,Device*)") >= 0
         ? QByteArrayLiteral("2confirmConnection(bool,Device*)")
         : QByteArrayLiteral("2confirmConnection(bool,QObject*)");
     connect(popup, signature.constData(), this, SLOT(connectToDevice(bool, Device*)));
     popup->setVisible(true);
-    m_currentDialog = popup;
 }
 
 void MainTabController::connectToDevice(bool alreadySaved, Device* dev)
 {
     if (!dev)
         return;
+    if (refuseInSender(DeviceStore::credentialsProblem(dev->username(), dev->password())))
+        return;
+    if (QQuickItem* popup = senderPopup())
+        closePopup(popup);
     stopLink();
     // The record may belong to the device finder, which goes away when its
     // page is closed: the controller keeps its own copy.
     auto* device = new Device(this);
     DeviceStore::textToObject(device, DeviceStore::objectToText(dev));
+    // Saving is idempotent: connecting again to a found device updates its
+    // entry instead of adding another.
     if (!alreadySaved)
         DeviceStore::saveNewDevice(device);
     else
@@ -292,20 +361,84 @@ void MainTabController::connectToDevice(bool alreadySaved, Device* dev)
         m_settingsView->setLastSelDevice(device);
         m_settingsView->returnToRootView();
     }
+    m_credentialsFor = nullptr;
     m_switchToSourcesOnConnect = true;
     setCurrentDevice(device);
     startLink();
 }
 
+QQuickItem* MainTabController::openPopup(Popup kind, const QString& document, const char* closeSlot)
+{
+    for (const OpenPopup& open : QList<OpenPopup>(m_popups)) {
+        if (open.kind == kind && open.item)
+            closePopup(open.item);
+    }
+    QQuickItem* popup = DocumentItem::create(this, document, this);
+    if (!popup)
+        return nullptr;
+    connect(popup, SIGNAL(close()), this, closeSlot);
+    m_popups.append({ popup, kind });
+    return popup;
+}
+
+void MainTabController::closePopup(QQuickItem* popup)
+{
+    for (int i = m_popups.size() - 1; i >= 0; --i) {
+        if (!m_popups.at(i).item || m_popups.at(i).item == popup)
+            m_popups.removeAt(i);
+    }
+    if (!popup)
+        return;
+    disconnect(popup, nullptr, this, nullptr);
+    popup->setVisible(false);
+    popup->setParentItem(nullptr);
+    popup->deleteLater();
+}
+
+QQuickItem* MainTabController::senderPopup() const
+{
+    QObject* origin = sender();
+    for (const OpenPopup& open : m_popups) {
+        if (open.item && open.item == origin)
+            return open.item;
+    }
+    return nullptr;
+}
+
+bool MainTabController::refuseInSender(const QString& problem)
+{
+    if (problem.isEmpty())
+        return false;
+    qCDebug(lcApp) << "refused input:" << problem;
+    if (QQuickItem* popup = senderPopup())
+        popup->setProperty("errorText", problem);
+    return true;
+}
+
+QQuickItem* MainTabController::currentDialog() const
+{
+    for (int i = m_popups.size() - 1; i >= 0; --i) {
+        if (m_popups.at(i).item)
+            return m_popups.at(i).item;
+    }
+    return nullptr;
+}
+
+QList<QQuickItem*> MainTabController::openDialogs() const
+{
+    QList<QQuickItem*> items;
+    for (const OpenPopup& open : m_popups) {
+        if (open.item)
+            items.append(open.item);
+    }
+    return items;
+}
+
 void MainTabController::closeDialog()
 {
-    if (!m_currentDialog)
-        return;
-    QQuickItem* dialog = m_currentDialog;
-    m_currentDialog = nullptr;
-    dialog->setVisible(false);
-    dialog->setParentItem(nullptr);
-    dialog->deleteLater();
+    // A popup's close() closes that popup, whatever else is open.
+    QQuickItem* popup = senderPopup();
+    closePopup(popup ? popup : currentDialog());
 }
 
 void MainTabController::menuListViewIndexChanged()

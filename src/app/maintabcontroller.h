@@ -18,6 +18,9 @@ class MainTabController : public QQuickItem
     Q_OBJECT
     Q_PROPERTY(QQuickItem* menuListView READ menuListView WRITE setMenuListView NOTIFY menuListViewChanged)
     Q_PROPERTY(QQuickItem* containerView READ containerView WRITE setContainerView NOTIFY containerViewChanged)
+    // The device refused the credentials and the user cancelled the popup
+    // asking for new ones; retryAuthentication() asks again.
+    Q_PROPERTY(bool authenticationFailed READ authenticationFailed NOTIFY authenticationFailedChanged)
 public:
     enum Tab { SourcesTab = 0, PlayerTab = 1, SettingsTab = 2 };
 
@@ -28,12 +31,15 @@ public:
     void setMenuListView(QQuickItem* item);
     QQuickItem* containerView() const { return m_containerView; }
     void setContainerView(QQuickItem* item);
+    bool authenticationFailed() const { return m_authenticationFailed; }
 
     // For tests and diagnostics.
     Tavirel* deviceModel() const { return m_tavirel; }
     TavirelConnThread* linkThread() const { return m_linkThread; }
     Device* currentDevice() const { return m_currentDevice; }
-    QQuickItem* currentDialog() const { return m_currentDialog; }
+    // The popup on top, or null.
+    QQuickItem* currentDialog() const;
+    QList<QQuickItem*> openDialogs() const;
     int currentTab() const { return m_currentTab; }
 
     void componentComplete() override;
@@ -42,6 +48,7 @@ Q_SIGNALS:
     void componentCompleted();
     void menuListViewChanged();
     void containerViewChanged();
+    void authenticationFailedChanged();
 
 public Q_SLOTS:
     void tabLoadingCompleted();
@@ -60,8 +67,28 @@ public Q_SLOTS:
     void didEnterBackground();
     void didEnterForeground();
     void applicationStateChanged(Qt::ApplicationState state);
+    void retryAuthentication();
+
+private Q_SLOTS:
+    void authenticationDialogCancelled();
 
 private:
+    enum class Popup { Confirm, Credentials, Authentication, AddDevice };
+    struct OpenPopup {
+        QPointer<QQuickItem> item;
+        Popup kind;
+    };
+    // Popups stack: each closes by its own buttons, whatever else is open;
+    // a second popup of one kind replaces the first.
+    QQuickItem* openPopup(Popup kind, const QString& document, const char* closeSlot = SLOT(closeDialog()));
+    void closePopup(QQuickItem* popup);
+    // The popup that sent the current signal, if it is one of ours.
+    QQuickItem* senderPopup() const;
+    // Shows a non-empty problem in the sending popup's form and returns true;
+    // false when there is no problem.
+    bool refuseInSender(const QString& problem);
+    void setAuthenticationFailed(bool failed);
+
     void startLink();
     void stopLink();
     void ensureDeviceModel();
@@ -71,7 +98,7 @@ private:
 
     QPointer<QQuickItem> m_menuListView;
     QPointer<QQuickItem> m_containerView;
-    QPointer<QQuickItem> m_currentDialog;
+    QList<OpenPopup> m_popups;
     TavirelConnThread* m_linkThread = nullptr;
     Tavirel* m_tavirel = nullptr;
     QPointer<SourcesView> m_sourcesView;
@@ -81,4 +108,8 @@ private:
     QPointer<Device> m_currentDevice;
     bool m_switchToSourcesOnConnect = true;
     bool m_viewsFound = false;
+    bool m_authenticationFailed = false;
+    // The record whose credentials the running link tries anew; its saved
+    // entry takes them once the device accepts them.
+    QPointer<Device> m_credentialsFor;
 };

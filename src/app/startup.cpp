@@ -2,6 +2,7 @@
 
 #include "app/logcategories.h"
 #include "app/maintabcontroller.h"
+#include "app/settingsfile.h"
 #include "images/asyncimageprovider.h"
 #include "images/imagedownloader.h"
 #include "model/output.h"
@@ -48,6 +49,16 @@ void setIdentity(QCoreApplication& app)
     app.setOrganizationDomain(QLatin1String(OrganizationDomain));
     app.setApplicationName(QLatin1String(ApplicationName));
     app.setApplicationVersion(QLatin1String(ApplicationVersion));
+}
+
+void prepareSettingsFile()
+{
+    const QString path = SettingsFile::defaultPath();
+    const QString repaired = SettingsFile::repair(path);
+    if (!repaired.isEmpty())
+        qCWarning(lcApp).noquote() << repaired;
+    if (!SettingsFile::restrictAccess(path))
+        qCWarning(lcApp) << "could not restrict access to" << path;
 }
 
 QString formatUniqueId(int a, int b, const QString& uuidDigits)
@@ -176,9 +187,21 @@ void scheduleScreenshotFromEnvironment(QQuickWindow* window)
     int ms = qEnvironmentVariableIntValue("TAVIREL_SCREENSHOT_AFTER_MS", &ok);
     if (!ok)
         ms = 3000;
-    QTimer::singleShot(ms, window, [window, path] {
+    // With TAVIREL_SCREENSHOT_EVERY_MS the picture is taken again and again,
+    // so a scripted session can copy the window at any moment.
+    bool repeat = false;
+    const int every = qEnvironmentVariableIntValue("TAVIREL_SCREENSHOT_EVERY_MS", &repeat);
+    auto grab = [window, path] {
         if (!window->grabWindow().save(path))
             qCWarning(lcApp) << "could not save a screenshot to" << path;
+    };
+    QTimer::singleShot(ms, window, [window, grab, repeat, every] {
+        grab();
+        if (!repeat || every <= 0)
+            return;
+        auto* timer = new QTimer(window);
+        QObject::connect(timer, &QTimer::timeout, window, grab);
+        timer->start(every);
     });
 }
 

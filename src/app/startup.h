@@ -22,6 +22,9 @@ inline constexpr const char* FontFile = "fonts/MorvaneUnicodePN.ttf";
 inline constexpr const char* ThemeFile = "themes/theme0.json";
 
 void setIdentity(QCoreApplication& app);
+// Repairs a settings file that cannot be read (saying so in the log) and keeps
+// it readable by its owner only; runs before anything reads the settings.
+void prepareSettingsFile();
 
 // The installation identifier from its parts: a left-justified, the UUID's
 // 32 hexadecimal digits, b right-justified, both numbers padded with "0" to
@@ -55,7 +58,8 @@ void createImageServices();
 // variable is set (smoke tests and scripted runs).
 void scheduleQuitFromEnvironment();
 // Saves a picture of the window to TAVIREL_SCREENSHOT after
-// TAVIREL_SCREENSHOT_AFTER_MS (default 3000) when that variable is set.
+// TAVIREL_SCREENSHOT_AFTER_MS (default 3000) when that variable is set, and
+// every TAVIREL_SCREENSHOT_EVERY_MS after that when this one is set too.
 void scheduleScreenshotFromEnvironment(QQuickWindow* window);
 void addImageProvider(QQmlEngine* engine);
 // Loads the theme the user chose (theme 0 from themeFile when that exists).

@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -37,6 +39,15 @@ private:
         return { app.exitCode(), app.exitStatus(), QString::fromLocal8Bit(app.readAllStandardError()) };
     }
 
+    static QString confPath(const QTemporaryDir& home) { return home.filePath(QStringLiteral("Orvith/Tavirel.conf")); }
+    static bool ownerOnly(const QTemporaryDir& home)
+    {
+        const QFile::Permissions p = QFile::permissions(confPath(home));
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+            | QFile::WriteOther | QFile::ExeOther;
+        return (p & (QFile::ReadOwner | QFile::WriteOwner)) && !(p & others);
+    }
+
     static QString qmlProblems(const QString& log)
     {
         QStringList bad;
@@ -59,10 +70,19 @@ private Q_SLOTS:
         QSettings written(home.filePath(QStringLiteral("Orvith/Tavirel.conf")), QSettings::IniFormat);
         QCOMPARE(written.value(QStringLiteral("uniqueID")).toString().size(), 40);
         QVERIFY(!written.value(QStringLiteral("RootAppDirectory")).toString().isEmpty());
+        QVERIFY(ownerOnly(home)); // it holds passwords
     }
 
+    // A second case adds a value that makes QSettings throw while parsing.
+    void populatedSettings_data()
+    {
+        QTest::addColumn<QByteArray>("broken");
+        QTest::newRow("readable") << QByteArray();
+        QTest::newRow("malformed serialized value") << QByteArray("k=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\n");
+    }
     void populatedSettings()
     {
+        QFETCH(QByteArray, broken);
         QTemporaryDir home;
         const quint16 closedPort = TestSupport::freeLoopbackPort();
         {
@@ -76,6 +96,11 @@ private Q_SLOTS:
             seed.setValue(QStringLiteral("savedTavirel"), QStringList { text });
             seed.setValue(QStringLiteral("lastSelectedTavirel"), text);
         }
+        QFile conf(confPath(home));
+        QVERIFY(conf.open(QIODevice::Append));
+        conf.write(broken);
+        conf.close();
+        QVERIFY(conf.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
         const Run run = runApp(home.path());
         QCOMPARE(run.status, QProcess::NormalExit);
         QCOMPARE(run.exitCode, 0);
@@ -84,6 +109,12 @@ private Q_SLOTS:
         QCOMPARE(written.value(QStringLiteral("uniqueID")).toString(),
                  QStringLiteral("1234") + QString(32, QLatin1Char('f')) + QStringLiteral("0001"));
         QCOMPARE(written.value(QStringLiteral("savedTavirel")).toStringList().size(), 1);
+        QVERIFY(ownerOnly(home));
+        // An unreadable file is kept beside the repaired one, and the log says so.
+        const QStringList copies = QDir(home.filePath(QStringLiteral("Orvith")))
+                                       .entryList({ QStringLiteral("Tavirel.conf.unreadable-*") });
+        QCOMPARE(copies.size(), broken.isEmpty() ? 0 : 1);
+        QCOMPARE(run.errors.contains(QLatin1String("could not be read")), !broken.isEmpty());
     }
 };
 

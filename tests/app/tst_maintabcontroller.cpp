@@ -24,18 +24,13 @@
 #include <QTest>
 
 namespace {
-// The device simulator on a port of its own, accepting admin/admin.
-class Simulator : public SimProcess
-{
-public:
-    explicit Simulator(const QStringList& extra = {})
-    {
-        const bool started = start(0, QStringList { "--user", "admin", "--password", "admin", "--keepalive", "1" }
-                                       + extra);
-        if (!started)
-            qWarning() << "device simulator did not start:" << log;
-    }
-};
+// The device simulator on a port of its own, accepting admin/admin. A test
+// that needs it fails when it cannot start.
+#define START_SIMULATOR(sim, ...)                                                                                 \
+    SimProcess sim;                                                                                               \
+    QVERIFY2(sim.start(0, QStringList { "--user", "admin", "--password", "admin", "--keepalive", "1" }             \
+                              + QStringList { __VA_ARGS__ }),                                                     \
+             qPrintable(sim.log))
 
 QString deviceText(quint16 port, const QString& user, const QString& password)
 {
@@ -78,6 +73,22 @@ private:
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         return controller;
+    }
+
+    static QString field(QQuickItem* popup, const char* name)
+    {
+        return popup->findChild<QObject*>(QLatin1String(name))->property("text").toString();
+    }
+    static void setField(QQuickItem* popup, const char* name, const QString& text)
+    {
+        popup->findChild<QObject*>(QLatin1String(name))->setProperty("text", text);
+    }
+    // Presses a button of a document the way a click or the keyboard does.
+    static void press(QQuickItem* item, const char* button)
+    {
+        QObject* b = item->findChild<QObject*>(QLatin1String(button));
+        QVERIFY2(b, button);
+        QMetaObject::invokeMethod(b, "clicked");
     }
 
     static int tabIndex(MainTabController* c) { return c->menuListView()->property("currentIndex").toInt(); }
@@ -141,7 +152,7 @@ private Q_SLOTS:
 
     void startsWithLastSelectedDeviceAndSwitchesOnce()
     {
-        Simulator sim;
+        START_SIMULATOR(sim);
         QSettings().setValue(QLatin1String(DeviceStore::LastSelectedKey),
                              deviceText(sim.port(), QStringLiteral("admin"), QStringLiteral("admin")));
         MainTabController* c = openWindow();
@@ -196,7 +207,7 @@ private Q_SLOTS:
 
     void explicitConnectSwitchesAgainAndSavesOnlyNewDevices()
     {
-        Simulator sim;
+        START_SIMULATOR(sim);
         MainTabController* c = openWindow();
         QVERIFY(c);
         Device saved;
@@ -210,13 +221,14 @@ private Q_SLOTS:
         c->menuListView()->setProperty("currentIndex", 2);
         QTRY_COMPARE(c->currentTab(), 2);
         c->connectToDevice(false, &saved);
+        c->connectToDevice(false, &saved); // a found device is saved once
         QCOMPARE(QSettings().value(QLatin1String(DeviceStore::SavedKey)).toStringList().size(), 1);
         QTRY_COMPARE_WITH_TIMEOUT(tabIndex(c), 0, 15000);
     }
 
     void confirmPopupConnectsThroughTheDocument()
     {
-        Simulator sim;
+        START_SIMULATOR(sim);
         MainTabController* c = openWindow();
         QVERIFY(c);
         Device found;
@@ -235,30 +247,79 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(tabIndex(c), 0, 15000);
     }
 
-    void refusalAsksForCredentialsThenReconnects()
+    // Refused, cancelled, retried: the corrected password reaches the saved
+    // entry once the device accepts it.
+    void refusalCancelRetryKeepsNewCredentials()
     {
-        QScopedPointer<Simulator> refusing(new Simulator({ QStringLiteral("--refuse") }));
-        const quint16 port = refusing->port();
-        QSettings().setValue(QLatin1String(DeviceStore::LastSelectedKey),
-                             deviceText(port, QStringLiteral("admin"), QStringLiteral("wrong")));
+        SimProcess refusing;
+        QVERIFY2(refusing.start(0, { "--refuse" }), qPrintable(refusing.log));
+        const quint16 port = refusing.port();
+        const QString wrong = deviceText(port, QStringLiteral("admin"), QStringLiteral("wrong"));
+        QSettings().setValue(QLatin1String(DeviceStore::SavedKey), QStringList { wrong });
+        QSettings().setValue(QLatin1String(DeviceStore::LastSelectedKey), wrong);
         MainTabController* c = openWindow();
         QVERIFY(c);
         QTRY_VERIFY_WITH_TIMEOUT(c->currentDialog(), 15000);
         QCOMPARE(c->currentDialog()->property("headTitle").toString(), QStringLiteral("Authentication required"));
-        QCOMPARE(c->currentDialog()->property("okBtnText").toString(), QStringLiteral("Login"));
+        QCOMPARE(field(c->currentDialog(), "usernameField"), QStringLiteral("admin"));
         QVERIFY(!c->linkThread()); // stopped until new credentials come
 
+        press(c->currentDialog(), "cancelButton");
+        QTRY_VERIFY(!c->currentDialog());
+        QVERIFY(c->authenticationFailed());
+        auto* bar = c->findChild<QQuickItem*>(QStringLiteral("authenticationFailedBar"));
+        QVERIFY(bar && bar->isVisible());
+        auto* screen = c->findChild<QQuickItem*>(QStringLiteral("mySourcesView"))
+                           ->findChild<QQuickItem*>(QStringLiteral("connectionScreen"));
+        QCOMPARE(screen->property("connText").toString(), QStringLiteral("Authentication failed."));
+        QVERIFY(screen->property("retryVisible").toBool());
+
         // The device accepts the right credentials from now on.
-        refusing.reset();
+        refusing.stop();
         SimProcess sim;
         QVERIFY2(sim.start(port, { "--user", "admin", "--password", "admin" }), qPrintable(sim.log));
-        QMetaObject::invokeMethod(c->currentDialog(), "authenticate", Q_ARG(QString, QStringLiteral("admin")),
-                                  Q_ARG(QString, QStringLiteral("admin")));
+        press(bar, "retryButton");
+        QQuickItem* popup = c->currentDialog();
+        QVERIFY(popup);
+        setField(popup, "passwordField", QStringLiteral("ad|min"));
+        QMetaObject::invokeMethod(popup, "accepted");
+        QVERIFY(!popup->property("errorText").toString().isEmpty()); // "|" cannot travel in the handshake
+        QCOMPARE(c->currentDialog(), popup);
+        setField(popup, "passwordField", QStringLiteral("admin"));
+        QMetaObject::invokeMethod(popup, "accepted");
+        QTRY_VERIFY(!c->currentDialog());
         QVERIFY(c->linkThread());
-        Device last;
+        QVERIFY(!c->authenticationFailed());
+        QTRY_COMPARE_WITH_TIMEOUT(tabIndex(c), 0, 15000);
+        Device last, saved;
         QVERIFY(DeviceStore::readLastSelected(&last));
         QCOMPARE(last.password(), QStringLiteral("admin"));
-        QTRY_COMPARE_WITH_TIMEOUT(tabIndex(c), 0, 15000);
+        const QStringList savedTexts = QSettings().value(QLatin1String(DeviceStore::SavedKey)).toStringList();
+        QCOMPARE(savedTexts.size(), 1);
+        QVERIFY(DeviceStore::textToObject(&saved, savedTexts.first()));
+        QCOMPARE(saved.password(), QStringLiteral("admin"));
+    }
+
+    // A popup opened over another closes by its own Cancel, and so does the
+    // one below.
+    void stackedPopupsCloseByTheirOwnButtons()
+    {
+        MainTabController* c = openWindow();
+        QVERIFY(c);
+        c->showAddDeviceDialog(nullptr);
+        QPointer<QQuickItem> add = c->currentDialog();
+        QVERIFY(add);
+        c->showAuthenticationDialog();
+        QPointer<QQuickItem> auth = c->currentDialog();
+        QVERIFY(auth && auth != add);
+        QCOMPARE(c->openDialogs().size(), 2);
+
+        press(auth, "cancelButton");
+        QTRY_VERIFY(!auth);
+        QCOMPARE(c->currentDialog(), add.data());
+        press(add, "cancelButton");
+        QTRY_VERIFY(!add);
+        QVERIFY(c->openDialogs().isEmpty());
     }
 
     void addDeviceByHandAtFirstStart()
@@ -267,30 +328,41 @@ private Q_SLOTS:
         QVERIFY(c);
         QVERIFY(!c->deviceModel());
         c->showAddDeviceDialog(nullptr);
-        QVERIFY(c->currentDialog());
-        QCOMPARE(c->currentDialog()->property("headTitle").toString(), QStringLiteral("Add Tavirel manually"));
-        c->closeDialog();
-        QVERIFY(!c->currentDialog());
+        QQuickItem* popup = c->currentDialog();
+        QVERIFY(popup);
+        QCOMPARE(popup->property("headTitle").toString(), QStringLiteral("Add Tavirel manually"));
 
-        c->addDeviceWithData(QStringLiteral("127.0.0.1"), QStringLiteral("SN-9"), QStringLiteral("u"),
-                             QStringLiteral("p"));
+        // A port that would wrap is refused in the form; nothing is saved.
+        setField(popup, "ipField", QStringLiteral("127.0.0.1:99999"));
+        setField(popup, "serialField", QStringLiteral("SN-9"));
+        QMetaObject::invokeMethod(popup, "accepted");
+        QCOMPARE(popup->property("errorText").toString(), QStringLiteral("The port must be a number from 1 to 65535."));
+        QCOMPARE(c->currentDialog(), popup);
+        QVERIFY(!c->deviceModel());
+        QVERIFY(QSettings().value(QLatin1String(DeviceStore::SavedKey)).toStringList().isEmpty());
+
+        setField(popup, "ipField", QStringLiteral(" 127.0.0.1:7551 "));
+        QVERIFY(popup->property("errorText").toString().isEmpty()); // typing clears the message
+        QMetaObject::invokeMethod(popup, "accepted");
+        QTRY_VERIFY(!c->currentDialog());
         QVERIFY(c->deviceModel());
         QVERIFY(c->linkThread());
         QTRY_COMPARE(c->linkThread()->host(), QStringLiteral("127.0.0.1"));
-        QTRY_COMPARE(c->linkThread()->port(), int(Device::DefaultPort));
+        QTRY_COMPARE(c->linkThread()->port(), 7551);
         const QStringList saved = QSettings().value(QLatin1String(DeviceStore::SavedKey)).toStringList();
         QCOMPARE(saved.size(), 1);
         Device stored;
         QVERIFY(DeviceStore::textToObject(&stored, saved.first()));
         QCOMPARE(stored.serialNumber(), QStringLiteral("SN-9"));
-        QCOMPARE(stored.localPort(), 7550);
+        QCOMPARE(stored.localIp(), QStringLiteral("127.0.0.1"));
+        QCOMPARE(stored.localPort(), 7551);
         QCOMPARE(c->findChild<SettingsView*>(QStringLiteral("mySettingsView"))->lastSelDevice()->serialNumber(),
                  QStringLiteral("SN-9"));
     }
 
     void applicationStateDrivesTheLink()
     {
-        Simulator sim;
+        START_SIMULATOR(sim);
         QSettings().setValue(QLatin1String(DeviceStore::LastSelectedKey),
                              deviceText(sim.port(), QStringLiteral("admin"), QStringLiteral("admin")));
         MainTabController* c = openWindow();

@@ -11,20 +11,59 @@
 #include <QTest>
 
 namespace {
-Device* makeDevice(const QString& serial, const QString& user, const QString& pass, QObject* parent = nullptr)
+// A device written as "serial/user/password/address/port[/name]"; "-" is an
+// empty serial.
+Device* makeDevice(const QString& spec, QObject* parent = nullptr)
 {
+    const QStringList f = spec.split(QLatin1Char('/'));
     auto* d = new Device(parent);
-    d->setSerialNumber(serial);
-    d->setLocalIp(QStringLiteral("10.1.2.3"));
-    d->setLocalPort(7550);
-    d->setUsername(user);
-    d->setPassword(pass);
+    d->setSerialNumber(f.value(0) == QLatin1String("-") ? QString() : f.value(0));
+    d->setUsername(f.value(1));
+    d->setPassword(f.value(2));
+    d->setLocalIp(f.value(3, QStringLiteral("10.1.2.3")));
+    d->setLocalPort(f.value(4, QStringLiteral("7550")).toInt());
+    if (f.size() > 5)
+        d->setPropDictionaryValue(QStringLiteral("name"), f.at(5));
     return d;
 }
 
-QStringList savedTexts()
+QString describe(const Device& d)
 {
-    return QSettings().value(QLatin1String(DeviceStore::SavedKey)).toStringList();
+    QString spec = QStringList { d.serialNumber().isEmpty() ? QStringLiteral("-") : d.serialNumber(), d.username(),
+                                 d.password(), d.localIp(), QString::number(d.localPort()) }
+                       .join(QLatin1Char('/'));
+    const QString name = d.getPropDictionaryValue(QStringLiteral("name"));
+    return name.isEmpty() ? spec : spec + QLatin1Char('/') + name;
+}
+
+QString textOf(const QString& spec)
+{
+    QScopedPointer<Device> d(makeDevice(spec));
+    return DeviceStore::objectToText(d.data());
+}
+
+QStringList savedSpecs()
+{
+    QStringList specs;
+    for (const QString& text : QSettings().value(QLatin1String(DeviceStore::SavedKey)).toStringList()) {
+        Device d;
+        specs << (DeviceStore::readDevice(&d, text) ? describe(d) : QStringLiteral("unreadable"));
+    }
+    return specs;
+}
+
+QString lastSpec()
+{
+    Device d;
+    return DeviceStore::readLastSelected(&d) ? describe(d) : QString();
+}
+
+void seed(const QStringList& specs)
+{
+    QStringList texts;
+    for (const QString& spec : specs)
+        texts << textOf(spec);
+    QSettings().setValue(QLatin1String(DeviceStore::SavedKey), texts);
 }
 }
 
@@ -60,10 +99,9 @@ private Q_SLOTS:
 
     void textRoundTrip()
     {
-        QScopedPointer<Device> d(makeDevice(QStringLiteral("SN-1"), QStringLiteral("anna"), QStringLiteral("p|w\"é")));
+        QScopedPointer<Device> d(makeDevice(QStringLiteral("SN-1/anna/p|w\"é/10.1.2.3/7550/Küche")));
         d->setRemoteIp(QStringLiteral("203.0.113.9"));
         d->setRemotePort(17550);
-        d->setPropDictionaryValue(QStringLiteral("name"), QStringLiteral("Küche"));
         const QString text = DeviceStore::objectToText(d.data());
 
         // Compact, sorted, exactly the declared keys plus objectName.
@@ -89,116 +127,179 @@ private Q_SLOTS:
         QVERIFY(untouched.serialNumber().isEmpty());
     }
 
-    void saveSelectAndLoad()
+    // Which records denote one saved entry; each comparison of the rule has a
+    // row that fails without it.
+    void matching_data()
     {
-        QScopedPointer<Device> a(makeDevice(QStringLiteral("A"), QStringLiteral("u"), QStringLiteral("p")));
-        DeviceStore::saveNewDevice(a.data());
-        DeviceStore::saveNewDevice(a.data()); // duplicates are kept
-        QCOMPARE(savedTexts().size(), 2);
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("serials equal, credentials differ") << "A/u/p" << "A/u2/p2/10.9.9.9" << true;
+        QTest::newRow("serials differ") << "A/u/p" << "B/u/p" << false;
+        QTest::newRow("one serial missing") << "A/u/p" << "-/u/p" << false;
+        QTest::newRow("no serials, all equal") << "-/u/p" << "-/u/p" << true;
+        QTest::newRow("no serials, address differs") << "-/u/p/10.0.0.1" << "-/u/p/10.0.0.2" << false;
+        QTest::newRow("no serials, port differs") << "-/u/p/10.0.0.1/7550" << "-/u/p/10.0.0.1/7551" << false;
+        QTest::newRow("no serials, user differs") << "-/u/p" << "-/v/p" << false;
+        QTest::newRow("no serials, password differs") << "-/u/p" << "-/u/q" << false;
+    }
+    void matching()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, same);
+        QScopedPointer<Device> da(makeDevice(a)), db(makeDevice(b));
+        QCOMPARE(DeviceStore::sameEntry(da.data(), db.data()), same);
+        db->setRemoteIp(QStringLiteral("203.0.113.9"));
+        db->setRemotePort(17550);
+        QCOMPARE(DeviceStore::sameEntry(da.data(), db.data()), same && !a.startsWith(QLatin1Char('-')));
+    }
 
-        QScopedPointer<Device> b(makeDevice(QStringLiteral("B"), QStringLiteral("u"), QStringLiteral("p")));
-        DeviceStore::selectDevice(b.data());
-        QCOMPARE(savedTexts().size(), 2);
-        Device last;
-        QVERIFY(DeviceStore::readLastSelected(&last));
-        QCOMPARE(last.serialNumber(), QStringLiteral("B"));
+    // Every write starts from the stored list as it stands.
+    void storeOperations_data()
+    {
+        QTest::addColumn<QStringList>("saved");
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("last");
+        const QString h = QStringLiteral("/10.1.2.3/7550");
+        QTest::newRow("save twice, stored once") << QStringList { "A/u/p" + h } << "save" << "A/u/p" + h
+                                                 << QStringList { "A/u/p" + h } << "A/u/p" + h;
+        QTest::newRow("reconnect with new credentials updates the entry")
+            << QStringList { "B/u/p" + h, "A/u/p" + h + "/Kitchen" } << "save" << "A/u2/p2/10.1.2.4/7551"
+            << QStringList { "B/u/p" + h, "A/u2/p2/10.1.2.4/7551/Kitchen" } << "A/u2/p2/10.1.2.4/7551";
+        QTest::newRow("second hand-added device at another address")
+            << QStringList { "-/u/p" + h } << "save" << "-/u/p/10.1.2.4/7550"
+            << QStringList { "-/u/p" + h, "-/u/p/10.1.2.4/7550" } << "-/u/p/10.1.2.4/7550";
+        QTest::newRow("new credentials reach the saved entry")
+            << QStringList { "B/u/p" + h, "A/u/p" + h, "-/u/p" + h } << "credentials" << "A/u/p" + h
+            << QStringList { "B/u/p" + h, "A/new/pw" + h, "-/u/p" + h } << "A/new/pw" + h;
+        QTest::newRow("new credentials, no serial") << QStringList { "-/u/p" + h, "-/u/p/10.1.2.4/7550" }
+                                                    << "credentials" << "-/u/p" + h
+                                                    << QStringList { "-/new/pw" + h, "-/u/p/10.1.2.4/7550" }
+                                                    << "-/new/pw" + h;
+        QTest::newRow("renaming one of two hand-added devices")
+            << QStringList { "-/u/p" + h, "-/u/p/10.1.2.4/7550" } << "dictionary" << "-/u/p/10.1.2.4/7550/Hall"
+            << QStringList { "-/u/p" + h, "-/u/p/10.1.2.4/7550/Hall" } << "-/u/p/10.1.2.4/7550/Hall";
+        QTest::newRow("remove the matching entry") << QStringList { "A/u/p" + h, "B/u/p" + h } << "remove"
+                                                   << "A/x/y" + h << QStringList { "B/u/p" + h } << QString();
+        QTest::newRow("remove from a stale list keeps a device saved since")
+            << QStringList { "A/u/p" + h, "B/u/p" + h } << "remove stale" << "C/u/p" + h
+            << QStringList { "B/u/p" + h, "C/u/p" + h } << "C/u/p" + h;
+    }
+    void storeOperations()
+    {
+        QFETCH(QStringList, saved);
+        QFETCH(QString, operation);
+        QFETCH(QString, device);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, last);
+        seed(saved);
+        QScopedPointer<Device> d(makeDevice(device));
+        if (operation == QLatin1String("save")) {
+            DeviceStore::saveNewDevice(d.data());
+        } else if (operation == QLatin1String("credentials")) {
+            DeviceStore::updateCredentials(d.data(), QStringLiteral("new"), QStringLiteral("pw"));
+        } else if (operation == QLatin1String("dictionary")) {
+            DeviceStore::updatePropDictionary(d.data());
+        } else if (operation == QLatin1String("remove")) {
+            DeviceStore::removeSavedDevice(d.data());
+        } else {
+            QObject owner;
+            QList<Device*> stale = DeviceStore::loadSavedDevices(&owner);
+            DeviceStore::saveNewDevice(d.data());
+            DeviceStore::removeSavedDevice(stale, 0);
+            QCOMPARE(stale.size(), saved.size() - 1);
+        }
+        QCOMPARE(savedSpecs(), expected);
+        QCOMPARE(lastSpec(), last);
+    }
 
+    // Stored texts are read back only when they can be used as they stand.
+    void readingStoredDevices_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read");
+        const QString base = textOf(QStringLiteral("A/u/p/10.1.2.3/7550"));
+        const auto with = [&base](const char* from, const char* to) {
+            return QString(base).replace(QLatin1String(from), QLatin1String(to));
+        };
+        QTest::newRow("as written") << base << "A/u/p/10.1.2.3/7550";
+        QTest::newRow("port 99999") << with(":7550", ":99999") << QString();
+        QTest::newRow("port 1e12") << with(":7550", ":1e12") << QString();
+        QTest::newRow("port 0") << with(":7550", ":0") << QString();
+        QTest::newRow("port as text") << with(":7550", ":\"7550\"") << QString();
+        QTest::newRow("fractional port") << with(":7550", ":7550.5") << QString();
+        QTest::newRow("remote port 70000") << with("\"remotePort\":0", "\"remotePort\":70000") << QString();
+        QTest::newRow("address with space") << with("10.1.2.3", " 10.1.2.3 ") << "A/u/p/10.1.2.3/7550";
+        QTest::newRow("address with port") << with("10.1.2.3", "10.1.2.3:7551") << "A/u/p/10.1.2.3/7551";
+        QTest::newRow("address with spaces inside") << with("10.1.2.3", "10.1 .2.3") << QString();
+        QTest::newRow("not an object") << "[\"x\"]" << QString();
+    }
+    void readingStoredDevices()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, read);
+        QSettings settings;
+        settings.setValue(QLatin1String(DeviceStore::SavedKey), QStringList { text });
+        settings.setValue(QLatin1String(DeviceStore::LastSelectedKey), text);
+        settings.sync();
         QObject owner;
         const QList<Device*> loaded = DeviceStore::loadSavedDevices(&owner);
-        QCOMPARE(loaded.size(), 2);
-        QCOMPARE(loaded.at(1)->serialNumber(), QStringLiteral("A"));
-        QCOMPARE(loaded.at(1)->parent(), &owner);
+        QCOMPARE(loaded.isEmpty() ? QString() : describe(*loaded.first()), read);
+        QCOMPARE(lastSpec(), read);
     }
 
-    void lastSelectedAbsentOrBroken()
+    void typedAddress_data()
     {
-        Device d;
-        QVERIFY(!DeviceStore::readLastSelected(&d));
-        QSettings().setValue(QLatin1String(DeviceStore::LastSelectedKey), QStringLiteral("[\"x\"]"));
-        QVERIFY(!DeviceStore::readLastSelected(&d));
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QString>("error");
+        const QString badPort = QStringLiteral("The port must be a number from 1 to 65535.");
+        const QString badAddress = QStringLiteral("This is not a valid address.");
+        QTest::newRow("plain") << "10.0.0.5" << "10.0.0.5" << 7550 << QString();
+        QTest::newRow("trailing space") << "tavirel.local " << "tavirel.local" << 7550 << QString();
+        QTest::newRow("host and port") << " 10.0.0.5:7551" << "10.0.0.5" << 7551 << QString();
+        QTest::newRow("IPv6") << "fe80::1" << "fe80::1" << 7550 << QString();
+        QTest::newRow("IPv6 and port") << "[fe80::1]:65535" << "fe80::1" << 65535 << QString();
+        QTest::newRow("port 0") << "10.0.0.5:0" << QString() << 0 << badPort;
+        QTest::newRow("port 65536") << "10.0.0.5:65536" << QString() << 0 << badPort;
+        QTest::newRow("port 99999") << "10.0.0.5:99999" << QString() << 0 << badPort;
+        QTest::newRow("port not a number") << "10.0.0.5:75x" << QString() << 0 << badPort;
+        QTest::newRow("empty port") << "10.0.0.5:" << QString() << 0 << badPort;
+        QTest::newRow("space inside") << "10.0. 0.5" << QString() << 0 << badAddress;
+        QTest::newRow("port only") << ":7550" << QString() << 0 << badAddress;
+        QTest::newRow("nothing") << "  " << QString() << 0 << "Enter the address of the Tavirel.";
+    }
+    void typedAddress()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, host);
+        QFETCH(int, port);
+        QFETCH(QString, error);
+        const DeviceStore::Address address = DeviceStore::parseAddress(typed, Device::DefaultPort);
+        QCOMPARE(address.error, error);
+        QCOMPARE(address.host, host);
+        QCOMPARE(address.port, port);
     }
 
-    void brokenEntriesSkippedThenDroppedOnRewrite()
+    void unreadableEntriesGoOnRewrite()
     {
-        QScopedPointer<Device> a(makeDevice(QStringLiteral("A"), QStringLiteral("u"), QStringLiteral("p")));
-        QScopedPointer<Device> b(makeDevice(QStringLiteral("B"), QStringLiteral("u"), QStringLiteral("p")));
         QSettings().setValue(QLatin1String(DeviceStore::SavedKey),
-                             QStringList { DeviceStore::objectToText(a.data()), QStringLiteral("garbage"),
-                                           DeviceStore::objectToText(b.data()) });
+                             QStringList { textOf("A/u/p"), QStringLiteral("garbage"), textOf("B/u/p") });
         QObject owner;
         QList<Device*> loaded = DeviceStore::loadSavedDevices(&owner);
         QCOMPARE(loaded.size(), 2);
-        QCOMPARE(savedTexts().size(), 3); // loading alone rewrites nothing
+        QCOMPARE(savedSpecs().size(), 3); // loading alone rewrites nothing
 
+        // An index outside the list removes nothing and leaves the store alone.
+        DeviceStore::removeSavedDevice(loaded, 2);
+        QCOMPARE(savedSpecs().size(), 3);
         DeviceStore::removeSavedDevice(loaded, 0);
         QCOMPARE(loaded.size(), 1);
-        QCOMPARE(savedTexts(), QStringList { DeviceStore::objectToText(b.data()) });
-    }
-
-    void removeOutOfRangeStillRewrites_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::newRow("minus one") << -1;
-        QTest::newRow("size") << 2;
-    }
-    void removeOutOfRangeStillRewrites()
-    {
-        QFETCH(int, index);
-        QScopedPointer<Device> a(makeDevice(QStringLiteral("A"), QStringLiteral("u"), QStringLiteral("p")));
-        QSettings().setValue(QLatin1String(DeviceStore::SavedKey),
-                             QStringList { DeviceStore::objectToText(a.data()), QStringLiteral("{broken"),
-                                           DeviceStore::objectToText(a.data()) });
-        QObject owner;
-        QList<Device*> loaded = DeviceStore::loadSavedDevices(&owner);
-        DeviceStore::removeSavedDevice(loaded, index);
-        QCOMPARE(loaded.size(), 2);
-        QCOMPARE(savedTexts().size(), 2);
-    }
-
-    void credentialsUpdateLeavesSavedEntry()
-    {
-        QScopedPointer<Device> a(makeDevice(QStringLiteral("A"), QStringLiteral("old"), QStringLiteral("oldpw")));
-        DeviceStore::saveNewDevice(a.data());
-        DeviceStore::updateCredentials(a.data(), QStringLiteral("new"), QStringLiteral("newpw"));
-        QCOMPARE(a->username(), QStringLiteral("new"));
-        Device last;
-        QVERIFY(DeviceStore::readLastSelected(&last));
-        QCOMPARE(last.password(), QStringLiteral("newpw"));
-        Device saved;
-        QVERIFY(DeviceStore::textToObject(&saved, savedTexts().value(0)));
-        QCOMPARE(saved.password(), QStringLiteral("oldpw"));
-
-        // The saved entry no longer matches, so a dictionary update leaves it alone.
-        a->setPropDictionaryValue(QStringLiteral("name"), QStringLiteral("Hall"));
-        DeviceStore::updatePropDictionary(a.data());
-        QVERIFY(DeviceStore::textToObject(&saved, savedTexts().value(0)));
-        QVERIFY(saved.getPropDictionaryValue(QStringLiteral("name")).isEmpty());
-    }
-
-    void propDictionaryUpdatesMatchingEntriesOnly()
-    {
-        QScopedPointer<Device> a(makeDevice(QStringLiteral("A"), QStringLiteral("u"), QStringLiteral("p")));
-        QScopedPointer<Device> other(makeDevice(QStringLiteral("A"), QStringLiteral("U"), QStringLiteral("p")));
-        QSettings().setValue(QLatin1String(DeviceStore::SavedKey),
-                             QStringList { DeviceStore::objectToText(a.data()), QStringLiteral("7"),
-                                           DeviceStore::objectToText(other.data()),
-                                           DeviceStore::objectToText(a.data()) });
-        a->setPropDictionaryValue(QStringLiteral("name"), QStringLiteral("Studio"));
-        a->setPropDictionaryValue(QStringLiteral("model"), QStringLiteral("M4"));
-        DeviceStore::updatePropDictionary(a.data());
-
-        const QStringList texts = savedTexts();
-        QCOMPARE(texts.size(), 3);
-        QStringList names;
-        for (const QString& text : texts) {
-            Device d;
-            QVERIFY(DeviceStore::textToObject(&d, text));
-            names << d.getPropDictionaryValue(QStringLiteral("name"));
-        }
-        QCOMPARE(names, (QStringList { "Studio", "", "Studio" }));
-        Device last;
-        QVERIFY(DeviceStore::readLastSelected(&last));
-        QCOMPARE(last.getPropDictionaryValue(QStringLiteral("model")), QStringLiteral("M4"));
+        QCOMPARE(savedSpecs(), QStringList { describe(*loaded.first()) });
     }
 };
 
