@@ -63,9 +63,17 @@ if uris:
     call("core.playback.play")
 PY
 
+# With an Avahi daemon on this computer the simulator announces itself, so
+# that the device finder lists it.
+announce=()
+if command -v avahi-daemon >/dev/null && avahi-daemon --check 2>/dev/null; then
+  announce=(--announce "Demo Tavirel" --serial SIM-0001 --model Simulator)
+  echo "demo: the simulator announces itself as \"Demo Tavirel\""
+fi
+
 echo "demo: starting the device simulator on port $device_port"
 "$root/build/tavirel-devicesim" --port "$device_port" --user demo --password demo \
-  --mopidy-host 127.0.0.1 --mopidy-port "$mopidy_port" >"$state/devicesim.log" 2>&1 &
+  --mopidy-host 127.0.0.1 --mopidy-port "$mopidy_port" "${announce[@]}" >"$state/devicesim.log" 2>&1 &
 pids+=($!)
 
 export XDG_CONFIG_HOME="$state/config"

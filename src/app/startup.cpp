@@ -21,6 +21,8 @@
 #include "views/playerview.h"
 #include "views/sourcesview.h"
 #include "devices/device.h"
+#include "devices/devicefinderview.h"
+#include "devices/zeroconf.h"
 #include "settings/dynamictranslator.h"
 #include "settings/tavireltheme.h"
 #include "settings/settingsview.h"
@@ -170,6 +172,7 @@ void registerQmlTypes()
     qmlRegisterType<BrowseNavigationController>(intUri, 1, 0, "BrowseNavController");
     qmlRegisterType<BrowseListView>(intUri, 1, 0, "BrowseListView");
     qmlRegisterType<SettingsRootView>(intUri, 1, 0, "SettingsRootView");
+    qmlRegisterType<DeviceFinderView>(intUri, 1, 0, "DeviceFinderView");
     qmlRegisterType<SettingsEditorView>(intUri, 1, 0, "SettingsEditorView");
     qmlRegisterType<PlayerItem>(logicUri, 1, 0, "PlayerItem");
     qmlRegisterType<Song>(logicUri, 1, 0, "Song");
@@ -179,6 +182,7 @@ void registerQmlTypes()
     qmlRegisterType<Output>(logicUri, 1, 0, "Output");
     qmlRegisterType<Tavirel>(logicUri, 1, 0, "Tavirel");
     qmlRegisterType<Device>(logicUri, 1, 0, "Device");
+    ZeroConf::registerMetaTypes();
 }
 
 void setScreenContext(QQmlContext* context, qreal s)

@@ -9,12 +9,11 @@
 #include <QPointer>
 #include <QVariant>
 
+#include "devices/devicefinderview.h"
+
 class Device;
 class SettingsEditorView;
 class SettingsRootView;
-// The device finder page travels in signals before its class is complete.
-class DeviceFinderView;
-Q_DECLARE_OPAQUE_POINTER(DeviceFinderView*)
 
 // The settings tab: a navigation stack whose root page leads to the device's
 // settings, the device finder, the colour themes and the terms. It downloads

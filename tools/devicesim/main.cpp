@@ -5,6 +5,8 @@
 #include "devicestate.h"
 #include "settingshttpservice.h"
 
+#include "devices/zeroconf.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
@@ -63,9 +65,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption settingsFile("settings", "JSON settings object to serve (default the example).", "FILE");
     const QCommandLineOption auth("auth", "HTTP authentication of the settings service: basic or digest (default).",
                                   "KIND", "digest");
+    const QCommandLineOption announce("announce", "Announce the device as NAME on the local network (_tavirel._tcp).", "NAME");
+    const QCommandLineOption serial("serial", "Serial number that the announcement carries (default SIM-0001).", "SERIAL", "SIM-0001");
+    const QCommandLineOption model("model", "Model that the announcement carries (default Simulator).", "MODEL", "Simulator");
     parser.addOptions({ listen, port, user, password, allowDefault, keepAlive, config, dumpConfig,
                         mopidyHost, mopidyPort, refuse, silent, closeAfter, garbage, chunk,
-                        readyCount, shortUrls, settingsPort, settingsFile, auth });
+                        readyCount, shortUrls, settingsPort, settingsFile, auth, announce, serial, model });
     parser.process(app);
 
     auto intValue = [&parser](const QCommandLineOption &option, int min) {
@@ -77,8 +82,12 @@ int main(int argc, char *argv[])
     };
 
     SimOptions options;
-    if (!options.listenAddress.setAddress(parser.value(listen)))
-        fail(QStringLiteral("bad --listen address \"%1\"").arg(parser.value(listen)));
+    // An announced device is reached at the host's network address, so it
+    // listens on every IPv4 address unless told otherwise.
+    const QString listenAddress = parser.isSet(announce) && !parser.isSet(listen) ? QStringLiteral("0.0.0.0")
+                                                                                 : parser.value(listen);
+    if (!options.listenAddress.setAddress(listenAddress))
+        fail(QStringLiteral("bad --listen address \"%1\"").arg(listenAddress));
     options.port = quint16(intValue(port, 0));
     options.user = parser.value(user);
     options.password = parser.value(password);
@@ -173,10 +182,27 @@ int main(int argc, char *argv[])
                      [](const QString &line) { writeLine(stderr, QStringLiteral("devicesim: ") + line); });
     QString error;
     if (!server.listen(&error))
-        fail(QStringLiteral("cannot listen on %1:%2: %3").arg(parser.value(listen)).arg(options.port).arg(error));
+        fail(QStringLiteral("cannot listen on %1:%2: %3").arg(listenAddress).arg(options.port).arg(error));
     writeLine(stderr, QStringLiteral("devicesim: listening on %1:%2")
                           .arg(options.listenAddress.toString())
                           .arg(server.serverPort()));
+
+    // The announcement is withdrawn when the process ends (the daemon drops
+    // whatever a departed client announced).
+    QScopedPointer<ZeroConf> announcer;
+    if (parser.isSet(announce)) {
+        announcer.reset(ZeroConf::create());
+        QObject::connect(announcer.data(), &ZeroConf::servicePublished, [](const QString &name) {
+            writeLine(stderr, QStringLiteral("devicesim: announced as \"%1\"").arg(name));
+        });
+        QObject::connect(announcer.data(), &ZeroConf::error, [](ZeroConf::Error) {
+            writeLine(stderr, QStringLiteral("devicesim: cannot announce the device (is an mDNS daemon running?)"));
+        });
+        announcer->addServiceTxtRecord("serial", parser.value(serial).toUtf8());
+        announcer->addServiceTxtRecord("name", parser.value(announce).toUtf8());
+        announcer->addServiceTxtRecord("model", parser.value(model).toUtf8());
+        announcer->startServicePublish(parser.value(announce), QStringLiteral("_tavirel._tcp"), server.serverPort());
+    }
 
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QByteArray pending;

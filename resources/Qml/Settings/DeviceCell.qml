@@ -1,0 +1,137 @@
+import QtQuick 2.15
+
+// One device row of the device finder: picture, name and detail, a mark on
+// the device the application is connected to, and an optional remove button.
+// Enter or Space pick the row, Delete removes it.
+Item {
+    id: cell
+    property string textLabel: ""
+    property string detailTextLabel: ""
+    property url imgSource: ""
+    property bool connectionFlag: false
+    property bool removeEnabled: false
+    // A placeholder row: muted text, nothing to pick.
+    property bool placeholder: false
+    signal clicked()
+    signal removeItem()
+
+    width: parent ? parent.width : 0
+    height: 60 * scaleFactor
+    activeFocusOnTab: !placeholder
+    Accessible.role: placeholder ? Accessible.StaticText : Accessible.Button
+    Accessible.name: textLabel + (detailTextLabel ? ", " + detailTextLabel : "")
+                     + (connectionFlag ? ", " + qsTr("connected") : "")
+    Accessible.onPressAction: if (!placeholder) cell.clicked()
+    Keys.onSpacePressed: if (!placeholder) cell.clicked()
+    Keys.onReturnPressed: if (!placeholder) cell.clicked()
+    Keys.onEnterPressed: if (!placeholder) cell.clicked()
+    Keys.onDeletePressed: if (removeEnabled) cell.removeItem()
+
+    Rectangle {
+        anchors.fill: parent
+        color: mouse.pressed ? currentTheme.getColor("fill3") : currentTheme.getColor("fill2")
+    }
+    Rectangle {
+        anchors.fill: parent
+        anchors.margins: 2 * scaleFactor
+        radius: 4 * scaleFactor
+        color: "transparent"
+        border.width: 2 * scaleFactor
+        border.color: currentTheme.getColor("highlight1")
+        visible: cell.activeFocus
+    }
+    MouseArea {
+        id: mouse
+        anchors.fill: parent
+        enabled: !cell.placeholder
+        onClicked: cell.clicked()
+    }
+    Image {
+        id: picture
+        anchors { left: parent.left; leftMargin: 16 * scaleFactor; verticalCenter: parent.verticalCenter }
+        source: cell.imgSource
+        visible: source != ""
+        sourceSize: Qt.size(28 * scaleFactor, 28 * scaleFactor)
+        opacity: cell.connectionFlag ? 1.0 : 0.7
+    }
+    Column {
+        anchors {
+            left: picture.visible ? picture.right : parent.left
+            leftMargin: 16 * scaleFactor
+            right: accessories.left
+            rightMargin: 8 * scaleFactor
+            verticalCenter: parent.verticalCenter
+        }
+        spacing: 3 * scaleFactor
+        Text {
+            width: parent.width
+            text: cell.textLabel
+            elide: Text.ElideRight
+            font.family: "MorvaneUnicodePN"
+            font.pixelSize: fontSize16
+            font.bold: cell.connectionFlag
+            color: cell.placeholder ? currentTheme.getColor("text2") : currentTheme.getColor("text1")
+            wrapMode: cell.placeholder ? Text.WordWrap : Text.NoWrap
+            maximumLineCount: 2
+        }
+        Text {
+            width: parent.width
+            visible: text !== ""
+            text: cell.detailTextLabel
+            elide: Text.ElideRight
+            font.family: "MorvaneUnicodePN"
+            font.pixelSize: fontSize12
+            color: currentTheme.getColor("text2")
+        }
+    }
+    Row {
+        id: accessories
+        anchors { right: parent.right; rightMargin: 12 * scaleFactor; verticalCenter: parent.verticalCenter }
+        spacing: 8 * scaleFactor
+        Text {
+            objectName: "connectionMark"
+            anchors.verticalCenter: parent.verticalCenter
+            visible: cell.connectionFlag
+            text: qsTr("Connected")
+            font.family: "MorvaneUnicodePN"
+            font.pixelSize: fontSize12
+            color: currentTheme.getColor("highlight1")
+        }
+        Item {
+            id: removeButton
+            objectName: "removeButton"
+            visible: cell.removeEnabled
+            width: 36 * scaleFactor
+            height: 36 * scaleFactor
+            activeFocusOnTab: visible
+            Accessible.role: Accessible.Button
+            Accessible.name: qsTr("Remove %1").arg(cell.textLabel)
+            Accessible.onPressAction: cell.removeItem()
+            Keys.onSpacePressed: cell.removeItem()
+            Keys.onReturnPressed: cell.removeItem()
+            Keys.onEnterPressed: cell.removeItem()
+            Rectangle {
+                anchors.fill: parent
+                radius: width / 2
+                color: removeMouse.pressed ? currentTheme.getColor("fill3") : "transparent"
+                border.width: removeButton.activeFocus ? 2 * scaleFactor : 0
+                border.color: currentTheme.getColor("highlight1")
+            }
+            Image {
+                anchors.centerIn: parent
+                source: "qrc:/TavirelImgs/Images/delete.svg"
+                sourceSize: Qt.size(20 * scaleFactor, 20 * scaleFactor)
+            }
+            MouseArea {
+                id: removeMouse
+                anchors.fill: parent
+                onClicked: cell.removeItem()
+            }
+        }
+    }
+    Rectangle {
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom; leftMargin: 16 * scaleFactor }
+        height: Math.max(1, scaleFactor)
+        color: currentTheme.getColor("fill7")
+    }
+}

@@ -1,0 +1,166 @@
+import QtQuick 2.15
+import com.morvane.tavirelint 1.0 as Tavirel
+import com.morvane.logic 1.0
+import ".." as Doc
+
+// The device finder: devices found on the network, the saved devices and the
+// way to add one by hand. Row indices: detected 2000 + position, saved their
+// position in the saved list, the add row 1000.
+Tavirel.DeviceFinderView {
+    id: finder
+    title: qsTr("Find Tavirel")
+
+    // The settings tab that pushed this page knows the selected device and
+    // whether its link is up.
+    readonly property Device selectedDevice: parent && parent.lastSelDevice ? parent.lastSelDevice : null
+    readonly property bool linkUp: !!parent && (parent.connected === true
+                                               || (!!parent.rootView && parent.rootView.connectionStatus === true))
+
+    property var detectedRows: []
+    property var savedRows: []
+
+    function rowText(device) {
+        var name = device.getPropDictionaryValue("name")
+        var model = device.getPropDictionaryValue("model")
+        if (name)
+            return model ? name + " (" + model + ")" : name
+        return model ? model : qsTr("Tavirel")
+    }
+    function isConnected(device, saved) {
+        if (!linkUp || !selectedDevice || !device)
+            return false
+        if (device.serialNumber !== selectedDevice.serialNumber)
+            return false
+        return !saved || device.username === selectedDevice.username
+    }
+    function rebuild() {
+        var rows = []
+        var list = finder.detectedDevices
+        for (var i = 0; i < list.length; ++i)
+            rows.push({ index: 2000 + i, device: list[i] })
+        detectedRows = rows
+        rows = []
+        list = finder.savedDevices
+        for (var j = 0; j < list.length; ++j)
+            rows.push({ index: j, device: list[j] })
+        savedRows = rows
+    }
+
+    onDetectedDevicesChanged: rebuild()
+    onSavedDevicesChanged: rebuild()
+    Component.onCompleted: {
+        loadSavedDevices()
+        rebuild()
+    }
+
+    Rectangle { anchors.fill: parent; color: currentTheme.getColor("fill1") }
+
+    Flickable {
+        anchors.fill: parent
+        contentHeight: sections.height + 16 * scaleFactor
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+
+        Column {
+            id: sections
+            width: parent.width
+
+            Item {
+                width: parent.width
+                height: detectedHeader.height
+                Doc.SectionHeader {
+                    id: detectedHeader
+                    text: qsTr("Detected Tavirel")
+                    Accessible.role: Accessible.Heading
+                    Accessible.name: text
+                }
+                // Busy mark while the search runs: an open ring that turns.
+                Canvas {
+                    id: spinner
+                    objectName: "discoverySpinner"
+                    x: detectedHeader.width + 6 * scaleFactor
+                    y: detectedHeader.topPadding + (detectedHeader.contentHeight - height) / 2
+                    width: 14 * scaleFactor
+                    height: 14 * scaleFactor
+                    visible: finder.discoveryAvailable
+                    Accessible.role: Accessible.Animation
+                    Accessible.name: qsTr("Searching the network")
+                    onPaint: {
+                        var ctx = getContext("2d")
+                        ctx.reset()
+                        ctx.lineWidth = 2 * scaleFactor
+                        ctx.strokeStyle = currentTheme.getColor("highlight1")
+                        ctx.beginPath()
+                        ctx.arc(width / 2, height / 2, width / 2 - ctx.lineWidth, 0, Math.PI * 1.5)
+                        ctx.stroke()
+                    }
+                    RotationAnimator on rotation {
+                        running: spinner.visible
+                        from: 0
+                        to: 360
+                        duration: 1000
+                        loops: Animation.Infinite
+                    }
+                }
+            }
+            Repeater {
+                model: finder.detectedRows
+                delegate: DeviceCell {
+                    objectName: "deviceRow" + modelData.index
+                    textLabel: finder.rowText(modelData.device)
+                    detailTextLabel: modelData.device.serialNumber
+                    imgSource: "qrc:/TavirelImgs/Images/tavirel.svg"
+                    connectionFlag: finder.isConnected(modelData.device, false)
+                    onClicked: finder.connectToDevice(false, modelData.device)
+                }
+            }
+            DeviceCell {
+                objectName: "emptyDetectedRow"
+                visible: finder.detectedRows.length === 0
+                placeholder: true
+                textLabel: finder.discoveryAvailable
+                           ? qsTr("Looking for Tavirel on this network…")
+                           : qsTr("Network discovery is not available on this computer: add the Tavirel by its address")
+                height: (finder.discoveryAvailable ? 48 : 64) * scaleFactor
+            }
+
+            Doc.SectionHeader {
+                text: qsTr("Saved Tavirel")
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
+            }
+            Repeater {
+                model: finder.savedRows
+                delegate: DeviceCell {
+                    objectName: "deviceRow" + modelData.index
+                    textLabel: finder.rowText(modelData.device)
+                    detailTextLabel: modelData.device.serialNumber + " - " + modelData.device.username
+                    imgSource: "qrc:/TavirelImgs/Images/tavirel.svg"
+                    connectionFlag: finder.isConnected(modelData.device, true)
+                    removeEnabled: true
+                    onClicked: finder.connectToDevice(true, modelData.device)
+                    onRemoveItem: finder.removeSavedDevAtIndex(modelData.index)
+                }
+            }
+            DeviceCell {
+                objectName: "emptySavedRow"
+                visible: finder.savedRows.length === 0
+                placeholder: true
+                textLabel: qsTr("No saved Tavirel")
+                height: 48 * scaleFactor
+            }
+
+            Doc.SectionHeader {
+                text: qsTr("Manually add Tavirel")
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
+            }
+            DeviceCell {
+                objectName: "addDeviceRow"
+                textLabel: qsTr("Add Tavirel")
+                imgSource: "qrc:/TavirelImgs/Images/add.svg"
+                onClicked: finder.showAddPopup(finder)
+            }
+        }
+    }
+}

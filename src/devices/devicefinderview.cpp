@@ -1,0 +1,103 @@
+#include "devices/devicefinderview.h"
+
+#include "devices/device.h"
+#include "devices/devicestore.h"
+#include "devices/servicebrowser.h"
+
+DeviceFinderView::DeviceFinderView(QQuickItem* parent)
+    : NavigationView(parent)
+{
+    startDeviceDiscovery();
+}
+
+DeviceFinderView::~DeviceFinderView()
+{
+    stopDeviceDiscovery();
+    m_browser = nullptr;
+    // The devices are children of the page and go with it.
+    m_detected.clear();
+    m_saved.clear();
+}
+
+QQmlListProperty<Device> DeviceFinderView::detectedDevices()
+{
+    return QQmlListProperty<Device>(this, &m_detected);
+}
+
+QQmlListProperty<Device> DeviceFinderView::savedDevices()
+{
+    return QQmlListProperty<Device>(this, &m_saved);
+}
+
+void DeviceFinderView::startDeviceDiscovery()
+{
+    replaceDetected({});
+    Q_EMIT detectedDevicesChanged();
+    setDiscoveryAvailable(true);
+
+    auto* browser = new ServiceBrowser;
+    m_browser = browser;
+    connect(this, &NavigationView::dismissed, browser, &QThread::quit);
+    // Only the latest run speaks for the page.
+    connect(browser, &ServiceBrowser::deviceDiscovered, this, [this, browser] {
+        if (browser == m_browser)
+            detectedDevicesUpdated();
+    });
+    connect(browser, &ServiceBrowser::discoveryUnavailable, this, [this, browser] {
+        if (browser == m_browser)
+            setDiscoveryAvailable(false);
+    });
+    connect(browser, &QThread::finished, browser, &QObject::deleteLater);
+    browser->start(QThread::InheritPriority);
+}
+
+void DeviceFinderView::stopDeviceDiscovery()
+{
+    if (m_browser && m_browser->isRunning())
+        m_browser->quit();
+}
+
+void DeviceFinderView::detectedDevicesUpdated()
+{
+    if (!m_browser)
+        return;
+    replaceDetected(m_browser->devices());
+    Q_EMIT detectedDevicesChanged();
+}
+
+void DeviceFinderView::replaceDetected(const QList<Device*>& devices)
+{
+    // The page takes the found devices over, so that its rows outlive the
+    // run; a row that is no longer listed goes once the document has let go.
+    for (Device* device : devices)
+        device->setParent(this);
+    for (Device* device : qAsConst(m_detected)) {
+        if (!devices.contains(device))
+            device->deleteLater();
+    }
+    m_detected = devices;
+}
+
+void DeviceFinderView::loadSavedDevices()
+{
+    for (Device* device : qAsConst(m_saved))
+        device->deleteLater();
+    m_saved = DeviceStore::loadSavedDevices(this);
+}
+
+void DeviceFinderView::removeSavedDevAtIndex(int index)
+{
+    Device* removed = index >= 0 && index < m_saved.size() ? m_saved.at(index) : nullptr;
+    DeviceStore::removeSavedDevice(m_saved, index);
+    if (removed)
+        removed->deleteLater();
+    Q_EMIT savedDevicesChanged();
+}
+
+void DeviceFinderView::setDiscoveryAvailable(bool available)
+{
+    if (m_discoveryAvailable == available)
+        return;
+    m_discoveryAvailable = available;
+    Q_EMIT discoveryAvailableChanged();
+}

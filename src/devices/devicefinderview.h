@@ -1,0 +1,59 @@
+#pragma once
+
+#include "devices/servicebrowser.h"
+#include "navigation/navigationview.h"
+
+#include <QList>
+#include <QPointer>
+#include <QQmlListProperty>
+
+class Device;
+
+// The settings page on which the user picks the device to control: the
+// devices found on the network beside the saved ones. Picking a row or the
+// add row is passed upward by the two request signals, which the document
+// emits.
+class DeviceFinderView : public NavigationView
+{
+    Q_OBJECT
+    Q_PROPERTY(QQmlListProperty<Device> detectedDevices READ detectedDevices NOTIFY detectedDevicesChanged)
+    Q_PROPERTY(QQmlListProperty<Device> savedDevices READ savedDevices NOTIFY savedDevicesChanged)
+    Q_PROPERTY(bool discoveryAvailable READ discoveryAvailable NOTIFY discoveryAvailableChanged)
+public:
+    explicit DeviceFinderView(QQuickItem* parent = nullptr);
+    ~DeviceFinderView() override;
+
+    QQmlListProperty<Device> detectedDevices();
+    QQmlListProperty<Device> savedDevices();
+    // False once the run found it cannot discover anything (no mDNS daemon,
+    // no IPv4 network); a new run starts out true.
+    bool discoveryAvailable() const { return m_discoveryAvailable; }
+
+    QList<Device*> detectedDeviceList() const { return m_detected; }
+    QList<Device*> savedDeviceList() const { return m_saved; }
+    ServiceBrowser* serviceBrowser() const { return m_browser; }
+
+    Q_INVOKABLE void loadSavedDevices();
+    Q_INVOKABLE void removeSavedDevAtIndex(int index);
+    Q_INVOKABLE void startDeviceDiscovery();
+    Q_INVOKABLE void stopDeviceDiscovery();
+
+Q_SIGNALS:
+    void detectedDevicesChanged();
+    void savedDevicesChanged();
+    void showAddPopup(DeviceFinderView* page);
+    void connectToDevice(bool alreadySaved, Device* device);
+    void discoveryAvailableChanged();
+
+public Q_SLOTS:
+    void detectedDevicesUpdated();
+
+private:
+    void setDiscoveryAvailable(bool available);
+    void replaceDetected(const QList<Device*>& devices);
+
+    QList<Device*> m_saved;
+    QList<Device*> m_detected;
+    QPointer<ServiceBrowser> m_browser;
+    bool m_discoveryAvailable = true;
+};

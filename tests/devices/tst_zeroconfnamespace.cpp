@@ -1,0 +1,114 @@
+#include "avahinamespace.h"
+#include "devices/avahizeroconf.h"
+#include "devices/device.h"
+#include "devices/servicebrowser.h"
+#include "testsupport.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+// Discovery against a real Avahi daemon in a network namespace of its own:
+// the simulator's announcement and services published with avahi-publish-*.
+// A namespace that cannot be made fails the test.
+class TestZeroConfNamespace : public QObject
+{
+    Q_OBJECT
+    AvahiNamespace m_ns;
+    QScopedPointer<ServiceBrowser> m_browser;
+    // A second, plain browse that shows what the daemon reported, so that a
+    // missing row means "ignored" and not "not yet resolved".
+    QScopedPointer<AvahiZeroConf> m_watch;
+    QStringList m_seen;
+    QStringList m_removed;
+    QProcess* m_sim = nullptr;
+    quint16 m_simPort = 0;
+
+    QProcess* publish(const QStringList& args)
+    {
+        if (args.first() == QLatin1String("-a"))
+            return m_ns.start(QStringLiteral("avahi-publish-address"), args.mid(1));
+        return m_ns.start(QStringLiteral("avahi-publish-service"), args);
+    }
+    Device* listed(const QString& serial) const
+    {
+        for (Device* d : m_browser->devices())
+            if (d->serialNumber() == serial)
+                return d;
+        return nullptr;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        const QString error = m_ns.setUp();
+        if (!error.isEmpty())
+            QFAIL(qPrintable(QStringLiteral("cannot make the test network: ") + error));
+
+        m_watch.reset(new AvahiZeroConf);
+        connect(m_watch.data(), &ZeroConf::serviceAdded, this, [this](const ZeroConfService& s) { m_seen << s.name; });
+        connect(m_watch.data(), &ZeroConf::serviceUpdated, this, [this](const ZeroConfService& s) { m_seen << s.name; });
+        connect(m_watch.data(), &ZeroConf::serviceRemoved, this, [this](const ZeroConfService& s) { m_removed << s.name; });
+        m_watch->startBrowser(QLatin1String(ServiceBrowser::ServiceType));
+
+        m_browser.reset(new ServiceBrowser);
+        m_browser->start();
+    }
+    void cleanupTestCase()
+    {
+        m_browser.reset();
+        m_watch.reset();
+        m_ns.tearDown();
+    }
+
+    void announcedDevicesAreListedByTheRules()
+    {
+        m_sim = m_ns.start(TestSupport::deviceSimPath(),
+                           { "--port", "0", "--announce", "Kitchen", "--serial", "SIM-7", "--model", "Rack" });
+        QString simLog;
+        QVERIFY(QTest::qWaitFor([&] {
+            simLog += QString::fromLocal8Bit(m_sim->readAll());
+            return simLog.contains(QLatin1String("announced as"));
+        }, 15000));
+        const QRegularExpression port(QStringLiteral("listening on [^:\\s]+:(\\d+)"));
+        m_simPort = quint16(port.match(simLog).captured(1).toUInt());
+
+        publish({ "NoSerial", "_tavirel._tcp", "7550", "name=Nobody" });
+        publish({ "Twin A", "_tavirel._tcp", "7551", "serial=TWIN", "name=Twin" });
+        publish({ "Twin B", "_tavirel._tcp", "7552", "serial=TWIN", "name=Twin" });
+        publish({ "-a", "-R", "far-away.local", "203.0.113.9" });
+        publish({ "-H", "far-away.local", "Far", "_tavirel._tcp", "7550", "serial=FAR" });
+
+        const QSet<QString> all { "Kitchen", "NoSerial", "Twin A", "Twin B", "Far" };
+        QTRY_VERIFY2_WITH_TIMEOUT(QSet<QString>(m_seen.cbegin(), m_seen.cend()) == all, qPrintable(m_seen.join(", ")),
+                                  20000);
+        QTRY_VERIFY(listed(QStringLiteral("SIM-7")) && listed(QStringLiteral("TWIN")));
+
+        QCOMPARE(m_browser->devices().size(), 2);
+        Device* sim = listed(QStringLiteral("SIM-7"));
+        QCOMPARE(sim->getPropDictionaryValue(QStringLiteral("name")), QStringLiteral("Kitchen"));
+        QCOMPARE(sim->getPropDictionaryValue(QStringLiteral("model")), QStringLiteral("Rack"));
+        QCOMPARE(sim->localIp(), QString::fromLatin1(AvahiNamespace::Address));
+        QCOMPARE(sim->localPort(), int(m_simPort));
+    }
+
+    void withdrawnStaysAndANewAddressReplaces()
+    {
+        QVERIFY(m_sim);
+        m_ns.stop(m_sim);
+        QTRY_VERIFY_WITH_TIMEOUT(m_removed.contains(QStringLiteral("Kitchen")), 15000);
+        QVERIFY(listed(QStringLiteral("SIM-7")));
+
+        // The device comes back at another address of the same network.
+        publish({ "-a", "-R", "kitchen-moved.local", "198.18.77.20" });
+        publish({ "-H", "kitchen-moved.local", "Kitchen", "_tavirel._tcp", "7560", "serial=SIM-7", "name=Kitchen" });
+        QTRY_COMPARE_WITH_TIMEOUT(listed(QStringLiteral("SIM-7")) ? listed(QStringLiteral("SIM-7"))->localIp()
+                                                                  : QString(),
+                                  QStringLiteral("198.18.77.20"), 20000);
+        QCOMPARE(listed(QStringLiteral("SIM-7"))->localPort(), 7560);
+        QCOMPARE(m_browser->devices().size(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestZeroConfNamespace)
+#include "tst_zeroconfnamespace.moc"
