@@ -669,6 +669,19 @@ void TavirelPlayer::actionNext()
     request(QStringLiteral("core.playback.next"));
 }
 
+void TavirelPlayer::actionStop()
+{
+    request(QStringLiteral("core.playback.stop"));
+}
+
+void TavirelPlayer::actionSeek(qint64 positionMs)
+{
+    QJsonObject params;
+    params.insert(QStringLiteral("time_position"), qMax<qint64>(0, positionMs));
+    request(QStringLiteral("core.playback.seek"), params);
+    request(QStringLiteral("core.playback.get_time_position"), this, "updateTrackTime");
+}
+
 void TavirelPlayer::actionRepeatShuffle(int modality)
 {
     const PlayerReplies::RepeatRandom options = PlayerReplies::repeatRandomForModality(modality);
