@@ -14,7 +14,7 @@ PACKAGES=(
   libssl-dev openssl libmicrohttpd-dev
   mopidy mopidy-local gstreamer1.0-tools gstreamer1.0-plugins-base gstreamer1.0-plugins-good flac
   xvfb xauth libgl1-mesa-dri
-  avahi-daemon avahi-utils dbus iproute2 desktop-file-utils libavahi-client-dev
+  avahi-daemon avahi-utils dbus dbus-daemon dbus-bin iproute2 desktop-file-utils libavahi-client-dev
   python3
 )
 

@@ -1,9 +1,15 @@
+#include "app/maintabcontroller.h"
 #include "app/settingsfile.h"
 #include "app/startup.h"
 #include "app/tourrunner.h"
+#include "desktop/mprisservice.h"
+#include "desktop/windowmemory.h"
+#include "devices/device.h"
+#include "views/playerview.h"
 #include "settings/dynamictranslator.h"
 #include "settings/tavireltheme.h"
 
+#include <QDBusConnection>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QQmlContext>
@@ -49,7 +55,21 @@ int main(int argc, char* argv[])
 
     view.setTitle(QStringLiteral("Tavirel"));
     view.setSource(QUrl(QStringLiteral("qrc:/main.qml")));
-    view.show();
+
+    WindowMemory windowMemory;
+    auto* controller = qobject_cast<MainTabController*>(view.rootObject());
+    windowMemory.followTabs(controller);
+    MprisService mpris;
+    if (controller)
+        mpris.followPlayerView(controller->findChild<PlayerView*>(QStringLiteral("myPlayerView")));
+    QObject::connect(&mpris, &MprisService::raiseRequested, &view, [&view] {
+        view.show();
+        view.raise();
+        view.requestActivate();
+    });
+    QObject::connect(&mpris, &MprisService::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    mpris.publish(QDBusConnection::sessionBus());
+    windowMemory.restoreAndShow(&view, layout.windowSize);
     Startup::scheduleQuitFromEnvironment();
     Startup::scheduleScreenshotFromEnvironment(&view);
     Startup::reportFirstFrameFromEnvironment(&view);

@@ -669,9 +669,16 @@ void TavirelPlayer::actionNext()
     request(QStringLiteral("core.playback.next"));
 }
 
-void TavirelPlayer::actionSeek(int positionMs)
+void TavirelPlayer::actionStop()
 {
-    request(QStringLiteral("core.playback.seek"), QJsonObject{{QStringLiteral("time_position"), qMax(0, positionMs)}});
+    request(QStringLiteral("core.playback.stop"));
+}
+
+void TavirelPlayer::actionSeek(qint64 positionMs)
+{
+    QJsonObject params;
+    params.insert(QStringLiteral("time_position"), qMax<qint64>(0, positionMs));
+    request(QStringLiteral("core.playback.seek"), params);
     request(QStringLiteral("core.playback.get_time_position"), this, "updateTrackTime");
 }
 

@@ -151,8 +151,10 @@ public:
     Q_INVOKABLE void actionPlayNow(const QJsonValue &v);
     Q_INVOKABLE void actionRemoveTrackFromQueue(int index);
     Q_INVOKABLE void actionResetQueueWithUris(const QStringList &uris);
-    // Moves the current track to positionMs and reads the position back at once.
-    Q_INVOKABLE void actionSeek(int positionMs);
+    Q_INVOKABLE void actionStop();
+    // Moves playback of the current track to positionMs and reads the
+    // position back, so that currTime follows also while paused.
+    Q_INVOKABLE void actionSeek(qint64 positionMs);
 
     // Library, search and playlists.
     Q_INVOKABLE int actionBrowse(const QString &uri, QObject *rec, const char *hdl);

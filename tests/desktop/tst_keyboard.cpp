@@ -1,0 +1,209 @@
+#include "app/maintabcontroller.h"
+#include "app/startup.h"
+#include "devices/device.h"
+#include "devices/devicestore.h"
+#include "model/source.h"
+#include "model/tavirel.h"
+#include "mopidyfixture.h"
+#include "player/tavirelplayer.h"
+#include "settings/tavireltheme.h"
+#include "simprocess.h"
+#include "views/playerview.h"
+
+#include <QJSValue>
+#include <QJsonArray>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QSettings>
+#include <QtTest>
+
+// Keys sent to the application's window, connected to the simulator whose
+// player source plays on a real Mopidy.
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void tabs_data();
+    void tabs();
+    void spacePlaysAndPauses();
+    void volumeAndMute();
+    void escapeClosesPopup();
+
+private:
+    void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(m_view.get(), Qt::Key(k), modifiers);
+    }
+    QQuickItem* addUrlDialog() const;
+
+    MopidyFixture m_mopidy;
+    SimProcess m_sim;
+    TavirelTheme m_theme;
+    std::unique_ptr<QQuickView> m_view;
+    MainTabController* m_controller = nullptr;
+    PlayerView* m_page = nullptr;
+};
+
+void TestKeyboard::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    Startup::setIdentity(*QCoreApplication::instance());
+    Startup::registerMetaTypes();
+    Startup::registerQmlTypes();
+    Startup::createImageServices();
+    QSettings().clear();
+    m_theme.loadFromFile(TestSupport::sourceDir() + QStringLiteral("/themes/theme0.json"));
+
+    QVERIFY2(m_mopidy.start(), qPrintable(m_mopidy.errorString()));
+    const QString config = TestSupport::sourceDir() + "/tests/data/model/e2e-device.json";
+    QVERIFY2(m_sim.start(0, { "--config", config, "--user", "admin", "--password", "admin", "--mopidy-host",
+                              m_mopidy.host(), "--mopidy-port", QString::number(m_mopidy.port()) }),
+             qPrintable(m_sim.log));
+    Device device;
+    device.setSerialNumber(QStringLiteral("SIM-1"));
+    device.setLocalIp(QStringLiteral("127.0.0.1"));
+    device.setLocalPort(m_sim.port());
+    device.setUsername(QStringLiteral("admin"));
+    device.setPassword(QStringLiteral("admin"));
+    QSettings().setValue(QStringLiteral("lastSelectedTavirel"), DeviceStore::objectToText(&device));
+
+    m_view = std::make_unique<QQuickView>();
+    Startup::addImageProvider(m_view->engine());
+    m_view->rootContext()->setContextProperty(QStringLiteral("currentTheme"), &m_theme);
+    m_view->rootContext()->setContextProperty(QStringLiteral("selectedLang"), QStringLiteral("en"));
+    Startup::setScreenContext(m_view->rootContext(), 1.0);
+    m_view->setResizeMode(QQuickView::SizeRootObjectToView);
+    m_view->resize(500, 800);
+    m_view->setSource(QUrl(QStringLiteral("qrc:/main.qml")));
+    QCOMPARE(m_view->status(), QQuickView::Ready);
+    m_view->show();
+    m_view->requestActivate();
+    QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
+    m_controller = qobject_cast<MainTabController*>(m_view->rootObject());
+    m_page = m_controller->findChild<PlayerView*>(QStringLiteral("myPlayerView"));
+    QTRY_VERIFY_WITH_TIMEOUT(m_controller->currentTab() == MainTabController::SourcesTab, 20000);
+    QTRY_VERIFY(m_controller->deviceModel()->sourceByIndex(5)
+                && m_controller->deviceModel()->sourceByIndex(5)->player());
+
+    QJsonArray uris;
+    for (const QJsonValue& ref :
+         m_mopidy.call("core.library.browse", { { "uri", "local:directory?type=track" } }).toArray()) {
+        uris.append(ref.toObject().value("uri"));
+        if (uris.size() == 3)
+            break;
+    }
+    m_mopidy.call("core.tracklist.add", { { "uris", uris } });
+    m_mopidy.call("core.tracklist.set_repeat", { { "value", true } });
+}
+
+void TestKeyboard::cleanupTestCase()
+{
+    m_view.reset();
+    QCoreApplication::processEvents();
+    m_sim.stop();
+    m_mopidy.stop();
+}
+
+void TestKeyboard::tabs_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("sourceSelected");
+    QTest::addColumn<int>("expectedTab");
+    QTest::newRow("Ctrl+3 settings") << int(Qt::Key_3) << false << 2;
+    QTest::newRow("Ctrl+2 player not yet enabled") << int(Qt::Key_2) << false << 2;
+    QTest::newRow("Ctrl+1 sources") << int(Qt::Key_1) << false << 0;
+    QTest::newRow("Ctrl+2 player") << int(Qt::Key_2) << true << 1;
+}
+
+void TestKeyboard::tabs()
+{
+    QFETCH(int, key);
+    QFETCH(bool, sourceSelected);
+    QFETCH(int, expectedTab);
+    if (sourceSelected && !m_page->selectedSource()) {
+        // Choosing a source opens the player page; start from another tab.
+        m_controller->openPlayerView(5);
+        m_controller->menuListView()->setProperty("currentIndex", 0);
+        QTRY_COMPARE(m_controller->currentTab(), 0);
+    }
+    this->key(key, Qt::ControlModifier);
+    QTRY_COMPARE(m_controller->currentTab(), expectedTab);
+}
+
+void TestKeyboard::spacePlaysAndPauses()
+{
+    QVERIFY(m_page->selectedSource());
+    TavirelPlayer* player = m_page->selectedSource()->player();
+    QTRY_VERIFY_WITH_TIMEOUT(player->isConnected(), 10000);
+    key(Qt::Key_Space);
+    QTRY_COMPARE_WITH_TIMEOUT(m_mopidy.call("core.playback.get_state").toString(), QStringLiteral("playing"), 10000);
+    QTRY_COMPARE(player->playPause(), 2);
+    key(Qt::Key_Space);
+    QTRY_COMPARE_WITH_TIMEOUT(m_mopidy.call("core.playback.get_state").toString(), QStringLiteral("paused"), 10000);
+}
+
+void TestKeyboard::volumeAndMute()
+{
+    Source* music = m_page->selectedSource();
+    const int before = music->volume();
+    key(Qt::Key_Up, Qt::ControlModifier);
+    // The model moves only when the device reports the new volume.
+    QTRY_COMPARE_WITH_TIMEOUT(music->volume(), before + 2, 10000);
+    key(Qt::Key_Down, Qt::ControlModifier);
+    key(Qt::Key_Down, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(music->volume(), before - 2, 10000);
+    // Muting a source mutes the outputs that play it.
+    const QList<Output*> outputs = music->linkedOutputList();
+    QCOMPARE(outputs.size(), 2);
+    auto mutedOutputs = [&outputs] {
+        return int(std::count_if(outputs.begin(), outputs.end(), [](Output* o) { return o->mute(); }));
+    };
+    QCOMPARE(mutedOutputs(), 0);
+    key(Qt::Key_M, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(mutedOutputs(), 2, 10000);
+    key(Qt::Key_M, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(mutedOutputs(), 0, 10000);
+}
+
+QQuickItem* TestKeyboard::addUrlDialog() const
+{
+    for (QQuickItem* item : m_controller->findChildren<QQuickItem*>()) {
+        if (item->isVisible() && item->property("headTitle").toString() == QLatin1String("Add Url"))
+            return item;
+    }
+    return nullptr;
+}
+
+void TestKeyboard::escapeClosesPopup()
+{
+    m_page->showAddUrlDialog();
+    QQuickItem* dialog = addUrlDialog();
+    QVERIFY(dialog);
+    // Typing in the dialog's field keeps the space bar and does not close it.
+    auto* field = dialog->findChild<QQuickItem*>(QStringLiteral("urlField"));
+    QVERIFY(field);
+    QQuickItem* input = nullptr;
+    for (QQuickItem* child : field->findChildren<QQuickItem*>()) {
+        if (child->property("cursorPosition").isValid())
+            input = child;
+    }
+    QVERIFY(input);
+    input->forceActiveFocus();
+    for (int k : { Qt::Key_A, Qt::Key_Space, Qt::Key_B })
+        key(k);
+    QCOMPARE(input->property("text").toString(), QStringLiteral("a b"));
+    QCOMPARE(m_mopidy.call("core.playback.get_state").toString(), QStringLiteral("paused"));
+
+    QPointer<QQuickItem> guard(dialog);
+    key(Qt::Key_Escape);
+    QTRY_VERIFY(!guard || !guard->isVisible());
+    QVERIFY(!addUrlDialog());
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
