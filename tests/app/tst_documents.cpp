@@ -169,8 +169,7 @@ private Q_SLOTS:
             "addSettingsItem close");
         row("Qml/Settings/SettingsEditorView.qml", "SettingsEditorView", {}, "");
         row("Qml/Settings/SettingsRootView.qml", "SettingsRootView", {},
-            "requirePushSettingsEditor requirePushDeviceFinder requirePushTermsAndCond requirePushThemeSel "
-            "showConnectionScreen");
+            "requirePushSettingsEditor requirePushDeviceFinder requirePushTermsAndCond requirePushThemeSel");
         row("Qml/Settings/TermsAndConditions.qml", "NavigationView", words("textSource"), "");
         row("Qml/Settings/ThemeSelector.qml", "NavigationView", words("themes selTheme names"), "requireSetTheme");
     }

@@ -102,13 +102,19 @@ PlayerView {
             font.bold: true
             color: currentTheme.getColor("text1")
         }
-        // The page's tools. Buttons that open the library and the playlists
-        // belong at the start of this row, before the queue and outputs.
+        // The page's tools: library and playlists first, then queue and outputs.
         Row {
             id: toolbar
             objectName: "playerToolbar"
             anchors { right: parent.right; rightMargin: 8 * scaleFactor; verticalCenter: parent.verticalCenter }
             spacing: 2 * scaleFactor
+            ToolIconButton {
+                objectName: "libraryButton"
+                iconSource: "qrc:/TavirelImgs/Images/library.svg"
+                enabled: view.player !== null
+                accessibleName: qsTr("Library")
+                onClicked: { view.closeAllPopups(); view.openMusicLibrary() }
+            }
             ToolIconButton {
                 objectName: "queueButton"
                 visible: !view.landscape
@@ -358,19 +364,6 @@ PlayerView {
                                  view.tavirel.actionSetEqualizerForOutput([view.equalizerOutput.index, bass, middle, treble, loudness].join("|"))
             onCloseRequested: equalizerSheet.open = false
         }
-    }
-
-    // Opens the music library for the player shown here.
-    FeedbackButton {
-        objectName: "libraryButton"
-        anchors { top: parent.top; right: parent.right; margins: 10 * scaleFactor }
-        enabled: view.player !== null
-        opacity: enabled ? 1 : 0.4
-        imgSource: "qrc:/TavirelImgs/Images/library.svg"
-        sourceWidth: 28 * scaleFactor
-        sourceHeight: 28 * scaleFactor
-        text: qsTr("Library")
-        onClicked: view.openMusicLibrary()
     }
 
     ConnectionScreen { id: connScreen; objectName: "connectionScreen"; anchors.fill: parent; visible: false }

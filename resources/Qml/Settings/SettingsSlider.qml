@@ -10,11 +10,15 @@ Slider {
     property bool rounding: true
     property real trackHeight: 4 * scaleFactor
     property real knobSize: 20 * scaleFactor
+    // The value the user settled on: at release of a drag, or at once for a key.
+    signal newValueToSend(real value)
 
     from: minimumValue
     to: maximumValue
     snapMode: Slider.SnapAlways
     activeFocusOnTab: true
+    onPressedChanged: if (!pressed) newValueToSend(value)
+    onMoved: if (!pressed) newValueToSend(value)
     implicitHeight: knobSize + 8 * scaleFactor
 
     background: Rectangle {
