@@ -1,8 +1,17 @@
+#include "app/maintabcontroller.h"
+#include "app/startup.h"
 #include "avahinamespace.h"
 #include "devices/avahizeroconf.h"
 #include "devices/device.h"
+#include "devices/devicefinderview.h"
 #include "devices/servicebrowser.h"
+#include "settings/settingsview.h"
+#include "settings/tavireltheme.h"
 #include "testsupport.h"
+
+#include <QQmlContext>
+#include <QQuickView>
+#include <QStandardPaths>
 
 #include <QRegularExpression>
 #include <QSet>
@@ -38,9 +47,24 @@ class TestZeroConfNamespace : public QObject
         return nullptr;
     }
 
+    static QQuickItem* rowWithText(QQuickItem* item, const QString& text)
+    {
+        for (QQuickItem* child : item->childItems()) {
+            if (child->isVisible() && child->property("textLabel").toString() == text)
+                return child;
+            if (QQuickItem* found = rowWithText(child, text))
+                return found;
+        }
+        return nullptr;
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
+        QStandardPaths::setTestModeEnabled(true);
+        Startup::setIdentity(*QCoreApplication::instance());
+        Startup::registerMetaTypes();
+        Startup::registerQmlTypes();
         const QString error = m_ns.setUp();
         if (!error.isEmpty())
             QFAIL(qPrintable(QStringLiteral("cannot make the test network: ") + error));
@@ -108,7 +132,46 @@ private Q_SLOTS:
         QCOMPARE(listed(QStringLiteral("SIM-7"))->localPort(), 7560);
         QCOMPARE(m_browser->devices().size(), 2);
     }
+
+    // The user path: the finder lists an announced device, the user picks it,
+    // gives its credentials and lands on its sources.
+    void finderConnectsToAnAnnouncedDevice()
+    {
+        QProcess* sim = m_ns.start(TestSupport::deviceSimPath(),
+                                   { "--port", "0", "--announce", "Cellar", "--serial", "SIM-9", "--user", "admin",
+                                     "--password", "secret" });
+        QVERIFY(sim->waitForStarted());
+        TavirelTheme theme;
+        theme.loadFromFile(TestSupport::sourceDir() + QStringLiteral("/themes/theme0.json"));
+        QQuickView view;
+        Startup::addImageProvider(view.engine());
+        view.rootContext()->setContextProperty(QStringLiteral("currentTheme"), &theme);
+        Startup::setScreenContext(view.rootContext(), 1.0);
+        view.setResizeMode(QQuickView::SizeRootObjectToView);
+        view.resize(500, 800);
+        view.setSource(QUrl(QStringLiteral("qrc:/main.qml")));
+        auto* controller = qobject_cast<MainTabController*>(view.rootObject());
+        QVERIFY(controller);
+        view.show();
+        QCoreApplication::processEvents();
+        auto* settings = controller->findChild<SettingsView*>(QStringLiteral("mySettingsView"));
+        settings->pushDeviceFinder();
+        auto* finder = settings->findChild<DeviceFinderView*>();
+        QVERIFY(finder);
+
+        QQuickItem* row = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((row = rowWithText(finder, QStringLiteral("Cellar (Simulator)"))), 20000);
+        QCOMPARE(row->property("detailTextLabel").toString(), QStringLiteral("SIM-9"));
+        QVERIFY(QMetaObject::invokeMethod(row, "clicked"));
+        QQuickItem* popup = controller->currentDialog();
+        QVERIFY(popup);
+        popup->findChild<QObject*>(QStringLiteral("usernameField"))->setProperty("text", "admin");
+        popup->findChild<QObject*>(QStringLiteral("passwordField"))->setProperty("text", "secret");
+        QMetaObject::invokeMethod(popup, "accepted");
+        QTRY_COMPARE_WITH_TIMEOUT(controller->currentTab(), int(MainTabController::SourcesTab), 20000);
+        QCOMPARE(settings->lastSelDevice()->localIp(), QString::fromLatin1(AvahiNamespace::Address));
+    }
 };
 
-QTEST_GUILESS_MAIN(TestZeroConfNamespace)
+QTEST_MAIN(TestZeroConfNamespace)
 #include "tst_zeroconfnamespace.moc"
