@@ -7,12 +7,20 @@ PopupFrame {
     signal dismissKeyboard()
     signal close()
 
-    okEnabled: ipField.text.length > 0
+    // "|" separates the fields of the device's handshake.
+    readonly property bool credentialsSendable: userField.text.indexOf("|") < 0 && passField.text.indexOf("|") < 0
+    okEnabled: ipField.text.length > 0 && credentialsSendable
 
     PopupField { id: ipField; objectName: "ipField"; label: qsTr("Address"); placeholder: "192.168.1.20" }
     PopupField { id: serialField; objectName: "serialField"; label: qsTr("Serial number") }
     PopupField { id: userField; objectName: "usernameField"; label: qsTr("Username") }
     PopupField { id: passField; objectName: "passwordField"; label: qsTr("Password"); password: true }
+    PopupMessage {
+        objectName: "credentialsMessage"
+        visible: !popup.credentialsSendable
+        text: qsTr("User name and password must not contain \"|\".")
+        color: currentTheme.getColor("danger1")
+    }
 
     onAccepted: { popup.addDevice(ipField.text, serialField.text, userField.text, passField.text); popup.close() }
     onRejected: popup.close()

@@ -12,11 +12,19 @@ PopupFrame {
     signal dismissKeyboard()
     signal close()
 
-    okEnabled: userField.text.length > 0
+    // "|" separates the fields of the device's handshake.
+    readonly property bool credentialsSendable: userField.text.indexOf("|") < 0 && passField.text.indexOf("|") < 0
+    okEnabled: userField.text.length > 0 && credentialsSendable
 
     PopupMessage { text: popup.bodyMessage }
     PopupField { id: userField; objectName: "usernameField"; label: qsTr("Username") }
     PopupField { id: passField; objectName: "passwordField"; label: qsTr("Password"); password: true }
+    PopupMessage {
+        objectName: "credentialsMessage"
+        visible: !popup.credentialsSendable
+        text: qsTr("User name and password must not contain \"|\".")
+        color: currentTheme.getColor("danger1")
+    }
 
     onAccepted: {
         if (popup.deviceRef) {

@@ -16,14 +16,6 @@ SourcesView {
     function loadOutputs() { view.outputsModel = view.tavirel ? view.tavirel.outputs : [] }
     function closeAllPopups() {}
 
-    function outputSummary(source) {
-        var names = []
-        var linked = source.linkedOutputs
-        for (var i = 0; i < linked.length; ++i)
-            names.push(linked[i].name)
-        return names.length ? qsTr("Playing on %1").arg(names.join(", ")) : qsTr("Not routed")
-    }
-
     Flickable {
         anchors.fill: parent
         contentHeight: content.height + 16 * scaleFactor
@@ -41,7 +33,7 @@ SourcesView {
                     subtitle: modelData.player && modelData.player.currentSong && modelData.player.currentSong.name
                               ? modelData.player.currentSong.name + (modelData.player.currentSong.artistsString
                                                                     ? " · " + modelData.player.currentSong.artistsString : "")
-                              : view.outputSummary(modelData)
+                              : modelData.outputSummary
                     volume: modelData.volume
                     muted: modelData.mute
                     iconSource: modelData.player ? "qrc:/TavirelImgs/Images/play_status.svg"
