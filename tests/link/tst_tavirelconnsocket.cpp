@@ -69,9 +69,14 @@ private slots:
         QTRY_COMPARE(device.received.size(), 2);
         socket.abort();
         device.received.clear();
-        // A command while the link is down is dropped and not counted.
+        // A command while the link reopens is dropped and not counted.
+        QSignalSpy open(&socket, &TavirelConnSocket::connectionOpen);
+        socket.openLink(QStringLiteral("127.0.0.1"), device.port());
         socket.sendMessage(QStringLiteral("UI_COMMAND|2000|100|3|40"));
-        join(socket, device);
+        QTRY_COMPARE(open.count(), 1);
+        socket.sendMessage(QStringLiteral("CONNECT|uid|default|hash"));
+        QTRY_COMPARE(device.received.size(), 1);
+        device.send(QStringLiteral("0|JOIN"));
         QTRY_COMPARE(device.received.size(), 2);
         QCOMPARE(device.received.at(0), QStringLiteral("0|CONNECT|uid|default|hash"));
         QCOMPARE(device.received.at(1), QStringLiteral("1|UI_COMMAND|17"));
