@@ -83,8 +83,11 @@ int main(int argc, char *argv[])
 
     // A frame without changes, for scale.
     timer.restart();
-    view.grabWindow();
+    const QImage frame = view.grabWindow();
     const double idleMs = timer.nsecsElapsed() / 1e6;
+    // To look at the page as it was measured.
+    if (!qEnvironmentVariableIsEmpty("TAVIREL_SCREENSHOT"))
+        frame.save(qEnvironmentVariable("TAVIREL_SCREENSHOT"));
 
     std::printf("routes message with %d outputs applied and rendered: %.1f ms (a still frame: %.1f ms) against "
                 "100 ms ... ratio %.2f (target <= 1)\n",
