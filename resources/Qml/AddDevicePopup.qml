@@ -7,7 +7,9 @@ PopupFrame {
     signal dismissKeyboard()
     signal close()
 
-    okEnabled: ipField.text.length > 0
+    // "|" separates the fields of the device's handshake.
+    readonly property bool credentialsSendable: userField.text.indexOf("|") < 0 && passField.text.indexOf("|") < 0
+    okEnabled: ipField.text.length > 0 && credentialsSendable
 
     PopupField {
         id: ipField; objectName: "ipField"; label: qsTr("Address (and port, if not 7550)")
@@ -21,6 +23,12 @@ PopupFrame {
         onTextChanged: popup.errorText = ""
     }
     Component.onCompleted: ipField.takeFocus()
+    PopupMessage {
+        objectName: "credentialsMessage"
+        visible: !popup.credentialsSendable
+        text: qsTr("User name and password must not contain \"|\".")
+        color: currentTheme.getColor("danger1")
+    }
 
     // The controller closes the popup once the device is added, or shows in
     // errorText what is wrong with the address or credentials.

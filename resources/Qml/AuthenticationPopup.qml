@@ -14,7 +14,9 @@ PopupFrame {
     // The known user name, filled in for the user.
     property alias username: userField.text
 
-    okEnabled: userField.text.length > 0
+    // "|" separates the fields of the device's handshake.
+    readonly property bool credentialsSendable: userField.text.indexOf("|") < 0 && passField.text.indexOf("|") < 0
+    okEnabled: userField.text.length > 0 && credentialsSendable
 
     PopupMessage { text: popup.bodyMessage }
     PopupField {
@@ -27,9 +29,15 @@ PopupFrame {
     }
     Component.onCompleted: userField.takeFocus()
 
+    PopupMessage {
+        objectName: "credentialsMessage"
+        visible: !popup.credentialsSendable
+        text: qsTr("User name and password must not contain \"|\".")
+        color: currentTheme.getColor("danger1")
+    }
+
     // The controller closes the popup once it has taken the credentials, or
     // shows in errorText why it cannot.
-
     onAccepted: {
         if (popup.deviceRef) {
             popup.deviceRef.username = userField.text

@@ -31,10 +31,33 @@ void TavirelConnection::startConnection()
     connect(m_socket, &TavirelConnSocket::authenticationRefused, this,
             &TavirelConnection::authenticationRefused);
     connect(m_socket, &TavirelConnSocket::elaborateCommand, this,
-            &TavirelConnection::elaborateCommandReceived);
+            &TavirelConnection::broadcastReceived);
     connect(m_socket, &TavirelConnSocket::connectionMustRestart, this,
             &TavirelConnection::startSocket);
     startSocket();
+}
+
+void TavirelConnection::broadcastReceived(const QString &command)
+{
+    if (!m_flowControl) {
+        emit elaborateCommandReceived(command);
+        return;
+    }
+    if (m_handedOn) {
+        m_waiting.add(command);
+        return;
+    }
+    m_handedOn = true;
+    emit elaborateCommandReceived(command);
+}
+
+void TavirelConnection::commandHandled()
+{
+    if (m_waiting.isEmpty()) {
+        m_handedOn = false;
+        return;
+    }
+    emit elaborateCommandReceived(m_waiting.takeNext());
 }
 
 void TavirelConnection::startSocket()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "broadcastcoalescer.h"
+
 #include <QObject>
 #include <QString>
 
@@ -20,6 +22,12 @@ public:
     TavirelConnSocket *socket() const { return m_socket; }
     // Applied to the socket created by startConnection(); for tests.
     void setTickInterval(int ms) { m_tickInterval = ms; }
+    // With flow control, one broadcast at a time is handed on: the next only
+    // after commandHandled(). What arrives meanwhile is coalesced, so a
+    // device that sends faster than the receiver works cannot pile up
+    // events in the receiver's queue.
+    void setFlowControl(bool on) { m_flowControl = on; }
+    int waitingBroadcasts() const { return m_waiting.size(); }
 
 signals:
     void connectionOpen();
@@ -33,13 +41,19 @@ public slots:
     void killConnection();
     void sendCommand(QString message);
     void sendString(QString message);
+    // The receiver is done with the broadcast handed on last.
+    void commandHandled();
 
 private slots:
     void startSocket();
+    void broadcastReceived(const QString &command);
 
 private:
     QString m_host;
     int m_port;
     int m_tickInterval = 1000;
     TavirelConnSocket *m_socket = nullptr;
+    bool m_flowControl = false;
+    bool m_handedOn = false;
+    BroadcastCoalescer m_waiting;
 };

@@ -58,19 +58,23 @@ void TavirelConnSocket::sendMessage(const QString &message)
     const QString plain = QString::number(m_sendCounter) + QLatin1Char('|') + message;
     QByteArray frame = m_cipher.encodeText(plain);
     frame.append(LinkFramer::appSeparator());
-    if (state() == QAbstractSocket::ConnectedState) {
-        write(frame);
-        // Commands are small and interactive: hand them to the kernel now
-        // rather than on the next pass of the event loop.
-        flush();
-    } else
+    if (state() != QAbstractSocket::ConnectedState) {
+        // Not counted: the device numbers only what it receives, and the
+        // handshake of the next connection must go out as 0.
         qCDebug(lcLink) << "not connected, message dropped:" << message;
+        return;
+    }
+    write(frame);
+    // Commands are small and interactive: hand them to the kernel now
+    // rather than on the next pass of the event loop.
+    flush();
     ++m_sendCounter;
 }
 
 void TavirelConnSocket::socketConnected()
 {
     setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    m_sendCounter = 0;
     emit connectionOpen();
     m_connecting = false;
     m_awaitingJoin = true;
@@ -91,17 +95,22 @@ void TavirelConnSocket::socketReadStream()
 void TavirelConnSocket::processIncoming(const QByteArray &bytes)
 {
     const QList<QByteArray> pieces = m_framer.feed(bytes);
-    for (const QByteArray &piece : pieces)
-        handleMessage(piece);
+    for (const QByteArray &piece : pieces) {
+        // Whatever a refusing device sends after "REFUSE" belongs to no link.
+        if (handleMessage(piece) == Refused) {
+            m_framer.clear();
+            return;
+        }
+    }
 }
 
-void TavirelConnSocket::handleMessage(const QByteArray &piece)
+TavirelConnSocket::Handled TavirelConnSocket::handleMessage(const QByteArray &piece)
 {
     const QString text = m_cipher.decodeText(piece);
     const QVector<QStringRef> fields = tokenFields(text);
     if (fields.size() < 2) {
         qCDebug(lcLink) << "message with fewer than two fields ignored";
-        return;
+        return Continue;
     }
     const QStringRef token = fields.at(1);
     if (token == QLatin1String("JOIN")) {
@@ -112,6 +121,7 @@ void TavirelConnSocket::handleMessage(const QByteArray &piece)
     } else if (token == QLatin1String("REFUSE")) {
         emit authenticationRefused();
         abort();
+        return Refused;
     } else if (token == QLatin1String("BROAD")) {
         m_silenceTicks = 0;
         if (fields.size() < 3) {
@@ -124,6 +134,7 @@ void TavirelConnSocket::handleMessage(const QByteArray &piece)
     } else {
         qCDebug(lcLink) << "message with unknown token ignored";
     }
+    return Continue;
 }
 
 void TavirelConnSocket::timerTimeout()

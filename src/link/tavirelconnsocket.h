@@ -23,7 +23,8 @@ public:
     ~TavirelConnSocket() override;
 
     void openLink(const QString &host, quint16 port);
-    // Sends counter + "|" + message, then increments the counter.
+    // Sends counter + "|" + message, then increments the counter. Nothing is
+    // sent or counted while the socket is not connected.
     void sendMessage(const QString &message);
 
     // The receive path without the socket read: what socketReadStream() does
@@ -57,7 +58,8 @@ public slots:
     void timerTimeout();
 
 private:
-    void handleMessage(const QByteArray &piece);
+    enum Handled { Continue, Refused };
+    Handled handleMessage(const QByteArray &piece);
 
     QTimer m_watchdog;
     LinkCipher m_cipher;

@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 #include <QSettings>
 #include <QSysInfo>
+#include <algorithm>
 
 TavirelConnThread::TavirelConnThread(QObject *parent)
     : QThread(parent)
@@ -67,13 +68,30 @@ void TavirelConnThread::restart()
 
 QString TavirelConnThread::md5Hex(const QString &text)
 {
-    return QString::fromLatin1(
-        QCryptographicHash::hash(text.toLatin1(), QCryptographicHash::Md5).toHex());
+    // Latin-1 where it can hold the text, as devices have always been sent;
+    // beyond it Latin-1 turns every character into "?", so such texts are
+    // hashed from their UTF-8 bytes.
+    const bool latin1 = std::all_of(text.cbegin(), text.cend(),
+                                    [](QChar c) { return c.unicode() <= 0xFF; });
+    return QString::fromLatin1(QCryptographicHash::hash(latin1 ? text.toLatin1() : text.toUtf8(),
+                                                        QCryptographicHash::Md5)
+                                   .toHex());
+}
+
+QString TavirelConnThread::credentialsProblem(const QString &username, const QString &password)
+{
+    // The handshake joins its fields with "|": one inside a credential would
+    // shift every field after it.
+    if (username.contains(QLatin1Char('|')) || password.contains(QLatin1Char('|')))
+        return tr("User name and password must not contain \"|\".");
+    return QString();
 }
 
 QString TavirelConnThread::handshakeRequest(const QString &uniqueId, const QString &username,
                                             const QString &password)
 {
+    if (!credentialsProblem(username, password).isEmpty())
+        return QString();
     const QString appHash = md5Hex(QStringLiteral("Tavirel|") + uniqueId);
     QStringList fields { QStringLiteral("CONNECT"), uniqueId };
     if (!username.isEmpty() && !password.isEmpty())
@@ -119,6 +137,11 @@ void TavirelConnThread::run()
             &TavirelConnection::sendString);
     connect(this, &TavirelConnThread::requireSendCommand, connection,
             &TavirelConnection::sendCommand);
+    connect(this, &TavirelConnThread::commandHandled, connection,
+            &TavirelConnection::commandHandled);
+    // The GUI thread takes one broadcast at a time; a flood is coalesced in
+    // this thread instead of queueing up in the GUI thread.
+    connection->setFlowControl(true);
     m_connection = connection;
     connection->startConnection();
 
@@ -148,6 +171,13 @@ void TavirelConnThread::connectionOpen()
 {
     if (!fromCurrentRun())
         return;
+    const QString problem = credentialsProblem(m_username, m_password);
+    if (!problem.isEmpty()) {
+        qCDebug(lcLink) << "credentials not sendable, handshake withheld";
+        emit setConnectionScreenMessage(problem);
+        emit requireAuthenticationDialog();
+        return;
+    }
     emit setConnectionScreenMessage(tr("Authentication in progress..."));
     emit requireSendString(handshakeRequest(m_uniqueId, m_username, m_password));
 }
@@ -168,6 +198,12 @@ void TavirelConnThread::elaborateCommandReceived(QString command)
 {
     if (!fromCurrentRun())
         return;
+    // Also when the handling below returns early; the model has done its
+    // work by then (direct connection).
+    struct Handled {
+        TavirelConnThread *thread;
+        ~Handled() { emit thread->commandHandled(); }
+    } handled { this };
     const QStringList fields = command.split(QLatin1Char('|'));
     if (fields.size() < 3)
         return;

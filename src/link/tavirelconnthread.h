@@ -38,10 +38,16 @@ public:
     // shortens it.
     void setTickInterval(int ms) { m_tickInterval = ms; }
 
-    // Handshake request texts, built from the installation id and credentials.
+    // Handshake request texts, built from the installation id and credentials;
+    // empty for credentials that cannot be sent (credentialsProblem()).
     static QString handshakeRequest(const QString &uniqueId, const QString &username,
                                     const QString &password);
+    // Lower-case hex MD5 of the Latin-1 bytes of `text`, or of its UTF-8 bytes
+    // when Latin-1 cannot represent it.
     static QString md5Hex(const QString &text);
+    // Why these credentials cannot go into a handshake, as a message for the
+    // user; empty when they can.
+    static QString credentialsProblem(const QString &username, const QString &password);
 
 signals:
     void showConnectionScreen(bool show);
@@ -56,6 +62,8 @@ signals:
     void firstConnected();
     void deviceSettingsUrlsUpdated(QString getUrl, QString postUrl);
     void closePlayersConnections();
+    // A device broadcast has been handled here; the link may hand on the next.
+    void commandHandled();
 
 public slots:
     void connectionOpen();

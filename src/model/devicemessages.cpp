@@ -1,5 +1,7 @@
 #include "model/devicemessages.h"
 
+#include "app/logcategories.h"
+
 #include <QRegularExpression>
 #include <cmath>
 #include <limits>
@@ -27,6 +29,15 @@ int toVolume(const QString& text)
     return int(rounded);
 }
 
+bool toIndex(const QString& text, int* index)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (ok)
+        *index = value;
+    return ok;
+}
+
 bool messageCode(const QStringList& fields, int* code)
 {
     if (fields.size() < 3)
@@ -39,6 +50,17 @@ bool messageCode(const QStringList& fields, int* code)
     return true;
 }
 
+namespace {
+// A list message names at most MaxListEntries objects; the rest is dropped.
+bool roomForMore(int count, const char* what)
+{
+    if (count < MaxListEntries)
+        return true;
+    qCDebug(lcModel) << "more than" << MaxListEntries << what << "in one message, the rest dropped";
+    return false;
+}
+}
+
 QVector<SourceRecord> parseSources(const QStringList& fields)
 {
     QVector<SourceRecord> records;
@@ -47,7 +69,12 @@ QVector<SourceRecord> parseSources(const QStringList& fields)
         if (parts.size() < 3)
             continue;
         SourceRecord r;
-        r.index = toInt(parts.at(0));
+        if (!toIndex(parts.at(0), &r.index)) {
+            qCDebug(lcModel) << "source without a numeric index dropped:" << fields.at(i);
+            continue;
+        }
+        if (!roomForMore(records.size(), "sources"))
+            break;
         r.name = parts.at(1);
         r.isPlayer = parts.at(2) == QLatin1String("1");
         if (parts.size() >= 5) {
@@ -69,7 +96,14 @@ QVector<OutputRecord> parseOutputs(const QStringList& fields)
         const QStringList parts = fields.at(i).split(QLatin1Char('@'));
         if (parts.size() < 2)
             continue;
-        records.append({ toInt(parts.at(0)), parts.at(1) });
+        int index = -1;
+        if (!toIndex(parts.at(0), &index)) {
+            qCDebug(lcModel) << "output without a numeric index dropped:" << fields.at(i);
+            continue;
+        }
+        if (!roomForMore(records.size(), "outputs"))
+            break;
+        records.append({ index, parts.at(1) });
     }
     return records;
 }
@@ -83,11 +117,11 @@ QVector<RouteRecord> parseRoutes(const QStringList& fields)
             continue;
         const QStringList parts = field.split(QLatin1Char('@'));
         RouteRecord r;
-        r.output = toInt(parts.at(0));
-        if (parts.size() == 1)
-            r.detach = true;
-        else
-            r.source = toInt(parts.at(1));
+        r.detach = parts.size() == 1;
+        if (!toIndex(parts.at(0), &r.output) || (!r.detach && !toIndex(parts.at(1), &r.source))) {
+            qCDebug(lcModel) << "route without numeric indices dropped:" << field;
+            continue;
+        }
         records.append(r);
     }
     return records;
@@ -100,16 +134,22 @@ QVector<EntryRecord> parsePlaylistEntries(const QStringList& fields)
         const QStringList parts = fields.at(i).split(QLatin1Char('@'));
         if (parts.size() < 3)
             continue;
-        records.append({ toInt(parts.at(0)), parts.at(1), parts.at(2) });
+        int id = -1;
+        if (!toIndex(parts.at(0), &id)) {
+            qCDebug(lcModel) << "playlist entry without a numeric id dropped:" << fields.at(i);
+            continue;
+        }
+        if (!roomForMore(records.size(), "playlist entries"))
+            break;
+        records.append({ id, parts.at(1), parts.at(2) });
     }
     return records;
 }
 
 bool parseSourceLevel(const QStringList& fields, SourceLevelRecord* out)
 {
-    if (fields.size() < SourceLevelMinFields)
+    if (fields.size() < SourceLevelMinFields || !toIndex(fields.at(4), &out->index))
         return false;
-    out->index = toInt(fields.at(4));
     out->volume = toVolume(fields.at(5));
     out->hasMute = fields.size() > 6;
     out->mute = out->hasMute && fields.at(6) == QLatin1String("1");
@@ -118,9 +158,8 @@ bool parseSourceLevel(const QStringList& fields, SourceLevelRecord* out)
 
 bool parseAirPlay(const QStringList& fields, AirPlayRecord* out)
 {
-    if (fields.size() < AirPlayMinFields)
+    if (fields.size() < AirPlayMinFields || !toIndex(fields.at(4), &out->sourceIndex))
         return false;
-    out->sourceIndex = toInt(fields.at(4));
     out->playing = fields.at(5) == QLatin1String("1");
     out->hasMetadata = fields.size() >= AirPlayMetadataFields;
     if (out->hasMetadata) {
@@ -140,6 +179,8 @@ QString formatCommand(int code, const QStringList& args)
 }
 
 bool isSingleField(const QString& text) { return !text.contains(QLatin1Char('|')); }
+
+bool isEntryText(const QString& text) { return isSingleField(text) && !text.contains(QLatin1Char('@')); }
 
 bool isEqualizerString(const QString& text)
 {

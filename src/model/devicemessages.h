@@ -24,11 +24,18 @@ constexpr int OutputStateMinFields = 11;
 constexpr int SourceLevelMinFields = 6;
 constexpr int AirPlayMinFields = 6;
 constexpr int AirPlayMetadataFields = 10;
+// What one list message may name; a flood of objects would only freeze the
+// views.
+constexpr int MaxListEntries = 1024;
 // The model's browse player is the one on this source.
 constexpr int BrowseSourceIndex = 5;
 
-// Decimal integer; text that is not one gives 0.
+// Decimal integer; text that is not one gives 0 (tone values).
 int toInt(const QString& text);
+// Strict decimal integer: false, and `index` untouched, for anything else
+// (an empty text included). Indices and ids are read with this: a field that
+// names no index names no object at all.
+bool toIndex(const QString& text, int* index);
 // Decimal number rounded to the nearest integer, halves away from zero.
 // Text that is not a finite number gives 0; values beyond int are clamped.
 int toVolume(const QString& text);
@@ -95,6 +102,9 @@ bool parseAirPlay(const QStringList& fields, AirPlayRecord* out);
 QString formatCommand(int code, const QStringList& args);
 // A text argument must stay one field: a "|" inside it would split the command.
 bool isSingleField(const QString& text);
+// A text that comes back inside a playlist entry ("id@name@uri") must not hold
+// "@" either, or the entry would be cut short.
+bool isEntryText(const QString& text);
 // The equaliser string: output index, bass, middle, treble, loudness, each a
 // decimal integer, joined by "|".
 bool isEqualizerString(const QString& text);

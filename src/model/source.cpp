@@ -2,6 +2,7 @@
 
 Source::Source(QObject* parent)
     : QObject(parent)
+    , m_outputSummary(tr("Not routed"))
 {
 }
 
@@ -74,12 +75,64 @@ void Source::addLinkedOutput(Output* output)
     if (!output || m_linkedOutputs.value(output->index()))
         return;
     m_linkedOutputs.insert(output->index(), output);
-    emit linkedOutputsChanged();
+    connect(output, &Output::nameChanged, this, &Source::scheduleSummaryUpdate, Qt::UniqueConnection);
+    linksChanged();
 }
 
 void Source::removeLinkedOutput(int outputIndex)
 {
-    if (m_linkedOutputs.remove(outputIndex) == 0)
+    const auto it = m_linkedOutputs.find(outputIndex);
+    if (it == m_linkedOutputs.end())
         return;
+    if (Output* output = it.value().data())
+        disconnect(output, &Output::nameChanged, this, &Source::scheduleSummaryUpdate);
+    m_linkedOutputs.erase(it);
+    linksChanged();
+}
+
+void Source::beginLinkUpdate()
+{
+    ++m_linkUpdateDepth;
+}
+
+void Source::endLinkUpdate()
+{
+    if (m_linkUpdateDepth == 0 || --m_linkUpdateDepth > 0 || !m_linksChangedInUpdate)
+        return;
+    m_linksChangedInUpdate = false;
     emit linkedOutputsChanged();
+    updateSummary();
+}
+
+void Source::linksChanged()
+{
+    if (m_linkUpdateDepth > 0) {
+        m_linksChangedInUpdate = true;
+        return;
+    }
+    emit linkedOutputsChanged();
+    updateSummary();
+}
+
+QString Source::outputSummary() const { return m_outputSummary; }
+
+void Source::scheduleSummaryUpdate()
+{
+    if (m_summaryUpdateScheduled)
+        return;
+    m_summaryUpdateScheduled = true;
+    QMetaObject::invokeMethod(this, &Source::updateSummary, Qt::QueuedConnection);
+}
+
+void Source::updateSummary()
+{
+    m_summaryUpdateScheduled = false;
+    QStringList names;
+    for (Output* output : linkedOutputList())
+        names.append(output->name());
+    const QString summary = names.isEmpty() ? tr("Not routed") : tr("Playing on %1").arg(names.join(QStringLiteral(", ")));
+    if (summary == m_outputSummary)
+        return;
+    m_outputSummary = summary;
+    emit outputSummaryChanged();
 }

@@ -19,6 +19,9 @@ class Source : public QObject
     Q_PROPERTY(bool mute READ mute WRITE setMute NOTIFY muteChanged)
     Q_PROPERTY(TavirelPlayer* player READ player WRITE setPlayer NOTIFY playerChanged)
     Q_PROPERTY(QQmlListProperty<Output> linkedOutputs READ linkedOutputs NOTIFY linkedOutputsChanged)
+    // "Playing on Kitchen, Patio" or "Not routed": the names of the linked
+    // outputs, computed here once per change rather than in every delegate.
+    Q_PROPERTY(QString outputSummary READ outputSummary NOTIFY outputSummaryChanged)
 
 public:
     explicit Source(QObject* parent = nullptr);
@@ -34,6 +37,7 @@ public:
     QQmlListProperty<Output> linkedOutputs();
     // The outputs playing this source, in ascending output index.
     QList<Output*> linkedOutputList() const;
+    QString outputSummary() const;
 
     void setIndex(int index);
     void setName(const QString& name);
@@ -46,6 +50,12 @@ public:
     void addLinkedOutput(Output* output);
     void removeLinkedOutput(int outputIndex);
 
+    // Between these two calls changes of the linked outputs are gathered:
+    // endLinkUpdate() announces them with one linkedOutputsChanged, so that a
+    // routes message touching many outputs costs the views one update.
+    void beginLinkUpdate();
+    void endLinkUpdate();
+
 signals:
     void indexChanged();
     void nameChanged();
@@ -53,8 +63,15 @@ signals:
     void muteChanged();
     void playerChanged();
     void linkedOutputsChanged();
+    void outputSummaryChanged();
 
 private:
+    void linksChanged();
+    // A linked output was renamed: the summary is rebuilt once, later, however
+    // many names an outputs message sets.
+    void scheduleSummaryUpdate();
+    void updateSummary();
+
     static int linkedCount(QQmlListProperty<Output>* list);
     static Output* linkedAt(QQmlListProperty<Output>* list, int i);
 
@@ -65,4 +82,8 @@ private:
     QMap<int, QPointer<Output>> m_linkedOutputs;
     QList<Output*> m_linkedSnapshot;
     bool m_mute = false;
+    QString m_outputSummary;
+    int m_linkUpdateDepth = 0;
+    bool m_linksChangedInUpdate = false;
+    bool m_summaryUpdateScheduled = false;
 };

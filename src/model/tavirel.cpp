@@ -205,6 +205,10 @@ void Tavirel::rebuildOutputs(const QStringList& l)
 
 void Tavirel::applyRoutes(const QStringList& l)
 {
+    // Each source announces its new set of outputs once, after the message.
+    const QList<Source*> sources = m_sourceMap.values();
+    for (Source* source : sources)
+        source->beginLinkUpdate();
     for (const RouteRecord& r : parseRoutes(l)) {
         Output* output = m_outputMap.value(r.output);
         if (!output)
@@ -220,6 +224,8 @@ void Tavirel::applyRoutes(const QStringList& l)
         if (!current || current->index() != source->index())
             output->setSelectedSource(source);
     }
+    for (Source* source : sources)
+        source->endLinkUpdate();
     emit routesUpdated();
 }
 
@@ -229,7 +235,12 @@ void Tavirel::applyOutputState(const QStringList& l)
         qCDebug(lcModel) << "short output state dropped" << l;
         return;
     }
-    Output* output = m_outputMap.value(toInt(l.at(4)));
+    int index = -1;
+    if (!toIndex(l.at(4), &index)) {
+        qCDebug(lcModel) << "output state without a numeric index dropped" << l;
+        return;
+    }
+    Output* output = m_outputMap.value(index);
     if (!output)
         return;
     output->updateState(l.mid(5));
@@ -239,7 +250,7 @@ void Tavirel::applySourceLevel(const QStringList& l)
 {
     SourceLevelRecord r;
     if (!parseSourceLevel(l, &r)) {
-        qCDebug(lcModel) << "short source level dropped" << l;
+        qCDebug(lcModel) << "short source level or one without a numeric index dropped" << l;
         return;
     }
     Source* source = m_sourceMap.value(r.index);
@@ -254,7 +265,7 @@ void Tavirel::applyAirPlay(const QStringList& l)
 {
     AirPlayRecord r;
     if (!parseAirPlay(l, &r)) {
-        qCDebug(lcModel) << "short AirPlay state dropped" << l;
+        qCDebug(lcModel) << "short AirPlay state or one without a numeric index dropped" << l;
         return;
     }
     Source* source = m_sourceMap.value(r.sourceIndex);
@@ -375,8 +386,8 @@ void Tavirel::actionSetEqualizerForOutput(QString str)
 
 void Tavirel::actionRenamePlaylist(QString uri, QString new_name)
 {
-    if (!isSingleField(uri) || !isSingleField(new_name)) {
-        qCDebug(lcModel) << "playlist rename not sent, \"|\" in" << uri << new_name;
+    if (!isEntryText(uri) || !isEntryText(new_name)) {
+        qCDebug(lcModel) << "playlist rename not sent, \"|\" or \"@\" in" << uri << new_name;
         return;
     }
     sendCommand(2010, { uri, new_name });
@@ -393,8 +404,8 @@ void Tavirel::actionDeletePlaylist(QString uri)
 
 void Tavirel::actionAssociatePlaylist(int entryId, QString uri)
 {
-    if (!isSingleField(uri)) {
-        qCDebug(lcModel) << "playlist assignment not sent, \"|\" in" << uri;
+    if (!isEntryText(uri)) {
+        qCDebug(lcModel) << "playlist assignment not sent, \"|\" or \"@\" in" << uri;
         return;
     }
     sendCommand(2012, { uri, QString::number(entryId) });

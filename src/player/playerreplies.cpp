@@ -2,6 +2,7 @@
 
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QUrl>
 
 namespace PlayerReplies {
 
@@ -63,7 +64,8 @@ EventAction eventAction(const QString &name)
         return EventAction::StreamTitle;
     if (name == QLatin1String("tracklist_changed"))
         return EventAction::Tracklist;
-    if (name.startsWith(QLatin1String("playlist_")))
+    // "playlists_loaded" comes when the server has (re)read its playlists.
+    if (name.startsWith(QLatin1String("playlist_")) || name == QLatin1String("playlists_loaded"))
         return EventAction::Playlists;
     return EventAction::None;
 }
@@ -225,6 +227,34 @@ std::optional<QJsonObject> playlistWithAdditions(const QJsonValue &playlist,
     }
     result.insert(QStringLiteral("tracks"), tracks);
     return result;
+}
+
+QJsonValue withResolvedImageUris(const QJsonValue &reply, const QUrl &base)
+{
+    if (!reply.isObject())
+        return reply;
+    QJsonObject byUri = reply.toObject();
+    for (auto it = byUri.begin(); it != byUri.end(); ++it) {
+        if (!it.value().isArray())
+            continue;
+        QJsonArray images = it.value().toArray();
+        bool changed = false;
+        for (int i = 0; i < images.size(); ++i) {
+            QJsonObject image = images.at(i).toObject();
+            const QString uri = image.value(QLatin1String("uri")).toString();
+            if (uri.isEmpty())
+                continue;
+            const QUrl url(uri);
+            if (!url.scheme().isEmpty())
+                continue;
+            image.insert(QStringLiteral("uri"), base.resolved(url).toString());
+            images.replace(i, image);
+            changed = true;
+        }
+        if (changed)
+            it.value() = images;
+    }
+    return byUri;
 }
 
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <QUrl>
 #include <optional>
 
 // Pure helpers of the player client: building JSON-RPC requests and reading
@@ -64,6 +65,11 @@ std::optional<QStringList> searchFilters(const QJsonValue &schemes);
 
 // Images of a get_images reply ({uri: [Image, ...]}) for `uri`.
 QJsonArray imagesFor(const QJsonValue &reply, const QString &uri);
+// A get_images reply whose image URIs without a scheme (the local library's
+// "/local/<file>") are resolved against `base`, the server's web address, so
+// that they can be fetched as they stand. Anything but an object is returned
+// unchanged.
+QJsonValue withResolvedImageUris(const QJsonValue &reply, const QUrl &base);
 // Images under the reply's first key; empty for anything else.
 QJsonArray firstImages(const QJsonValue &reply);
 

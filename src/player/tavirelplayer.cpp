@@ -33,6 +33,9 @@ TavirelPlayer::TavirelPlayer(QObject *parent)
 {
     m_reconnectTimer.setSingleShot(true);
     connect(&m_reconnectTimer, &QTimer::timeout, this, &TavirelPlayer::startConnection);
+    m_handshakeTimer.setSingleShot(true);
+    m_handshakeTimer.setInterval(DefaultHandshakeTimeout);
+    connect(&m_handshakeTimer, &QTimer::timeout, this, &TavirelPlayer::handshakeTimeout);
 }
 
 TavirelPlayer::~TavirelPlayer()
@@ -168,10 +171,12 @@ void TavirelPlayer::startConnection()
     if (m_socket && m_socket->state() == QAbstractSocket::ConnectingState)
         return;
     m_reconnectTimer.stop();
+    m_handshakeTimer.stop();
     stopRefreshTimer();
     dropSocket();
     m_pending.clear();
     m_pendingEdits.clear();
+    m_createdPlaylists.clear();
     m_requestCounter = 0;
     if (!m_connectionEnabled)
         return;
@@ -188,6 +193,29 @@ void TavirelPlayer::startConnection()
     connect(m_socket, &QWebSocket::textMessageReceived, this, &TavirelPlayer::socketMessageReceived);
     m_socket->open(QUrl(QStringLiteral("ws://") + m_ipAddress + QLatin1Char(':') + m_port
                         + QStringLiteral("/mopidy/ws")));
+    m_handshakeTimer.start();
+}
+
+void TavirelPlayer::handshakeTimeout()
+{
+    if (!m_socket || isConnected())
+        return;
+    qCDebug(lcPlayer) << "player" << m_ipAddress << m_port << "did not complete the WebSocket handshake";
+    dropSocket();
+    scheduleReconnect(1000);
+}
+
+QUrl TavirelPlayer::serverUrl() const
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("http"));
+    url.setHost(m_ipAddress);
+    bool ok = false;
+    const int port = m_port.toInt(&ok);
+    if (ok && port > 0 && port <= 65535)
+        url.setPort(port);
+    url.setPath(QStringLiteral("/"));
+    return url;
 }
 
 bool TavirelPlayer::isConnected() const
@@ -199,6 +227,7 @@ void TavirelPlayer::closeConnection()
 {
     m_connectionEnabled = false;
     m_reconnectTimer.stop();
+    m_handshakeTimer.stop();
     stopRefreshTimer();
     dropSocket();
 }
@@ -233,6 +262,7 @@ void TavirelPlayer::scheduleReconnect(int delayMs)
 
 void TavirelPlayer::socketConnected()
 {
+    m_handshakeTimer.stop();
     stopRefreshTimer();
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setInterval(1000);
@@ -382,7 +412,10 @@ void TavirelPlayer::dispatchReply(const QJsonObject &reply, int id)
         return;
     }
     // An error reply has no "result": its handler gets an undefined value.
-    const QJsonValue result = reply.value(QLatin1String("result"));
+    QJsonValue result = reply.value(QLatin1String("result"));
+    // Every consumer of images gets addresses it can fetch.
+    if (record.method == QLatin1String("core.library.get_images"))
+        result = PlayerReplies::withResolvedImageUris(result, serverUrl());
     const bool withId = PlayerReplies::handlerTakesRequestId(record.handler);
     const QByteArray signature = record.handler + (withId ? "(int,QJsonValue)" : "(QJsonValue)");
     if (receiver->metaObject()->indexOfMethod(signature.constData()) < 0) {
@@ -419,15 +452,18 @@ void TavirelPlayer::updatePlaybackStatus(const QJsonValue &v)
 void TavirelPlayer::updateTrackInfo(const QJsonValue &v)
 {
     const QJsonObject tlTrack = v.toObject();
-    const auto tlid = tlTrack.constFind(QLatin1String("tlid"));
-    if (tlid != tlTrack.constEnd())
-        setCurrentTlid(tlid.value().toInt());
     const QJsonObject track = tlTrack.value(QLatin1String("track")).toObject();
     const auto uri = track.constFind(QLatin1String("uri"));
     if (uri == track.constEnd()) {
+        // Nothing is current: a kept id would mark a stranger in the queue
+        // (ids start again at 1 when the server restarts).
+        setCurrentTlid(0);
         setCurrentSong(nullptr);
         return;
     }
+    const auto tlid = tlTrack.constFind(QLatin1String("tlid"));
+    if (tlid != tlTrack.constEnd())
+        setCurrentTlid(tlid.value().toInt());
     if (!m_currentSong || m_currentSong->uri() != uri.value().toString())
         setCurrentSong(ItemParsing::songFromTrack(track, true));
     if (!m_currentSong->hasImages())
@@ -535,14 +571,19 @@ void TavirelPlayer::updateQueueImages(const QJsonValue &v)
     const QJsonObject reply = v.toObject();
     if (reply.isEmpty())
         return;
+    bool added = false;
     for (Song *song : qAsConst(m_queue)) {
         const auto images = reply.constFind(song->uri());
         if (images == reply.constEnd())
             continue;
         const QJsonArray list = images.value().toArray();
-        if (!list.isEmpty())
+        if (!list.isEmpty()) {
             song->addImages(list);
+            added = true;
+        }
     }
+    if (added)
+        emit queueImagesChanged();
 }
 
 void TavirelPlayer::updatePlaylists(const QJsonValue &v)
@@ -590,20 +631,27 @@ void TavirelPlayer::updatePlaylistJsonFromQueue(const QJsonValue &v)
 {
     if (!v.isObject())
         return;
-    m_createdPlaylist = v;
+    // Queued only when the request is actually sent, so replies and entries
+    // stay paired (replies come in the order of the requests).
+    const bool sent = isConnected();
     request(QStringLiteral("core.tracklist.get_tracks"), this, "updatePlaylistTracks");
+    if (sent)
+        m_createdPlaylists.append(v.toObject());
 }
 
 void TavirelPlayer::updatePlaylistTracks(const QJsonValue &v)
 {
-    if (!v.isArray() || !m_createdPlaylist.isObject())
+    if (m_createdPlaylists.isEmpty())
         return;
-    QJsonObject playlist = m_createdPlaylist.toObject();
+    QJsonObject playlist = m_createdPlaylists.takeFirst();
+    if (!v.isArray()) {
+        qCDebug(lcPlayer) << "queue of new playlist" << playlist.value(QLatin1String("name")) << "not read";
+        return;
+    }
     playlist.insert(QStringLiteral("tracks"), v);
     QJsonObject params;
     params.insert(QStringLiteral("playlist"), playlist);
     request(QStringLiteral("core.playlists.save"), params);
-    m_createdPlaylist = QJsonValue(QJsonValue::Null);
 }
 
 void TavirelPlayer::updatePlaylistLookup(const QJsonValue &v)

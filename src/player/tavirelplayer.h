@@ -11,6 +11,7 @@
 #include <QQmlListProperty>
 #include <QStringList>
 #include <QTimer>
+#include <QUrl>
 #include <memory>
 
 #include "player/playeritem.h"
@@ -120,6 +121,12 @@ public:
     // Largest message accepted from the server (a 10,000-track tracklist is
     // about 6 MB).
     static constexpr qint64 MaxIncomingMessageSize = 64 * 1024 * 1024;
+    // A server that takes the TCP connection but never completes the
+    // WebSocket handshake is given up after this long, and tried again.
+    static constexpr int DefaultHandshakeTimeout = 5000;
+    void setHandshakeTimeout(int ms) { m_handshakeTimer.setInterval(ms); }
+    // The server's web address: image URIs without a scheme are relative to it.
+    QUrl serverUrl() const;
 
     // Reply handlers, invoked by name from the reply dispatch.
     Q_INVOKABLE void updateUriSchemes(const QJsonValue &v);
@@ -197,6 +204,8 @@ signals:
     void currentTlidChanged();
     void playlistsChanged();
     void playlistsImagesChanged();
+    // Cover art arrived for songs of the queue (the songs stay the same).
+    void queueImagesChanged();
     void filtersChanged();
     void filterTitlesChanged();
 
@@ -207,6 +216,7 @@ private slots:
     void socketMessageReceived(const QString &message);
     void socketError(QAbstractSocket::SocketError error);
     void refreshTimerTimeout();
+    void handshakeTimeout();
 
 private:
     // Builds the envelope with the next request id, sends it, returns the id.
@@ -248,10 +258,13 @@ private:
     QTimer *m_refreshTimer = nullptr;
     // One pending reconnection at most; stopped by closeConnection().
     QTimer m_reconnectTimer;
+    QTimer m_handshakeTimer;
     QHash<QString, int> m_playlistIndex;
     QHash<int, QString> m_pendingPlaylistImages;
     // Items to append, one list per playlist lookup in flight, oldest first.
     QList<QList<QPointer<PlayerItem>>> m_pendingEdits;
-    QJsonValue m_createdPlaylist = QJsonValue(QJsonValue::Null);
+    // Playlists created from the queue whose tracks are on their way, oldest
+    // first: each "save queue as playlist" keeps its own entry.
+    QList<QJsonObject> m_createdPlaylists;
     std::unique_ptr<BackupImageDownloader> m_fallbackArt;
 };

@@ -1,6 +1,7 @@
 set(link_util ${CMAKE_CURRENT_LIST_DIR}/linktestutil.h)
 tavirel_add_test(tst_linkcipher SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_linkcipher.cpp LABELS link)
 tavirel_add_test(tst_linkframer SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_linkframer.cpp LABELS link)
+tavirel_add_test(tst_broadcastcoalescer SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_broadcastcoalescer.cpp LABELS link)
 tavirel_add_test(tst_tavirelconnsocket SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_tavirelconnsocket.cpp ${link_util} LABELS link)
 tavirel_add_test(tst_tavirelconnthread SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_tavirelconnthread.cpp ${link_util} LABELS link)
 tavirel_add_test(tst_linksim SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_linksim.cpp ${link_util} LABELS link TIMEOUT 300)

@@ -141,14 +141,18 @@ private slots:
         thread.setDevice(m_device.get());
         thread.restart();
         QTRY_COMPARE_WITH_TIMEOUT(first.count(), 1, 10000);
-        QTRY_COMPARE(screen.count(), 3); // shown, then hidden by each of two ready messages
+        // Shown, then hidden by the ready messages (two that arrive while the
+        // first is handled count as one).
+        QTRY_VERIFY(screen.count() >= 2);
+        QCOMPARE(screen.last().at(0).toBool(), false);
+        const int shown = screen.count();
         QCOMPARE(urls.count(), 0);
         // Sent later, the full form is delivered and a third 500 changes nothing more.
         sim.control(QStringLiteral("send BROAD|20|0|http://a/get|http://a/post"));
         sim.control(QStringLiteral("send BROAD|500"));
         QTRY_COMPARE(urls.count(), 1);
         QCOMPARE(urls.at(0).at(1).toString(), QStringLiteral("http://a/post"));
-        QTRY_COMPARE(screen.count(), 4);
+        QTRY_COMPARE(screen.count(), shown + 1);
         QCOMPARE(first.count(), 1);
         thread.stop();
     }

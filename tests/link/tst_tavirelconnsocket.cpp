@@ -69,8 +69,16 @@ private slots:
         QTRY_COMPARE(device.received.size(), 2);
         socket.abort();
         device.received.clear();
-        join(socket, device);
+        // A command while the link reopens is dropped and not counted.
+        QSignalSpy open(&socket, &TavirelConnSocket::connectionOpen);
+        socket.openLink(QStringLiteral("127.0.0.1"), device.port());
+        socket.sendMessage(QStringLiteral("UI_COMMAND|2000|100|3|40"));
+        QTRY_COMPARE(open.count(), 1);
+        socket.sendMessage(QStringLiteral("CONNECT|uid|default|hash"));
+        QTRY_COMPARE(device.received.size(), 1);
+        device.send(QStringLiteral("0|JOIN"));
         QTRY_COMPARE(device.received.size(), 2);
+        QCOMPARE(device.received.at(0), QStringLiteral("0|CONNECT|uid|default|hash"));
         QCOMPARE(device.received.at(1), QStringLiteral("1|UI_COMMAND|17"));
     }
 
@@ -241,40 +249,63 @@ private slots:
         QTRY_VERIFY(restart.count() >= 1);
     }
 
-    void watchdogGivesUpWithoutJoin()
+    // The watchdog's limits, counted tick by tick: the timer is slowed down so
+    // that only the test's own calls tick.
+    void watchdogLimitsAreExact_data()
     {
+        QTest::addColumn<bool>("joined");
+        QTest::addColumn<int>("ticks");
+        QTest::newRow("no JOIN: fails on the 6th tick") << false << 6;
+        QTest::newRow("joined and silent: fails on the 16th tick") << true << 16;
+    }
+
+    void watchdogLimitsAreExact()
+    {
+        QFETCH(bool, joined);
+        QFETCH(int, ticks);
         FakeDevice device;
         TavirelConnSocket socket;
-        socket.setTickInterval(kTick);
         QSignalSpy open(&socket, &TavirelConnSocket::connectionOpen);
         QSignalSpy errors(&socket, &TavirelConnSocket::connectionError);
-        socket.openLink(QStringLiteral("127.0.0.1"), device.port());
-        QTRY_COMPARE(open.count(), 1);
-        QElapsedTimer timer;
-        timer.start();
-        QTRY_COMPARE(errors.count(), 1);
-        QVERIFY(timer.elapsed() >= TavirelConnSocket::JoinTickLimit * kTick);
+        if (joined) {
+            join(socket, device);
+        } else {
+            socket.openLink(QStringLiteral("127.0.0.1"), device.port());
+            QTRY_COMPARE(open.count(), 1);
+        }
+        socket.setTickInterval(3600 * 1000);
+        // A broadcast or a JOIN starts the count again.
+        for (int i = 0; i < ticks - 1; ++i)
+            socket.timerTimeout();
+        if (joined) {
+            socket.processIncoming(FakeDevice::frame(QStringLiteral("7|BROAD|5")));
+            for (int i = 0; i < ticks - 1; ++i)
+                socket.timerTimeout();
+        }
+        QCOMPARE(errors.count(), 0);
+        QCOMPARE(socket.state(), QAbstractSocket::ConnectedState);
+        socket.timerTimeout();
+        QCOMPARE(errors.count(), 1);
         QCOMPARE(socket.state(), QAbstractSocket::UnconnectedState);
     }
 
-    void watchdogGivesUpOnSilence()
+    void refusalEndsTheRead()
     {
         FakeDevice device;
         TavirelConnSocket socket;
-        socket.setTickInterval(kTick);
-        QSignalSpy errors(&socket, &TavirelConnSocket::connectionError);
-        join(socket, device);
-        // Broadcasts keep the link alive well past the silence limit...
-        for (int i = 0; i < 30; ++i) {
-            device.send(QStringLiteral("%1|BROAD|5").arg(i));
-            QTest::qWait(kTick);
-        }
-        QCOMPARE(errors.count(), 0);
-        // ...and without them it fails.
-        QElapsedTimer timer;
-        timer.start();
-        QTRY_COMPARE(errors.count(), 1);
-        QVERIFY(timer.elapsed() >= TavirelConnSocket::SilenceTickLimit * kTick);
+        QSignalSpy open(&socket, &TavirelConnSocket::connectionOpen);
+        QSignalSpy refused(&socket, &TavirelConnSocket::authenticationRefused);
+        QSignalSpy established(&socket, &TavirelConnSocket::connectionEstablished);
+        QSignalSpy commands(&socket, &TavirelConnSocket::elaborateCommand);
+        socket.openLink(QStringLiteral("127.0.0.1"), device.port());
+        QTRY_COMPARE(open.count(), 1);
+        socket.processIncoming(FakeDevice::frame(QStringLiteral("0|REFUSE"))
+                               + FakeDevice::frame(QStringLiteral("1|JOIN"))
+                               + FakeDevice::frame(QStringLiteral("2|BROAD|1|0|0@Kitchen")));
+        QCOMPARE(refused.count(), 1);
+        QCOMPARE(established.count(), 0);
+        QCOMPARE(commands.count(), 0);
+        QCOMPARE(socket.state(), QAbstractSocket::UnconnectedState);
     }
 
     void peerHangUpAsksForRestart()

@@ -1,6 +1,7 @@
 // The link thread against a scripted device: address choice, handshake,
 // connection-screen messages, codes 20 and 500, restarts and clean-up.
 #include "devices/device.h"
+#include "link/tavirelconnection.h"
 #include "link/tavirelconnthread.h"
 #include "linktestutil.h"
 
@@ -10,6 +11,7 @@
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTest>
+#include <QThread>
 
 namespace {
 const QString kUid = QStringLiteral("test-installation-42");
@@ -74,6 +76,11 @@ private slots:
                                      << "CONNECT|" + kUid + "|admin|" + kSecretHash + "|" + os + "|" + kAppHash;
         QTest::newRow("latin-1 password") << "admin" << QString::fromUtf8("s3crèt")
                                           << "CONNECT|" + kUid + "|admin|" + kLatin1Hash + "|" + os + "|" + kAppHash;
+        // Beyond Latin-1 the UTF-8 bytes are hashed: such passwords differ.
+        QTest::newRow("cyrillic password") << "admin" << QString::fromUtf8("пароль")
+                                           << "CONNECT|" + kUid + "|admin|e242f36f4f95f12966da8fa2efd59992|" + os + "|" + kAppHash;
+        QTest::newRow("other cyrillic password") << "admin" << QString::fromUtf8("секрет")
+                                                 << "CONNECT|" + kUid + "|admin|2c22d5c2ed37ea03db53ff931e7a9cf6|" + os + "|" + kAppHash;
         QTest::newRow("no credentials") << "" << "" << "CONNECT|" + kUid + "|default|" + kAppHash;
         QTest::newRow("user only") << "admin" << "" << "CONNECT|" + kUid + "|default|" + kAppHash;
         QTest::newRow("password only") << "" << "secret" << "CONNECT|" + kUid + "|default|" + kAppHash;
@@ -178,6 +185,9 @@ private slots:
         fake.send(QStringLiteral("1|BROAD|20|0|http://get"));
         fake.send(QStringLiteral("2|BROAD|20|0|http://get|http://post"));
         fake.send(QStringLiteral("3|BROAD|500"));
+        // Sent after the first was handled: one still waiting would be
+        // superseded by it.
+        QTRY_COMPARE(screen.count(), 2);
         fake.send(QStringLiteral("4|BROAD|500"));
         fake.send(QStringLiteral("5|BROAD|1|0|0@Kitchen||1@Patio"));
         fake.send(QStringLiteral("6|BROAD|x|0|y"));
@@ -202,6 +212,31 @@ private slots:
         joinRun(thread, fake);
         fake.send(QStringLiteral("0|BROAD|500"));
         QTRY_COMPARE(first.count(), 2);
+        thread.stop();
+    }
+
+    void floodIsCoalescedBeforeTheGuiThread()
+    {
+        FakeDevice fake;
+        TavirelConnThread thread;
+        QSignalSpy commands(&thread, &TavirelConnThread::tavirelCommandReceived);
+        auto device = localDevice(fake.port());
+        thread.setDevice(device.get());
+        joinRun(thread, fake);
+        QByteArray flood;
+        for (int i = 0; i < 3000; ++i)
+            flood += FakeDevice::frame(QStringLiteral("%1|BROAD|1|0|0@Zone %1").arg(i));
+        flood += FakeDevice::frame(QStringLiteral("x|BROAD|25|0|1@Last@m3u:a"));
+        fake.sendRaw(flood);
+        // This thread is busy while the link thread takes the whole flood in.
+        QThread::msleep(500);
+        QTRY_VERIFY(!commands.isEmpty() && commands.last().at(0).toStringList().value(2) == "25");
+        QVERIFY2(commands.count() <= 4, qPrintable(QString::number(commands.count())));
+        // The latest list is among what arrived.
+        bool latest = false;
+        for (const QList<QVariant> &c : commands)
+            latest = latest || c.at(0).toStringList().value(4) == "0@Zone 2999";
+        QVERIFY(latest);
         thread.stop();
     }
 
@@ -242,6 +277,63 @@ private slots:
         QTRY_COMPARE(fake.received.size(), 2);
         QCOMPARE(fake.received.at(1), fake.received.at(0));
         thread.stop();
+    }
+
+    void credentialsWithAPipeAreNeverSent()
+    {
+        QVERIFY(TavirelConnThread::handshakeRequest(kUid, "ad|min", "secret").isEmpty());
+        QVERIFY(TavirelConnThread::handshakeRequest(kUid, "admin", "se|cret").isEmpty());
+        FakeDevice fake;
+        TavirelConnThread thread;
+        QSignalSpy messages(&thread, &TavirelConnThread::setConnectionScreenMessage);
+        QSignalSpy dialog(&thread, &TavirelConnThread::requireAuthenticationDialog);
+        auto device = localDevice(fake.port(), QStringLiteral("admin"), QStringLiteral("se|cret"));
+        thread.setDevice(device.get());
+        thread.restart();
+        QTRY_COMPARE(dialog.count(), 1);
+        QCOMPARE(messages.last().at(0).toString(), QStringLiteral("User name and password must not contain \"|\"."));
+        QTest::qWait(50);
+        QCOMPARE(fake.connections, 1);
+        QVERIFY(fake.received.isEmpty());
+        thread.stop();
+    }
+
+    void eventsOfAnEndedRunAreDropped()
+    {
+        TavirelConnThread thread;
+        QSignalSpy messages(&thread, &TavirelConnThread::setConnectionScreenMessage);
+        QSignalSpy screen(&thread, &TavirelConnThread::showConnectionScreen);
+        QSignalSpy commands(&thread, &TavirelConnThread::tavirelCommandReceived);
+        // A connection that is not the current run's, as a late queued event
+        // of an ended run is.
+        TavirelConnection stale(QStringLiteral("127.0.0.1"), 1);
+        connect(&stale, &TavirelConnection::elaborateCommandReceived, &thread,
+                &TavirelConnThread::elaborateCommandReceived);
+        connect(&stale, &TavirelConnection::connectionError, &thread, &TavirelConnThread::connectionErrorReceived);
+        connect(&stale, &TavirelConnection::connectionOpen, &thread, &TavirelConnThread::connectionOpen);
+        emit stale.elaborateCommandReceived(QStringLiteral("1|BROAD|1|0|0@Kitchen"));
+        emit stale.elaborateCommandReceived(QStringLiteral("2|BROAD|500"));
+        emit stale.connectionOpen();
+        emit stale.connectionError();
+        QCOMPARE(commands.count(), 0);
+        QCOMPARE(screen.count(), 0);
+        QCOMPARE(messages.count(), 0);
+        QVERIFY(!thread.isRunning());
+    }
+
+    void deviceWithoutAddressFailsAndRetries()
+    {
+        TavirelConnThread thread;
+        thread.setTickInterval(5);
+        QSignalSpy messages(&thread, &TavirelConnThread::setConnectionScreenMessage);
+        Device device;
+        thread.setDevice(&device);
+        thread.restart();
+        QTRY_VERIFY(spyTexts(messages).count("Connecting to Tavirel...") >= 2);
+        thread.stop();
+        QVERIFY(thread.host().isEmpty());
+        QVERIFY(spyTexts(messages).contains("Tavirel not reachable or connectivity problems."));
+        QVERIFY(!spyTexts(messages).contains("Authentication in progress..."));
     }
 
     void watchdogFailureRestartsTheRun()

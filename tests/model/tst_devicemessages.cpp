@@ -104,7 +104,9 @@ void TestDeviceMessages::sources_data()
     QTest::newRow("empty name kept") << "x|BROAD|0|y|4@@0" << "4::0::";
     QTest::newRow("no payload") << "x|BROAD|0|y" << "";
     QTest::newRow("no field 3") << "x|BROAD|0" << "";
-    QTest::newRow("index not a number is 0") << "x|BROAD|0|y|a@Odd@0" << "0:Odd:0::";
+    // Indices that are not numbers name no object: dropped, not index 0.
+    QTest::newRow("index not a number dropped") << "x|BROAD|0|y|a@Odd@0|2@Line@0" << "2:Line:0::";
+    QTest::newRow("empty index dropped") << "x|BROAD|0|y|@Odd@0" << "";
 }
 
 void TestDeviceMessages::sources()
@@ -130,6 +132,7 @@ void TestDeviceMessages::outputs_data()
     QTest::newRow("two outputs") << "x|BROAD|1|y|1@Kitchen|2@Hall" << "1:Kitchen,2:Hall";
     QTest::newRow("extra parts ignored") << "x|BROAD|1|y|3@Den@zzz" << "3:Den";
     QTest::newRow("no @ skipped") << "x|BROAD|1|y|3|4@Den" << "4:Den";
+    QTest::newRow("index not a number dropped") << "x|BROAD|1|y|x@Den|@Hall|5@Loft" << "5:Loft";
     QTest::newRow("four fields") << "x|BROAD|1|y" << "";
 }
 
@@ -152,7 +155,10 @@ void TestDeviceMessages::routes_data()
     QTest::newRow("detach") << "x|BROAD|2|y|3" << "3>none";
     QTest::newRow("unknown source kept as given") << "x|BROAD|2|y|3@-1" << "3>-1";
     QTest::newRow("empty fields skipped") << "x|BROAD|2|y||3@5|" << "3>5";
-    QTest::newRow("empty source part") << "x|BROAD|2|y|3@" << "3>0";
+    QTest::newRow("empty source part dropped") << "x|BROAD|2|y|3@|4@1" << "4>1";
+    QTest::newRow("empty output part dropped") << "x|BROAD|2|y|@5" << "";
+    QTest::newRow("source not a number dropped") << "x|BROAD|2|y|3@Odd" << "";
+    QTest::newRow("detach of no number dropped") << "x|BROAD|2|y|x" << "";
     QTest::newRow("several") << "x|BROAD|2|y|1@2|4|7@1@9" << "1>2,4>none,7>1";
 }
 
@@ -168,7 +174,7 @@ void TestDeviceMessages::routes()
 
 void TestDeviceMessages::entries()
 {
-    const QVector<EntryRecord> got = parsePlaylistEntries(msg("x|BROAD|25|y|1@Morning@m3u:a.m3u|2@Empty@|bad@x|3@A@B@C"));
+    const QVector<EntryRecord> got = parsePlaylistEntries(msg("x|BROAD|25|y|1@Morning@m3u:a.m3u|2@Empty@|bad@x|z@No@m3u:z|3@A@B@C"));
     QCOMPARE(got.size(), 3);
     QCOMPARE(got.at(0).entryId, 1);
     QCOMPARE(got.at(0).name, QStringLiteral("Morning"));
@@ -188,6 +194,7 @@ void TestDeviceMessages::sourceLevel_data()
     QTest::addColumn<bool>("mute");
 
     QTest::newRow("five fields") << "x|BROAD|4|y|5" << false << 0 << 0 << false << false;
+    QTest::newRow("index not a number") << "x|BROAD|4|y|a|30" << false << 0 << 0 << false << false;
     QTest::newRow("volume only") << "x|BROAD|4|y|5|30.5" << true << 5 << 31 << false << false;
     QTest::newRow("muted") << "x|BROAD|4|y|5|30|1" << true << 5 << 30 << true << true;
     QTest::newRow("unmuted") << "x|BROAD|4|y|5|30|0" << true << 5 << 30 << true << false;
@@ -220,6 +227,7 @@ void TestDeviceMessages::airPlay_data()
     QTest::newRow("playing, full") << "x|BROAD|10|y|5|1|T|Al|Ar|img" << true << true << true << "Ar";
     QTest::newRow("playing, partial") << "x|BROAD|10|y|5|1|T|Al|Ar" << true << true << false << QString();
     QTest::newRow("stopped") << "x|BROAD|10|y|5|0" << true << false << false << QString();
+    QTest::newRow("index not a number") << "x|BROAD|10|y||1" << false << false << false << QString();
 }
 
 void TestDeviceMessages::airPlay()
@@ -247,25 +255,28 @@ void TestDeviceMessages::textArguments_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("singleField");
+    QTest::addColumn<bool>("entryText");
     QTest::addColumn<bool>("equalizer");
 
-    QTest::newRow("uri") << "m3u:Party.m3u" << true << false;
-    QTest::newRow("uri with bar") << "m3u:a|b.m3u" << false << false;
-    QTest::newRow("at sign allowed") << "m3u:a@b.m3u" << true << false;
-    QTest::newRow("equalizer") << "3|-20|0|20|5" << false << true;
-    QTest::newRow("equalizer with plus") << "3|+2|0|20|5" << false << true;
-    QTest::newRow("equalizer four fields") << "3|0|0|0" << false << false;
-    QTest::newRow("equalizer six fields") << "3|0|0|0|0|2011" << false << false;
-    QTest::newRow("equalizer empty field") << "3||0|0|0" << false << false;
-    QTest::newRow("equalizer text") << "3|0|0|0|x" << false << false;
-    QTest::newRow("equalizer decimal") << "3|0.5|0|0|0" << false << false;
-    QTest::newRow("equalizer spaces") << "3| 1|0|0|0" << false << false;
+    QTest::newRow("uri") << "m3u:Party.m3u" << true << true << false;
+    QTest::newRow("uri with bar") << "m3u:a|b.m3u" << false << false << false;
+    // The device cuts playlist entries at "@".
+    QTest::newRow("at sign") << "m3u:a@b.m3u" << true << false << false;
+    QTest::newRow("equalizer") << "3|-20|0|20|5" << false << false << true;
+    QTest::newRow("equalizer with plus") << "3|+2|0|20|5" << false << false << true;
+    QTest::newRow("equalizer four fields") << "3|0|0|0" << false << false << false;
+    QTest::newRow("equalizer six fields") << "3|0|0|0|0|2011" << false << false << false;
+    QTest::newRow("equalizer empty field") << "3||0|0|0" << false << false << false;
+    QTest::newRow("equalizer text") << "3|0|0|0|x" << false << false << false;
+    QTest::newRow("equalizer decimal") << "3|0.5|0|0|0" << false << false << false;
+    QTest::newRow("equalizer spaces") << "3| 1|0|0|0" << false << false << false;
 }
 
 void TestDeviceMessages::textArguments()
 {
     QFETCH(QString, text);
     QTEST(isSingleField(text), "singleField");
+    QTEST(isEntryText(text), "entryText");
     QTEST(isEqualizerString(text), "equalizer");
 }
 

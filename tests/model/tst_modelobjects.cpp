@@ -127,9 +127,10 @@ void TestModelObjects::metaObjectOrder_data()
                                              "bassChanged", "middleChanged", "trebleChanged",
                                              "loudnessChanged", "selectedSourceChanged" };
     QTest::newRow("Source") << "Source"
-                            << QStringList { "index", "name", "volume", "mute", "player", "linkedOutputs" }
+                            << QStringList { "index", "name", "volume", "mute", "player", "linkedOutputs",
+                                             "outputSummary" }
                             << QStringList { "indexChanged", "nameChanged", "volumeChanged", "muteChanged",
-                                             "playerChanged", "linkedOutputsChanged" };
+                                             "playerChanged", "linkedOutputsChanged", "outputSummaryChanged" };
     QTest::newRow("PlaylistEntry") << "PlaylistEntry" << QStringList { "entryId", "name", "playlistRef" }
                                    << QStringList { "entryIdChanged", "nameChanged", "playlistRefChanged" };
 }

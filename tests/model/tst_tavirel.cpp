@@ -55,6 +55,7 @@ private slots:
     void playerCreatedAndStarted();
     void reannouncedSourceReplacesPlayer();
     void browsePlayer();
+    void routesMessageNotifiesEachSourceOnce();
     void repeatedRouteSetsOnce();
     void listSignalsOncePerMessage();
     void playlistEntriesRenewed();
@@ -110,6 +111,10 @@ void TestTavirel::messages_data()
     QTest::newRow("route with output alone clears")
         << QStringList { base, outs, "x|BROAD|2|y|3@5", "x|BROAD|2|y|3" } << "1:Radio,5:Music[p]"
         << "2:Attic>-,3:Den>-,7:Kitchen>-" << QStringList { "source5.linkedOutputs=" };
+    QTest::newRow("routes give each source its summary")
+        << QStringList { base, outs, "x|BROAD|2|y|7@5|3@5|2@1", "x|BROAD|2|y|2" } << "1:Radio,5:Music[p]"
+        << "2:Attic>-,3:Den>5,7:Kitchen>5"
+        << QStringList { "source5.outputSummary=Playing on Den, Kitchen", "source1.outputSummary=Not routed" };
     QTest::newRow("route to unknown source keeps the old one")
         << QStringList { base, outs, "x|BROAD|2|y|3@5", "x|BROAD|2|y|3@-1" } << "1:Radio,5:Music[p]"
         << "2:Attic>-,3:Den>5,7:Kitchen>-" << QStringList {};
@@ -228,6 +233,9 @@ void TestTavirel::commands_data()
     row("assign playlist: uri before entry", [](Tavirel* m) { m->actionAssociatePlaylist(3, "m3u:Party.m3u"); },
         { "2012|100|m3u:Party.m3u|3" });
     row("assign with a bar", [](Tavirel* m) { m->actionAssociatePlaylist(3, "m3u:P|7"); }, {});
+    // The device returns entries as "id@name@uri": an "@" would cut them short.
+    row("assign with an at sign", [](Tavirel* m) { m->actionAssociatePlaylist(3, "m3u:a@b.m3u"); }, {});
+    row("rename with an at sign", [](Tavirel* m) { m->actionRenamePlaylist("m3u:Old.m3u", "me@home"); }, {});
     row("actions do not change the model", [](Tavirel* m) {
         m->actionSetMatrixSetting(-1, 7);
         m->actionSetVolumeForOutput(99, 7);
@@ -317,6 +325,39 @@ void TestTavirel::browsePlayer()
     // Source 5 still in the map after leaving the list.
     rig.feed(QStringLiteral("x|BROAD|0|y|1@Radio@0"));
     QVERIFY(rig.model.getPlayerForBrowse());
+}
+
+void TestTavirel::routesMessageNotifiesEachSourceOnce()
+{
+    Rig rig;
+    QStringList outputs;
+    for (int i = 0; i < 1100; ++i)
+        outputs << QStringLiteral("%1@Zone %1").arg(i);
+    rig.feed({ "x|BROAD|0|y|1@Radio@0|5@Music@0", "x|BROAD|1|y|" + outputs.join('|') });
+    // One message creates at most 1,024 outputs.
+    QCOMPARE(rig.model.outputList().size(), 1024);
+    Source* music = rig.model.sourceByIndex(5);
+    Source* radio = rig.model.sourceByIndex(1);
+    QSignalSpy musicLinks(music, &Source::linkedOutputsChanged);
+    QSignalSpy musicSummary(music, &Source::outputSummaryChanged);
+    QSignalSpy radioLinks(radio, &Source::linkedOutputsChanged);
+    QStringList routes;
+    for (int i = 0; i < 1024; ++i)
+        routes << QStringLiteral("%1@%2").arg(i).arg(i < 1000 ? 5 : 1);
+    rig.feed("x|BROAD|2|y|" + routes.join('|'));
+    QCOMPARE(musicLinks.count(), 1);
+    QCOMPARE(musicSummary.count(), 1);
+    QCOMPARE(radioLinks.count(), 1);
+    QCOMPARE(music->linkedOutputList().size(), 1000);
+    QVERIFY(music->outputSummary().startsWith("Playing on Zone 0, Zone 1, "));
+
+    // Moving outputs between sources: once each, too.
+    rig.feed("x|BROAD|2|y|0@1|1@1|1000@5");
+    QCOMPARE(musicLinks.count(), 2);
+    QCOMPARE(radioLinks.count(), 2);
+    // A renamed output shows in the summary after the outputs message.
+    rig.feed("x|BROAD|1|y|1000@Terrace");
+    QTRY_VERIFY(music->outputSummary().contains("Terrace"));
 }
 
 void TestTavirel::repeatedRouteSetsOnce()

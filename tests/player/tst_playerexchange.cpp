@@ -182,6 +182,7 @@ private slots:
     void reconnectsAfterServerCloses();
     void closeConnectionStopsRetries();
     void silentServerOnlyHoldsRequestsMade();
+    void stalledHandshakeIsRetried();
     void cleanupTestCase();
 
 private:
@@ -652,6 +653,8 @@ void TestPlayerExchange::currentSongFollowsTrackEvents()
     m_server->event(R"({"event":"track_playback_ended","tl_track":null})");
     QTRY_VERIFY(m_player->currentSong() == nullptr);
     QCOMPARE(songChanged.count(), 2);
+    // No queue entry stays marked as playing.
+    QCOMPARE(m_player->currentTlid(), 0);
     QTRY_VERIFY(guard.isNull());
 }
 
@@ -709,9 +712,14 @@ void TestPlayerExchange::queueReusesSongsByTlid()
     QTRY_COMPARE(m_server->since(from).size(), 1);
     QCOMPARE(compact(m_server->since(from).first().value("params")), QByteArray(R"({"uris":["a","b","c"]})"));
 
-    // Images for a and b only; queue songs are not emptied first.
+    // Images for a and b only; queue songs are not emptied first. The queue
+    // view hears of them.
+    QSignalSpy covers(m_player, &TavirelPlayer::queueImagesChanged);
     first.at(0)->setImage(30, "/keep.jpg");
     m_player->updateQueueImages(json(R"({"a":[{"uri":"/a.jpg","width":300}],"b":[{"uri":"/b.jpg"}],"c":[]})"));
+    QCOMPARE(covers.count(), 1);
+    m_player->updateQueueImages(json(R"({"c":[]})"));
+    QCOMPARE(covers.count(), 1);
     QCOMPARE(first.at(0)->images().size(), 2);
     QCOMPARE(first.at(1)->images().value(0), QStringLiteral("/b.jpg"));
     QVERIFY(!first.at(2)->hasImages());
@@ -780,7 +788,9 @@ void TestPlayerExchange::playlistsAndCoverArt()
     QCOMPARE(compact(images.value("params")), QByteArray(R"({"uris":["t:9"]})"));
     m_server->reply(images.value("id").toString(), json(R"({"t:9":[{"uri":"/cover.jpg","width":300}]})"));
     QTRY_COMPARE(art.count(), 1);
-    QCOMPARE(m_player->playlists().at(1)->mediumImgPath(), QStringLiteral("/cover.jpg"));
+    // Relative to the server's web address, so that it can be fetched.
+    QCOMPARE(m_player->playlists().at(1)->mediumImgPath(),
+             QStringLiteral("http://127.0.0.1:%1/cover.jpg").arg(m_server->port()));
     QVERIFY(!m_player->playlists().at(0)->hasImages());
 
     listChanged.clear();
@@ -792,17 +802,23 @@ void TestPlayerExchange::playlistsAndCoverArt()
 
 void TestPlayerExchange::createAndEditPlaylists()
 {
+    // Two quick "save queue as playlist": each is saved, with the queue.
     int from = m_server->received.size();
     m_player->actionCreatePlaylist("Mix", true);
-    QTRY_COMPARE(m_server->since(from).size(), 1);
+    m_player->actionCreatePlaylist("Two", true);
+    QTRY_COMPARE(m_server->since(from).size(), 2);
     m_server->reply(m_server->since(from).at(0).value("id").toString(),
                     json(R"({"__model__":"Playlist","uri":"m3u:Mix.m3u8","name":"Mix"})"));
-    QTRY_COMPARE(m_server->since(from).size(), 2);
-    QCOMPARE(m_server->since(from).at(1).value("method").toString(), QStringLiteral("core.tracklist.get_tracks"));
-    m_server->reply(m_server->since(from).at(1).value("id").toString(), json(R"([{"uri":"t:1"},{"uri":"t:2"}])"));
-    QTRY_COMPARE(m_server->since(from).size(), 3);
-    QCOMPARE(compact(m_server->since(from).at(2).value("params")),
+    m_server->reply(m_server->since(from).at(1).value("id").toString(), json(R"({"uri":"m3u:Two.m3u8","name":"Two"})"));
+    QTRY_COMPARE(m_server->since(from).size(), 4);
+    QCOMPARE(m_server->methodsSince(from).mid(2), (QStringList{"core.tracklist.get_tracks", "core.tracklist.get_tracks"}));
+    m_server->reply(m_server->since(from).at(2).value("id").toString(), json(R"([{"uri":"t:1"},{"uri":"t:2"}])"));
+    m_server->reply(m_server->since(from).at(3).value("id").toString(), json(R"([{"uri":"t:3"}])"));
+    QTRY_COMPARE(m_server->since(from).size(), 6);
+    QCOMPARE(compact(m_server->since(from).at(4).value("params")),
              QByteArray(R"({"playlist":{"__model__":"Playlist","name":"Mix","tracks":[{"uri":"t:1"},{"uri":"t:2"}],"uri":"m3u:Mix.m3u8"}})"));
+    QCOMPARE(compact(m_server->since(from).at(5).value("params")),
+             QByteArray(R"({"playlist":{"name":"Two","tracks":[{"uri":"t:3"}],"uri":"m3u:Two.m3u8"}})"));
 
     // A failed create saves nothing.
     from = m_server->received.size();
@@ -1004,6 +1020,29 @@ void TestPlayerExchange::silentServerOnlyHoldsRequestsMade()
     // A reconnection forgets what the former link awaited.
     player.startConnection();
     QCOMPARE(player.pendingRequestCount(), 0);
+}
+
+void TestPlayerExchange::stalledHandshakeIsRetried()
+{
+    // Takes the TCP connection, never answers the WebSocket handshake.
+    QTcpServer mute;
+    QVERIFY(mute.listen(QHostAddress::LocalHost, 0));
+    int accepted = 0;
+    connect(&mute, &QTcpServer::newConnection, this, [&] {
+        while (QTcpSocket *s = mute.nextPendingConnection()) {
+            s->setParent(&mute);
+            ++accepted;
+        }
+    });
+    TavirelPlayer player;
+    player.setHandshakeTimeout(300);
+    player.setIpAddress(QStringLiteral("127.0.0.1"));
+    player.setPort(QString::number(mute.serverPort()));
+    player.setConnectionEnabled(true);
+    player.startConnection();
+    QTRY_VERIFY_WITH_TIMEOUT(accepted >= 2, 5000);
+    QVERIFY(!player.isConnected());
+    player.closeConnection();
 }
 
 void TestPlayerExchange::cleanupTestCase()

@@ -36,6 +36,7 @@ private slots:
     void initTestCase();
     void recoversAfterServerRestart();
     void closeConnectionStopsRetries();
+    void restartWithEmptyQueueClearsCurrentTrack();
     void cleanupTestCase();
 
 private:
@@ -106,6 +107,27 @@ void TestPlayerFaults::closeConnectionStopsRetries()
     player.setConnectionEnabled(true);
     player.startConnection();
     QTRY_COMPARE_WITH_TIMEOUT(player.queue().size(), 3, 5000);
+}
+
+void TestPlayerFaults::restartWithEmptyQueueClearsCurrentTrack()
+{
+    TavirelPlayer player;
+    player.setIpAddress(m_mopidy.host());
+    player.setPort(QString::number(m_mopidy.port()));
+    player.setConnectionEnabled(true);
+    player.startConnection();
+    QTRY_VERIFY(player.isConnected());
+    player.actionPlayAdd(kTracks, -1, true);
+    QTRY_VERIFY(player.currentSong() && player.currentTlid() > 0);
+
+    m_mopidy.kill();
+    QTRY_VERIFY(!player.isConnected());
+    QVERIFY2(m_mopidy.restart(), qPrintable(m_mopidy.errorString()));
+    // Nothing plays on the fresh server: no queue entry may stay marked.
+    QTRY_VERIFY_WITH_TIMEOUT(player.isConnected(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(player.currentTlid(), 0, 5000);
+    QVERIFY(!player.currentSong());
+    QVERIFY(player.queue().isEmpty());
 }
 
 void TestPlayerFaults::cleanupTestCase()

@@ -47,6 +47,8 @@ private slots:
     void params_data();
     void params();
     void images();
+    void resolvedImageUris_data();
+    void resolvedImageUris();
     void tlTracks();
     void refUris();
     void playlistAdditions();
@@ -135,7 +137,7 @@ void TestPlayerReplies::eventAction_data()
     QTest::newRow("tracklist") << "tracklist_changed" << int(EventAction::Tracklist);
     QTest::newRow("playlist changed") << "playlist_changed" << int(EventAction::Playlists);
     QTest::newRow("playlist deleted") << "playlist_deleted" << int(EventAction::Playlists);
-    QTest::newRow("playlists loaded") << "playlists_loaded" << int(EventAction::None);
+    QTest::newRow("playlists loaded") << "playlists_loaded" << int(EventAction::Playlists);
     QTest::newRow("case matters") << "Tracklist_changed" << int(EventAction::None);
     QTest::newRow("prefix only") << "track_playback" << int(EventAction::None);
     QTest::newRow("volume") << "volume_changed" << int(EventAction::None);
@@ -304,6 +306,26 @@ void TestPlayerReplies::images()
     QVERIFY(firstImages(json("{}")).isEmpty());
     QVERIFY(firstImages(json("[1,2]")).isEmpty());
     QVERIFY(firstImages(json(R"({"a":"not an array"})")).isEmpty());
+}
+
+void TestPlayerReplies::resolvedImageUris_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("local library") << R"({"t":[{"uri":"/local/ab-300x300.jpeg","width":300}]})"
+                                   << R"({"t":[{"uri":"http://192.0.2.7:6680/local/ab-300x300.jpeg","width":300}]})";
+    QTest::newRow("absolute kept") << R"({"t":[{"uri":"https://img.example/c.jpg"}],"u":[{"uri":"/d.png"}]})"
+                                   << R"({"t":[{"uri":"https://img.example/c.jpg"}],"u":[{"uri":"http://192.0.2.7:6680/d.png"}]})";
+    QTest::newRow("no images") << R"({"t":[],"u":"junk"})" << R"({"t":[],"u":"junk"})";
+    QTest::newRow("not an object") << "[1]" << "[1]";
+}
+
+void TestPlayerReplies::resolvedImageUris()
+{
+    QFETCH(QString, reply);
+    QFETCH(QString, expected);
+    const QJsonValue resolved = withResolvedImageUris(json(reply.toUtf8().constData()), QUrl("http://192.0.2.7:6680/"));
+    QCOMPARE(resolved, json(expected.toUtf8().constData()));
 }
 
 void TestPlayerReplies::tlTracks()

@@ -1,0 +1,9 @@
+# Texts of the control link, the device model and the player client.
+TEXTS = {
+    "User name and password must not contain \"|\".": (
+        "Benutzername und Passwort dürfen kein \"|\" enthalten.",
+        "Nome utente e password non devono contenere \"|\".",
+    ),
+    "Not routed": ("Nicht zugeordnet", "Non instradata"),
+    "Playing on %1": ("Läuft auf %1", "In riproduzione su %1"),
+}
