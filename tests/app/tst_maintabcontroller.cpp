@@ -166,8 +166,8 @@ private Q_SLOTS:
         // The device's state reached the model and the sources view.
         QTRY_VERIFY_WITH_TIMEOUT(!c->deviceModel()->sourceList().isEmpty(), 10000);
         auto* sourcesDoc = c->findChild<QQuickItem*>(QStringLiteral("mySourcesView"));
-        auto* rows = sourcesDoc->findChild<QQuickItem*>(QStringLiteral("sourcesRepeater"));
-        auto* outputRows = sourcesDoc->findChild<QQuickItem*>(QStringLiteral("outputsRepeater"));
+        auto* rows = sourcesDoc->findChild<QQuickItem*>(QStringLiteral("sourcesList"));
+        auto* outputRows = sourcesDoc->findChild<QQuickItem*>(QStringLiteral("outputsList"));
         QVERIFY(rows && outputRows);
         QTRY_COMPARE(rows->property("count").toInt(), c->deviceModel()->sourceList().size());
         QTRY_COMPARE(outputRows->property("count").toInt(), c->deviceModel()->outputList().size());

@@ -34,8 +34,12 @@ public:
         m_port = 0;
         log.clear();
         received.clear();
-        process.start(TestSupport::deviceSimPath(),
-                      QStringList { QStringLiteral("--port"), QString::number(port) } + args);
+        // The settings service would otherwise take the port after the link's,
+        // which a test running beside this one may hold.
+        QStringList all { QStringLiteral("--port"), QString::number(port) };
+        if (!args.contains(QStringLiteral("--settings-port")))
+            all << QStringLiteral("--settings-port") << QStringLiteral("0");
+        process.start(TestSupport::deviceSimPath(), all + args);
         if (!process.waitForStarted(10000)) {
             log = QStringLiteral("device simulator \"%1\" did not start: %2")
                       .arg(TestSupport::deviceSimPath(), process.errorString());
