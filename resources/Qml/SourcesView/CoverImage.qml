@@ -30,8 +30,10 @@ Item {
         objectName: "coverPicture"
         anchors.fill: parent
         fillMode: Image.PreserveAspectCrop
-        asynchronous: true
-        sourceSize: Qt.size(width * 2, height * 2)
+        // Local pictures come from the pixmap cache at once; only remote
+        // covers are worth the loader thread.
+        asynchronous: cover.shownUri.length > 0
+        sourceSize: Qt.size(2 * width, 2 * height)
         source: cover.shownUri.length && cover.shownUri === cover.coverSource ? "image://async/" + cover.shownUri
                                                                              : cover.fallbackSource
     }
