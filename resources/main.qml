@@ -55,9 +55,25 @@ MainTabController {
         Rectangle { anchors.fill: parent; z: -1; color: currentTheme.getColor("fill2") }
         Rectangle { width: parent.width; height: 1; color: currentTheme.getColor("fill7") }
         delegate: Item {
+            id: tab
             width: tabBar.width / 3
             height: tabBar.height
             opacity: model.enabledTab ? 1.0 : 0.35
+            activeFocusOnTab: model.enabledTab
+            Accessible.role: Accessible.PageTab
+            Accessible.name: model.title
+            Accessible.selected: tabBar.currentIndex === index
+            Accessible.onPressAction: if (model.enabledTab) tabBar.currentIndex = index
+            Keys.onSpacePressed: tabBar.currentIndex = index
+            Keys.onReturnPressed: tabBar.currentIndex = index
+            Rectangle {
+                anchors { fill: parent; margins: 3 * scaleFactor }
+                visible: tab.activeFocus
+                color: "transparent"
+                radius: 4 * scaleFactor
+                border.width: 2 * scaleFactor
+                border.color: currentTheme.getColor("highlight1")
+            }
             Column {
                 anchors.centerIn: parent
                 spacing: 3 * scaleFactor

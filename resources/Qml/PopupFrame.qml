@@ -23,7 +23,12 @@ FocusScope {
         anchors.fill: parent
         color: currentTheme.getColor("shadow1")
         opacity: 0.6
-        MouseArea { anchors.fill: parent; onClicked: {} }
+        // Catches the clicks meant for the page behind; nothing to speak of.
+        MouseArea {
+            anchors.fill: parent
+            Accessible.ignored: true
+            onClicked: {}
+        }
     }
 
     Rectangle {
