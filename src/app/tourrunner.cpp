@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMouseEvent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQmlExpression>
@@ -85,6 +86,17 @@ void TourRunner::next()
             expression.evaluate();
             if (expression.hasError())
                 qCWarning(lcApp) << "tour step failed:" << rest << expression.error().toString();
+        } else if (verb == QLatin1String("click")) {
+            const QStringList xy = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            if (xy.size() == 2) {
+                const QPointF at(xy.at(0).toDouble(), xy.at(1).toDouble());
+                QMouseEvent press(QEvent::MouseButtonPress, at, at, m_view->mapToGlobal(at.toPoint()),
+                                  Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+                QMouseEvent release(QEvent::MouseButtonRelease, at, at, m_view->mapToGlobal(at.toPoint()),
+                                    Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+                QCoreApplication::sendEvent(m_view, &press);
+                QCoreApplication::sendEvent(m_view, &release);
+            }
         } else if (verb == QLatin1String("shot")) {
             const QString file = QDir(m_directory).filePath(rest + QStringLiteral(".png"));
             if (!m_view->grabWindow().save(file))

@@ -11,6 +11,7 @@ class QQuickView;
 //   size W H         resize the window
 //   js EXPRESSION    evaluate in the root document's context; `tour.find(name)`
 //                    returns the item with that objectName
+//   click X Y        press and release the left button there, as a mouse does
 //   shot NAME        save the window to <directory>/NAME.png
 //   quit             end the application
 // Empty lines and lines starting with "#" are skipped.
