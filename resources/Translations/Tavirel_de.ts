@@ -4,10 +4,6 @@
   <context>
     <name>AddDevicePopup</name>
     <message>
-      <source>Address</source>
-      <translation>Adresse</translation>
-    </message>
-    <message>
       <source>Serial number</source>
       <translation>Seriennummer</translation>
     </message>
@@ -18,6 +14,14 @@
     <message>
       <source>Password</source>
       <translation>Passwort</translation>
+    </message>
+    <message>
+      <source>Address (and port, if not 7550)</source>
+      <translation>Adresse (und Port, falls nicht 7550)</translation>
+    </message>
+    <message>
+      <source>User name and password must not contain "|".</source>
+      <translation>Benutzername und Passwort dürfen kein "|" enthalten.</translation>
     </message>
   </context>
   <context>
@@ -37,12 +41,195 @@
       <source>Password</source>
       <translation>Passwort</translation>
     </message>
+    <message>
+      <source>User name and password must not contain "|".</source>
+      <translation>Benutzername und Passwort dürfen kein "|" enthalten.</translation>
+    </message>
+  </context>
+  <context>
+    <name>BrowseList</name>
+    <message>
+      <source>Nothing to show here</source>
+      <translation>Hier gibt es nichts anzuzeigen</translation>
+    </message>
+  </context>
+  <context>
+    <name>BrowseListView</name>
+    <message>
+      <source>Library</source>
+      <translation>Bibliothek</translation>
+    </message>
+  </context>
+  <context>
+    <name>BrowseNavigationController</name>
+    <message>
+      <source>The media player is not connected.</source>
+      <translation>Der Mediaplayer ist nicht verbunden.</translation>
+    </message>
+    <message>
+      <source>This device has no media player to browse.</source>
+      <translation>Dieses Gerät hat keinen Mediaplayer zum Durchsuchen.</translation>
+    </message>
+    <message>
+      <source>Search</source>
+      <translation>Suche</translation>
+    </message>
+    <message>
+      <source>Playlists</source>
+      <translation>Playlists</translation>
+    </message>
+    <message>
+      <source>The library is empty</source>
+      <translation>Die Bibliothek ist leer</translation>
+    </message>
+    <message>
+      <source>New Playlist</source>
+      <translation>Neue Playlist</translation>
+    </message>
+    <message>
+      <source>Create new playlist with name</source>
+      <translation>Neue Playlist erstellen mit dem Namen</translation>
+    </message>
+    <message>
+      <source>Save</source>
+      <translation>Speichern</translation>
+    </message>
+    <message>
+      <source>Rename</source>
+      <translation>Umbenennen</translation>
+    </message>
+    <message>
+      <source>Rename current playlist with name</source>
+      <translation>Aktuelle Playlist umbenennen in</translation>
+    </message>
+    <message>
+      <source>Delete</source>
+      <translation>Löschen</translation>
+    </message>
+    <message>
+      <source>Do you want to delete the playlist?</source>
+      <translation>Möchten Sie die Playlist löschen?</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
+    <message>
+      <source>Add</source>
+      <translation>Hinzufügen</translation>
+    </message>
+  </context>
+  <context>
+    <name>ChoiceDialogFrame</name>
+    <message>
+      <source>selected</source>
+      <translation>ausgewählt</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
   </context>
   <context>
     <name>ConnectionScreen</name>
     <message>
       <source>Connecting to Tavirel...</source>
       <translation>Verbindung zum Tavirel wird hergestellt...</translation>
+    </message>
+    <message>
+      <source>Retry</source>
+      <translation>Erneut versuchen</translation>
+    </message>
+  </context>
+  <context>
+    <name>CustomSpinner</name>
+    <message>
+      <source>Loading</source>
+      <translation>Wird geladen</translation>
+    </message>
+  </context>
+  <context>
+    <name>DetailedCell</name>
+    <message>
+      <source>Remove %1</source>
+      <translation>%1 entfernen</translation>
+    </message>
+  </context>
+  <context>
+    <name>DeviceCell</name>
+    <message>
+      <source>connected</source>
+      <translation>verbunden</translation>
+    </message>
+    <message>
+      <source>Connected</source>
+      <translation>Verbunden</translation>
+    </message>
+    <message>
+      <source>Remove %1</source>
+      <translation>%1 entfernen</translation>
+    </message>
+  </context>
+  <context>
+    <name>DeviceFinder</name>
+    <message>
+      <source>Find Tavirel</source>
+      <translation>Tavirel suchen</translation>
+    </message>
+    <message>
+      <source>Tavirel</source>
+      <translation>Tavirel</translation>
+    </message>
+    <message>
+      <source>Detected Tavirel</source>
+      <translation>Gefundene Tavirel</translation>
+    </message>
+    <message>
+      <source>Searching the network</source>
+      <translation>Netzwerk wird durchsucht</translation>
+    </message>
+    <message>
+      <source>Looking for Tavirel on this network…</source>
+      <translation>Suche nach Tavirel in diesem Netzwerk …</translation>
+    </message>
+    <message>
+      <source>Network discovery is not available on this computer: add the Tavirel by its address</source>
+      <translation>Die Netzwerksuche ist auf diesem Computer nicht verfügbar: Fügen Sie den Tavirel über seine Adresse hinzu</translation>
+    </message>
+    <message>
+      <source>Saved Tavirel</source>
+      <translation>Gespeicherte Tavirel</translation>
+    </message>
+    <message>
+      <source>No saved Tavirel</source>
+      <translation>Keine gespeicherten Tavirel</translation>
+    </message>
+    <message>
+      <source>Manually add Tavirel</source>
+      <translation>Tavirel manuell hinzufügen</translation>
+    </message>
+    <message>
+      <source>Add Tavirel</source>
+      <translation>Tavirel hinzufügen</translation>
+    </message>
+  </context>
+  <context>
+    <name>DeviceStore</name>
+    <message>
+      <source>Enter the address of the Tavirel.</source>
+      <translation>Geben Sie die Adresse des Tavirel ein.</translation>
+    </message>
+    <message>
+      <source>This is not a valid address.</source>
+      <translation>Dies ist keine gültige Adresse.</translation>
+    </message>
+    <message>
+      <source>The port must be a number from 1 to 65535.</source>
+      <translation>Der Port muss eine Zahl von 1 bis 65535 sein.</translation>
+    </message>
+    <message>
+      <source>User name and password cannot contain "|".</source>
+      <translation>Benutzername und Passwort dürfen kein „|“ enthalten.</translation>
     </message>
   </context>
   <context>
@@ -309,6 +496,166 @@
     </message>
   </context>
   <context>
+    <name>Equalizer</name>
+    <message>
+      <source>Bass</source>
+      <translation>Bass</translation>
+    </message>
+    <message>
+      <source>Middle</source>
+      <translation>Mitten</translation>
+    </message>
+    <message>
+      <source>Treble</source>
+      <translation>Höhen</translation>
+    </message>
+    <message>
+      <source>Loudness</source>
+      <translation>Loudness</translation>
+    </message>
+    <message>
+      <source>Equalizer · %1</source>
+      <translation>Equalizer · %1</translation>
+    </message>
+    <message>
+      <source>Equalizer</source>
+      <translation>Equalizer</translation>
+    </message>
+  </context>
+  <context>
+    <name>GenericCell</name>
+    <message>
+      <source>Remove %1</source>
+      <translation>%1 entfernen</translation>
+    </message>
+  </context>
+  <context>
+    <name>KeyboardShortcuts</name>
+    <message>
+      <source>Keyboard shortcuts</source>
+      <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+      <source>Space</source>
+      <translation>Leertaste</translation>
+    </message>
+    <message>
+      <source>Play or pause</source>
+      <translation>Wiedergabe oder Pause</translation>
+    </message>
+    <message>
+      <source>Ctrl+Left</source>
+      <translation>Strg+Links</translation>
+    </message>
+    <message>
+      <source>Previous track</source>
+      <translation>Vorheriger Titel</translation>
+    </message>
+    <message>
+      <source>Ctrl+Right</source>
+      <translation>Strg+Rechts</translation>
+    </message>
+    <message>
+      <source>Next track</source>
+      <translation>Nächster Titel</translation>
+    </message>
+    <message>
+      <source>Ctrl+Up</source>
+      <translation>Strg+Oben</translation>
+    </message>
+    <message>
+      <source>Volume up</source>
+      <translation>Lauter</translation>
+    </message>
+    <message>
+      <source>Ctrl+Down</source>
+      <translation>Strg+Unten</translation>
+    </message>
+    <message>
+      <source>Volume down</source>
+      <translation>Leiser</translation>
+    </message>
+    <message>
+      <source>Ctrl+M</source>
+      <translation>Strg+M</translation>
+    </message>
+    <message>
+      <source>Mute or unmute</source>
+      <translation>Stumm oder laut schalten</translation>
+    </message>
+    <message>
+      <source>Ctrl+1</source>
+      <translation>Strg+1</translation>
+    </message>
+    <message>
+      <source>Sources tab</source>
+      <translation>Reiter Quellen</translation>
+    </message>
+    <message>
+      <source>Ctrl+2</source>
+      <translation>Strg+2</translation>
+    </message>
+    <message>
+      <source>Player tab</source>
+      <translation>Reiter Player</translation>
+    </message>
+    <message>
+      <source>Ctrl+3</source>
+      <translation>Strg+3</translation>
+    </message>
+    <message>
+      <source>Settings tab</source>
+      <translation>Reiter Einstellungen</translation>
+    </message>
+    <message>
+      <source>Ctrl+L</source>
+      <translation>Strg+L</translation>
+    </message>
+    <message>
+      <source>Open the music library</source>
+      <translation>Musikbibliothek öffnen</translation>
+    </message>
+    <message>
+      <source>Ctrl+F</source>
+      <translation>Strg+F</translation>
+    </message>
+    <message>
+      <source>Search the music library</source>
+      <translation>Musikbibliothek durchsuchen</translation>
+    </message>
+    <message>
+      <source>Escape</source>
+      <translation>Esc</translation>
+    </message>
+    <message>
+      <source>Close the popup or go back</source>
+      <translation>Fenster schließen oder zurück</translation>
+    </message>
+    <message>
+      <source>Tab</source>
+      <translation>Tab</translation>
+    </message>
+    <message>
+      <source>Move to the next control</source>
+      <translation>Zum nächsten Bedienelement</translation>
+    </message>
+    <message>
+      <source>Arrow keys</source>
+      <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+      <source>Move a focused slider</source>
+      <translation>Gewählten Schieberegler bewegen</translation>
+    </message>
+  </context>
+  <context>
+    <name>LinkProblemBar</name>
+    <message>
+      <source>Retry</source>
+      <translation>Erneut versuchen</translation>
+    </message>
+  </context>
+  <context>
     <name>MainTabController</name>
     <message>
       <source>Authentication required</source>
@@ -350,6 +697,140 @@
       <source>Connect</source>
       <translation>Verbinden</translation>
     </message>
+    <message>
+      <source>Authentication failed.</source>
+      <translation>Anmeldung fehlgeschlagen.</translation>
+    </message>
+  </context>
+  <context>
+    <name>MatrixPopup</name>
+    <message>
+      <source>Routing</source>
+      <translation>Zuordnung</translation>
+    </message>
+    <message>
+      <source>Disconnect %1</source>
+      <translation>%1 trennen</translation>
+    </message>
+    <message>
+      <source>%1 plays %2</source>
+      <translation>%1 spielt %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>MoreMenu</name>
+    <message>
+      <source>Choose a playlist</source>
+      <translation>Playlist auswählen</translation>
+    </message>
+    <message>
+      <source>There are no playlists yet</source>
+      <translation>Es gibt noch keine Playlists</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
+  </context>
+  <context>
+    <name>NavigationBar</name>
+    <message>
+      <source>Close</source>
+      <translation>Schließen</translation>
+    </message>
+    <message>
+      <source>Save</source>
+      <translation>Speichern</translation>
+    </message>
+  </context>
+  <context>
+    <name>NavigationButton</name>
+    <message>
+      <source>Back to %1</source>
+      <translation>Zurück zu %1</translation>
+    </message>
+    <message>
+      <source>previous page</source>
+      <translation>vorherige Seite</translation>
+    </message>
+  </context>
+  <context>
+    <name>NumberCell</name>
+    <message>
+      <source>not set</source>
+      <translation>nicht gesetzt</translation>
+    </message>
+  </context>
+  <context>
+    <name>OutputListPanel</name>
+    <message>
+      <source>Outputs</source>
+      <translation>Ausgänge</translation>
+    </message>
+    <message>
+      <source>Choose outputs</source>
+      <translation>Ausgänge wählen</translation>
+    </message>
+    <message>
+      <source>No output plays this source</source>
+      <translation>Kein Ausgang spielt diese Quelle</translation>
+    </message>
+  </context>
+  <context>
+    <name>OutputSelector</name>
+    <message>
+      <source>Outputs for %1</source>
+      <translation>Ausgänge für %1</translation>
+    </message>
+    <message>
+      <source>Outputs</source>
+      <translation>Ausgänge</translation>
+    </message>
+    <message>
+      <source>Playing this source</source>
+      <translation>Spielt diese Quelle</translation>
+    </message>
+    <message>
+      <source>Playing %1</source>
+      <translation>Spielt %1</translation>
+    </message>
+    <message>
+      <source>Silent</source>
+      <translation>Stumm</translation>
+    </message>
+  </context>
+  <context>
+    <name>OutputsPanel</name>
+    <message>
+      <source>Outputs</source>
+      <translation>Ausgänge</translation>
+    </message>
+    <message>
+      <source>Routing matrix</source>
+      <translation>Zuordnungsmatrix</translation>
+    </message>
+    <message>
+      <source>Plays %1</source>
+      <translation>Spielt %1</translation>
+    </message>
+    <message>
+      <source>Silent</source>
+      <translation>Stumm</translation>
+    </message>
+  </context>
+  <context>
+    <name>PanelHeader</name>
+    <message>
+      <source>Close</source>
+      <translation>Schließen</translation>
+    </message>
+  </context>
+  <context>
+    <name>PlayButton</name>
+    <message>
+      <source>Play</source>
+      <translation>Abspielen</translation>
+    </message>
   </context>
   <context>
     <name>PlayerView</name>
@@ -385,6 +866,50 @@
       <source>Nothing playing</source>
       <translation>Es wird nichts abgespielt</translation>
     </message>
+    <message>
+      <source>Library</source>
+      <translation>Bibliothek</translation>
+    </message>
+    <message>
+      <source>Queue</source>
+      <translation>Warteschlange</translation>
+    </message>
+    <message>
+      <source>Position</source>
+      <translation>Position</translation>
+    </message>
+    <message>
+      <source>Repeat and shuffle off</source>
+      <translation>Wiederholen und Zufall aus</translation>
+    </message>
+    <message>
+      <source>Repeat on</source>
+      <translation>Wiederholen an</translation>
+    </message>
+    <message>
+      <source>Shuffle on</source>
+      <translation>Zufall an</translation>
+    </message>
+    <message>
+      <source>Repeat and shuffle on</source>
+      <translation>Wiederholen und Zufall an</translation>
+    </message>
+    <message>
+      <source>Previous</source>
+      <translation>Zurück</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pause</translation>
+    </message>
+    <message>
+      <source>Play</source>
+      <translation>Abspielen</translation>
+    </message>
+    <message>
+      <source>Next</source>
+      <translation>Weiter</translation>
+    </message>
   </context>
   <context>
     <name>PlaylistSaveDialog</name>
@@ -405,11 +930,57 @@
     </message>
   </context>
   <context>
-    <name>SettingsView</name>
+    <name>QueueView</name>
     <message>
-      <source>Settings</source>
-      <translation>Einstellungen</translation>
+      <source>Queue (%1)</source>
+      <translation>Warteschlange (%1)</translation>
     </message>
+    <message>
+      <source>Queue</source>
+      <translation>Warteschlange</translation>
+    </message>
+    <message>
+      <source>Add a stream URL</source>
+      <translation>Stream-URL hinzufügen</translation>
+    </message>
+    <message>
+      <source>Save the queue as a playlist</source>
+      <translation>Warteschlange als Playlist speichern</translation>
+    </message>
+    <message>
+      <source>Clear the queue</source>
+      <translation>Warteschlange leeren</translation>
+    </message>
+    <message>
+      <source>The queue is empty</source>
+      <translation>Die Warteschlange ist leer</translation>
+    </message>
+    <message>
+      <source>No player selected</source>
+      <translation>Kein Player ausgewählt</translation>
+    </message>
+  </context>
+  <context>
+    <name>SettingsEditorView</name>
+    <message>
+      <source>Save</source>
+      <translation>Speichern</translation>
+    </message>
+    <message>
+      <source>Nothing here yet. Use Add to create an element.</source>
+      <translation>Noch nichts vorhanden. Mit „Hinzufügen“ ein Element anlegen.</translation>
+    </message>
+    <message>
+      <source>No settings to show.</source>
+      <translation>Keine Einstellungen vorhanden.</translation>
+    </message>
+    <message>
+      <source>Add</source>
+      <translation>Hinzufügen</translation>
+    </message>
+  </context>
+  <context>
+    <name>SettingsRootView</name>
     <message>
       <source>Tavirel</source>
       <translation>Tavirel</translation>
@@ -417,6 +988,10 @@
     <message>
       <source>No Tavirel selected</source>
       <translation>Kein Tavirel ausgewählt</translation>
+    </message>
+    <message>
+      <source>Find a Tavirel on your network or add one by hand.</source>
+      <translation>Suchen Sie ein Tavirel im Netzwerk oder fügen Sie es von Hand hinzu.</translation>
     </message>
     <message>
       <source>Connected</source>
@@ -427,20 +1002,123 @@
       <translation>Nicht verbunden</translation>
     </message>
     <message>
-      <source>Add a Tavirel to start.</source>
-      <translation>Fügen Sie ein Tavirel hinzu, um zu beginnen.</translation>
+      <source>Device settings</source>
+      <translation>Geräteeinstellungen</translation>
     </message>
     <message>
-      <source>Add Tavirel manually</source>
-      <translation>Tavirel manuell hinzufügen</translation>
+      <source>Outputs, sources, storage and services</source>
+      <translation>Ausgänge, Quellen, Speicher und Dienste</translation>
+    </message>
+    <message>
+      <source>Available while connected</source>
+      <translation>Verfügbar, solange verbunden</translation>
+    </message>
+    <message>
+      <source>Find a Tavirel</source>
+      <translation>Tavirel suchen</translation>
+    </message>
+    <message>
+      <source>Devices on your network and saved devices</source>
+      <translation>Geräte im Netzwerk und gespeicherte Geräte</translation>
+    </message>
+    <message>
+      <source>Colour theme</source>
+      <translation>Farbschema</translation>
+    </message>
+    <message>
+      <source>Terms and conditions</source>
+      <translation>Nutzungsbedingungen</translation>
     </message>
   </context>
   <context>
-    <name>SourcesView</name>
+    <name>SettingsRow</name>
+    <message>
+      <source>Remove %1</source>
+      <translation>%1 entfernen</translation>
+    </message>
+  </context>
+  <context>
+    <name>SettingsTransfer</name>
+    <message>
+      <source>the answer is not a settings object</source>
+      <translation>die Antwort ist kein Einstellungsobjekt</translation>
+    </message>
+    <message>
+      <source>the user name or password was not accepted</source>
+      <translation>Benutzername oder Passwort wurden nicht akzeptiert</translation>
+    </message>
+  </context>
+  <context>
+    <name>SettingsView</name>
+    <message>
+      <source>Settings</source>
+      <translation>Einstellungen</translation>
+    </message>
+    <message>
+      <source>Could not read the device's settings: %1</source>
+      <translation>Die Einstellungen des Geräts konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+      <source>Device settings</source>
+      <translation>Geräteeinstellungen</translation>
+    </message>
+    <message>
+      <source>Settings saved</source>
+      <translation>Einstellungen gespeichert</translation>
+    </message>
+    <message>
+      <source>Could not save the settings: %1</source>
+      <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+      <source>the device has not said where to send them</source>
+      <translation>das Gerät hat nicht mitgeteilt, wohin sie gesendet werden</translation>
+    </message>
+    <message>
+      <source>Add new element</source>
+      <translation>Neues Element hinzufügen</translation>
+    </message>
+    <message>
+      <source>Choose the element type you want to add</source>
+      <translation>Wählen Sie die Art des neuen Elements</translation>
+    </message>
+    <message>
+      <source>Terms and conditions</source>
+      <translation>Nutzungsbedingungen</translation>
+    </message>
+    <message>
+      <source>Themes</source>
+      <translation>Farbschemata</translation>
+    </message>
+  </context>
+  <context>
+    <name>SongCell</name>
+    <message>
+      <source>Play %1</source>
+      <translation>%1 abspielen</translation>
+    </message>
+    <message>
+      <source>Remove %1</source>
+      <translation>%1 entfernen</translation>
+    </message>
+    <message>
+      <source>More actions for %1</source>
+      <translation>Weitere Aktionen für %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>Source</name>
+    <message>
+      <source>Not routed</source>
+      <translation>Nicht zugeordnet</translation>
+    </message>
     <message>
       <source>Playing on %1</source>
       <translation>Läuft auf %1</translation>
     </message>
+  </context>
+  <context>
+    <name>SourcesView</name>
     <message>
       <source>Not routed</source>
       <translation>Nicht zugeordnet</translation>
@@ -450,12 +1128,31 @@
       <translation>Quellen</translation>
     </message>
     <message>
-      <source>Outputs</source>
-      <translation>Ausgänge</translation>
+      <source>Routing matrix</source>
+      <translation>Zuordnungsmatrix</translation>
     </message>
     <message>
-      <source>No source</source>
-      <translation>Keine Quelle</translation>
+      <source>Nothing playing</source>
+      <translation>Es wird nichts abgespielt</translation>
+    </message>
+    <message>
+      <source>Line input</source>
+      <translation>Line-Eingang</translation>
+    </message>
+    <message>
+      <source>On %1</source>
+      <translation>Auf %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>SwitchCell</name>
+    <message>
+      <source>on</source>
+      <translation>an</translation>
+    </message>
+    <message>
+      <source>off</source>
+      <translation>aus</translation>
     </message>
   </context>
   <context>
@@ -480,6 +1177,67 @@
       <source>Authentication failed.</source>
       <translation>Anmeldung fehlgeschlagen.</translation>
     </message>
+    <message>
+      <source>User name and password must not contain "|".</source>
+      <translation>Benutzername und Passwort dürfen kein "|" enthalten.</translation>
+    </message>
+  </context>
+  <context>
+    <name>TermsAndConditions</name>
+    <message>
+      <source>Terms and conditions</source>
+      <translation>Nutzungsbedingungen</translation>
+    </message>
+  </context>
+  <context>
+    <name>ThemeSelector</name>
+    <message>
+      <source>Dark</source>
+      <translation>Dunkel</translation>
+    </message>
+    <message>
+      <source>Light</source>
+      <translation>Hell</translation>
+    </message>
+    <message>
+      <source>High contrast</source>
+      <translation>Hoher Kontrast</translation>
+    </message>
+    <message>
+      <source>Ocean</source>
+      <translation>Ozean</translation>
+    </message>
+    <message>
+      <source>In use</source>
+      <translation>In Verwendung</translation>
+    </message>
+  </context>
+  <context>
+    <name>VolumeRow</name>
+    <message>
+      <source>%1 volume</source>
+      <translation>Lautstärke %1</translation>
+    </message>
+    <message>
+      <source>Unmute %1</source>
+      <translation>Ton für %1 einschalten</translation>
+    </message>
+    <message>
+      <source>Mute %1</source>
+      <translation>%1 stumm schalten</translation>
+    </message>
+    <message>
+      <source>Equalizer of %1</source>
+      <translation>Equalizer von %1</translation>
+    </message>
+    <message>
+      <source>Outputs of %1</source>
+      <translation>Ausgänge von %1</translation>
+    </message>
+    <message>
+      <source>Open %1 in the player</source>
+      <translation>%1 im Player öffnen</translation>
+    </message>
   </context>
   <context>
     <name>main</name>
@@ -494,6 +1252,10 @@
     <message>
       <source>Settings</source>
       <translation>Einstellungen</translation>
+    </message>
+    <message>
+      <source>Authentication failed.</source>
+      <translation>Anmeldung fehlgeschlagen.</translation>
     </message>
   </context>
 </TS>

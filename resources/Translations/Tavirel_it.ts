@@ -4,10 +4,6 @@
   <context>
     <name>AddDevicePopup</name>
     <message>
-      <source>Address</source>
-      <translation>Indirizzo</translation>
-    </message>
-    <message>
       <source>Serial number</source>
       <translation>Numero di serie</translation>
     </message>
@@ -18,6 +14,14 @@
     <message>
       <source>Password</source>
       <translation>Password</translation>
+    </message>
+    <message>
+      <source>Address (and port, if not 7550)</source>
+      <translation>Indirizzo (e porta, se non 7550)</translation>
+    </message>
+    <message>
+      <source>User name and password must not contain "|".</source>
+      <translation>Nome utente e password non devono contenere "|".</translation>
     </message>
   </context>
   <context>
@@ -37,12 +41,195 @@
       <source>Password</source>
       <translation>Password</translation>
     </message>
+    <message>
+      <source>User name and password must not contain "|".</source>
+      <translation>Nome utente e password non devono contenere "|".</translation>
+    </message>
+  </context>
+  <context>
+    <name>BrowseList</name>
+    <message>
+      <source>Nothing to show here</source>
+      <translation>Niente da mostrare qui</translation>
+    </message>
+  </context>
+  <context>
+    <name>BrowseListView</name>
+    <message>
+      <source>Library</source>
+      <translation>Libreria</translation>
+    </message>
+  </context>
+  <context>
+    <name>BrowseNavigationController</name>
+    <message>
+      <source>The media player is not connected.</source>
+      <translation>Il lettore multimediale non è connesso.</translation>
+    </message>
+    <message>
+      <source>This device has no media player to browse.</source>
+      <translation>Questo dispositivo non ha un lettore multimediale da sfogliare.</translation>
+    </message>
+    <message>
+      <source>Search</source>
+      <translation>Cerca</translation>
+    </message>
+    <message>
+      <source>Playlists</source>
+      <translation>Playlist</translation>
+    </message>
+    <message>
+      <source>The library is empty</source>
+      <translation>La libreria è vuota</translation>
+    </message>
+    <message>
+      <source>New Playlist</source>
+      <translation>Nuova playlist</translation>
+    </message>
+    <message>
+      <source>Create new playlist with name</source>
+      <translation>Crea una nuova playlist con il nome</translation>
+    </message>
+    <message>
+      <source>Save</source>
+      <translation>Salva</translation>
+    </message>
+    <message>
+      <source>Rename</source>
+      <translation>Rinomina</translation>
+    </message>
+    <message>
+      <source>Rename current playlist with name</source>
+      <translation>Rinomina la playlist corrente con il nome</translation>
+    </message>
+    <message>
+      <source>Delete</source>
+      <translation>Elimina</translation>
+    </message>
+    <message>
+      <source>Do you want to delete the playlist?</source>
+      <translation>Vuoi eliminare la playlist?</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annulla</translation>
+    </message>
+    <message>
+      <source>Add</source>
+      <translation>Aggiungi</translation>
+    </message>
+  </context>
+  <context>
+    <name>ChoiceDialogFrame</name>
+    <message>
+      <source>selected</source>
+      <translation>selezionato</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annulla</translation>
+    </message>
   </context>
   <context>
     <name>ConnectionScreen</name>
     <message>
       <source>Connecting to Tavirel...</source>
       <translation>Connessione al Tavirel in corso...</translation>
+    </message>
+    <message>
+      <source>Retry</source>
+      <translation>Riprova</translation>
+    </message>
+  </context>
+  <context>
+    <name>CustomSpinner</name>
+    <message>
+      <source>Loading</source>
+      <translation>Caricamento</translation>
+    </message>
+  </context>
+  <context>
+    <name>DetailedCell</name>
+    <message>
+      <source>Remove %1</source>
+      <translation>Rimuovi %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>DeviceCell</name>
+    <message>
+      <source>connected</source>
+      <translation>connesso</translation>
+    </message>
+    <message>
+      <source>Connected</source>
+      <translation>Connesso</translation>
+    </message>
+    <message>
+      <source>Remove %1</source>
+      <translation>Rimuovi %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>DeviceFinder</name>
+    <message>
+      <source>Find Tavirel</source>
+      <translation>Trova Tavirel</translation>
+    </message>
+    <message>
+      <source>Tavirel</source>
+      <translation>Tavirel</translation>
+    </message>
+    <message>
+      <source>Detected Tavirel</source>
+      <translation>Tavirel rilevati</translation>
+    </message>
+    <message>
+      <source>Searching the network</source>
+      <translation>Ricerca nella rete</translation>
+    </message>
+    <message>
+      <source>Looking for Tavirel on this network…</source>
+      <translation>Ricerca di Tavirel in questa rete…</translation>
+    </message>
+    <message>
+      <source>Network discovery is not available on this computer: add the Tavirel by its address</source>
+      <translation>La ricerca in rete non è disponibile su questo computer: aggiungi il Tavirel tramite il suo indirizzo</translation>
+    </message>
+    <message>
+      <source>Saved Tavirel</source>
+      <translation>Tavirel salvati</translation>
+    </message>
+    <message>
+      <source>No saved Tavirel</source>
+      <translation>Nessun Tavirel salvato</translation>
+    </message>
+    <message>
+      <source>Manually add Tavirel</source>
+      <translation>Aggiungi Tavirel manualmente</translation>
+    </message>
+    <message>
+      <source>Add Tavirel</source>
+      <translation>Aggiungi Tavirel</translation>
+    </message>
+  </context>
+  <context>
+    <name>DeviceStore</name>
+    <message>
+      <source>Enter the address of the Tavirel.</source>
+      <translation>Inserisci l'indirizzo del Tavirel.</translation>
+    </message>
+    <message>
+      <source>This is not a valid address.</source>
+      <translation>Questo non è un indirizzo valido.</translation>
+    </message>
+    <message>
+      <source>The port must be a number from 1 to 65535.</source>
+      <translation>La porta deve essere un numero da 1 a 65535.</translation>
+    </message>
+    <message>
+      <source>User name and password cannot contain "|".</source>
+      <translation>Nome utente e password non possono contenere "|".</translation>
     </message>
   </context>
   <context>
@@ -309,6 +496,166 @@
     </message>
   </context>
   <context>
+    <name>Equalizer</name>
+    <message>
+      <source>Bass</source>
+      <translation>Bassi</translation>
+    </message>
+    <message>
+      <source>Middle</source>
+      <translation>Medi</translation>
+    </message>
+    <message>
+      <source>Treble</source>
+      <translation>Alti</translation>
+    </message>
+    <message>
+      <source>Loudness</source>
+      <translation>Loudness</translation>
+    </message>
+    <message>
+      <source>Equalizer · %1</source>
+      <translation>Equalizzatore · %1</translation>
+    </message>
+    <message>
+      <source>Equalizer</source>
+      <translation>Equalizzatore</translation>
+    </message>
+  </context>
+  <context>
+    <name>GenericCell</name>
+    <message>
+      <source>Remove %1</source>
+      <translation>Rimuovi %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>KeyboardShortcuts</name>
+    <message>
+      <source>Keyboard shortcuts</source>
+      <translation>Scorciatoie da tastiera</translation>
+    </message>
+    <message>
+      <source>Space</source>
+      <translation>Spazio</translation>
+    </message>
+    <message>
+      <source>Play or pause</source>
+      <translation>Riproduci o metti in pausa</translation>
+    </message>
+    <message>
+      <source>Ctrl+Left</source>
+      <translation>Ctrl+Sinistra</translation>
+    </message>
+    <message>
+      <source>Previous track</source>
+      <translation>Brano precedente</translation>
+    </message>
+    <message>
+      <source>Ctrl+Right</source>
+      <translation>Ctrl+Destra</translation>
+    </message>
+    <message>
+      <source>Next track</source>
+      <translation>Brano successivo</translation>
+    </message>
+    <message>
+      <source>Ctrl+Up</source>
+      <translation>Ctrl+Su</translation>
+    </message>
+    <message>
+      <source>Volume up</source>
+      <translation>Alza il volume</translation>
+    </message>
+    <message>
+      <source>Ctrl+Down</source>
+      <translation>Ctrl+Giù</translation>
+    </message>
+    <message>
+      <source>Volume down</source>
+      <translation>Abbassa il volume</translation>
+    </message>
+    <message>
+      <source>Ctrl+M</source>
+      <translation>Ctrl+M</translation>
+    </message>
+    <message>
+      <source>Mute or unmute</source>
+      <translation>Silenzia o riattiva l'audio</translation>
+    </message>
+    <message>
+      <source>Ctrl+1</source>
+      <translation>Ctrl+1</translation>
+    </message>
+    <message>
+      <source>Sources tab</source>
+      <translation>Scheda Sorgenti</translation>
+    </message>
+    <message>
+      <source>Ctrl+2</source>
+      <translation>Ctrl+2</translation>
+    </message>
+    <message>
+      <source>Player tab</source>
+      <translation>Scheda Lettore</translation>
+    </message>
+    <message>
+      <source>Ctrl+3</source>
+      <translation>Ctrl+3</translation>
+    </message>
+    <message>
+      <source>Settings tab</source>
+      <translation>Scheda Impostazioni</translation>
+    </message>
+    <message>
+      <source>Ctrl+L</source>
+      <translation>Ctrl+L</translation>
+    </message>
+    <message>
+      <source>Open the music library</source>
+      <translation>Apri la libreria musicale</translation>
+    </message>
+    <message>
+      <source>Ctrl+F</source>
+      <translation>Ctrl+F</translation>
+    </message>
+    <message>
+      <source>Search the music library</source>
+      <translation>Cerca nella libreria musicale</translation>
+    </message>
+    <message>
+      <source>Escape</source>
+      <translation>Esc</translation>
+    </message>
+    <message>
+      <source>Close the popup or go back</source>
+      <translation>Chiudi la finestra o torna indietro</translation>
+    </message>
+    <message>
+      <source>Tab</source>
+      <translation>Tab</translation>
+    </message>
+    <message>
+      <source>Move to the next control</source>
+      <translation>Passa al controllo successivo</translation>
+    </message>
+    <message>
+      <source>Arrow keys</source>
+      <translation>Tasti freccia</translation>
+    </message>
+    <message>
+      <source>Move a focused slider</source>
+      <translation>Sposta il cursore selezionato</translation>
+    </message>
+  </context>
+  <context>
+    <name>LinkProblemBar</name>
+    <message>
+      <source>Retry</source>
+      <translation>Riprova</translation>
+    </message>
+  </context>
+  <context>
     <name>MainTabController</name>
     <message>
       <source>Authentication required</source>
@@ -350,6 +697,140 @@
       <source>Connect</source>
       <translation>Connetti</translation>
     </message>
+    <message>
+      <source>Authentication failed.</source>
+      <translation>Autenticazione non riuscita.</translation>
+    </message>
+  </context>
+  <context>
+    <name>MatrixPopup</name>
+    <message>
+      <source>Routing</source>
+      <translation>Instradamento</translation>
+    </message>
+    <message>
+      <source>Disconnect %1</source>
+      <translation>Scollega %1</translation>
+    </message>
+    <message>
+      <source>%1 plays %2</source>
+      <translation>%1 riproduce %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>MoreMenu</name>
+    <message>
+      <source>Choose a playlist</source>
+      <translation>Scegli una playlist</translation>
+    </message>
+    <message>
+      <source>There are no playlists yet</source>
+      <translation>Non ci sono ancora playlist</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annulla</translation>
+    </message>
+  </context>
+  <context>
+    <name>NavigationBar</name>
+    <message>
+      <source>Close</source>
+      <translation>Chiudi</translation>
+    </message>
+    <message>
+      <source>Save</source>
+      <translation>Salva</translation>
+    </message>
+  </context>
+  <context>
+    <name>NavigationButton</name>
+    <message>
+      <source>Back to %1</source>
+      <translation>Torna a %1</translation>
+    </message>
+    <message>
+      <source>previous page</source>
+      <translation>pagina precedente</translation>
+    </message>
+  </context>
+  <context>
+    <name>NumberCell</name>
+    <message>
+      <source>not set</source>
+      <translation>non impostato</translation>
+    </message>
+  </context>
+  <context>
+    <name>OutputListPanel</name>
+    <message>
+      <source>Outputs</source>
+      <translation>Uscite</translation>
+    </message>
+    <message>
+      <source>Choose outputs</source>
+      <translation>Scegli le uscite</translation>
+    </message>
+    <message>
+      <source>No output plays this source</source>
+      <translation>Nessuna uscita riproduce questa sorgente</translation>
+    </message>
+  </context>
+  <context>
+    <name>OutputSelector</name>
+    <message>
+      <source>Outputs for %1</source>
+      <translation>Uscite per %1</translation>
+    </message>
+    <message>
+      <source>Outputs</source>
+      <translation>Uscite</translation>
+    </message>
+    <message>
+      <source>Playing this source</source>
+      <translation>Riproduce questa sorgente</translation>
+    </message>
+    <message>
+      <source>Playing %1</source>
+      <translation>In riproduzione: %1</translation>
+    </message>
+    <message>
+      <source>Silent</source>
+      <translation>Silenzioso</translation>
+    </message>
+  </context>
+  <context>
+    <name>OutputsPanel</name>
+    <message>
+      <source>Outputs</source>
+      <translation>Uscite</translation>
+    </message>
+    <message>
+      <source>Routing matrix</source>
+      <translation>Matrice di instradamento</translation>
+    </message>
+    <message>
+      <source>Plays %1</source>
+      <translation>Riproduce %1</translation>
+    </message>
+    <message>
+      <source>Silent</source>
+      <translation>Silenzioso</translation>
+    </message>
+  </context>
+  <context>
+    <name>PanelHeader</name>
+    <message>
+      <source>Close</source>
+      <translation>Chiudi</translation>
+    </message>
+  </context>
+  <context>
+    <name>PlayButton</name>
+    <message>
+      <source>Play</source>
+      <translation>Riproduci</translation>
+    </message>
   </context>
   <context>
     <name>PlayerView</name>
@@ -385,6 +866,50 @@
       <source>Nothing playing</source>
       <translation>Nessuna riproduzione</translation>
     </message>
+    <message>
+      <source>Library</source>
+      <translation>Libreria</translation>
+    </message>
+    <message>
+      <source>Queue</source>
+      <translation>Coda</translation>
+    </message>
+    <message>
+      <source>Position</source>
+      <translation>Posizione</translation>
+    </message>
+    <message>
+      <source>Repeat and shuffle off</source>
+      <translation>Ripetizione e casuale disattivati</translation>
+    </message>
+    <message>
+      <source>Repeat on</source>
+      <translation>Ripetizione attiva</translation>
+    </message>
+    <message>
+      <source>Shuffle on</source>
+      <translation>Casuale attivo</translation>
+    </message>
+    <message>
+      <source>Repeat and shuffle on</source>
+      <translation>Ripetizione e casuale attivati</translation>
+    </message>
+    <message>
+      <source>Previous</source>
+      <translation>Precedente</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pausa</translation>
+    </message>
+    <message>
+      <source>Play</source>
+      <translation>Riproduci</translation>
+    </message>
+    <message>
+      <source>Next</source>
+      <translation>Successivo</translation>
+    </message>
   </context>
   <context>
     <name>PlaylistSaveDialog</name>
@@ -405,11 +930,57 @@
     </message>
   </context>
   <context>
-    <name>SettingsView</name>
+    <name>QueueView</name>
     <message>
-      <source>Settings</source>
-      <translation>Impostazioni</translation>
+      <source>Queue (%1)</source>
+      <translation>Coda (%1)</translation>
     </message>
+    <message>
+      <source>Queue</source>
+      <translation>Coda</translation>
+    </message>
+    <message>
+      <source>Add a stream URL</source>
+      <translation>Aggiungi un URL di streaming</translation>
+    </message>
+    <message>
+      <source>Save the queue as a playlist</source>
+      <translation>Salva la coda come playlist</translation>
+    </message>
+    <message>
+      <source>Clear the queue</source>
+      <translation>Svuota la coda</translation>
+    </message>
+    <message>
+      <source>The queue is empty</source>
+      <translation>La coda è vuota</translation>
+    </message>
+    <message>
+      <source>No player selected</source>
+      <translation>Nessun lettore selezionato</translation>
+    </message>
+  </context>
+  <context>
+    <name>SettingsEditorView</name>
+    <message>
+      <source>Save</source>
+      <translation>Salva</translation>
+    </message>
+    <message>
+      <source>Nothing here yet. Use Add to create an element.</source>
+      <translation>Ancora niente. Usa Aggiungi per creare un elemento.</translation>
+    </message>
+    <message>
+      <source>No settings to show.</source>
+      <translation>Nessuna impostazione da mostrare.</translation>
+    </message>
+    <message>
+      <source>Add</source>
+      <translation>Aggiungi</translation>
+    </message>
+  </context>
+  <context>
+    <name>SettingsRootView</name>
     <message>
       <source>Tavirel</source>
       <translation>Tavirel</translation>
@@ -417,6 +988,10 @@
     <message>
       <source>No Tavirel selected</source>
       <translation>Nessun Tavirel selezionato</translation>
+    </message>
+    <message>
+      <source>Find a Tavirel on your network or add one by hand.</source>
+      <translation>Trova un Tavirel nella rete o aggiungine uno a mano.</translation>
     </message>
     <message>
       <source>Connected</source>
@@ -427,20 +1002,123 @@
       <translation>Non connesso</translation>
     </message>
     <message>
-      <source>Add a Tavirel to start.</source>
-      <translation>Aggiungi un Tavirel per iniziare.</translation>
+      <source>Device settings</source>
+      <translation>Impostazioni del dispositivo</translation>
     </message>
     <message>
-      <source>Add Tavirel manually</source>
-      <translation>Aggiungi Tavirel manualmente</translation>
+      <source>Outputs, sources, storage and services</source>
+      <translation>Uscite, sorgenti, archiviazione e servizi</translation>
+    </message>
+    <message>
+      <source>Available while connected</source>
+      <translation>Disponibile durante la connessione</translation>
+    </message>
+    <message>
+      <source>Find a Tavirel</source>
+      <translation>Trova un Tavirel</translation>
+    </message>
+    <message>
+      <source>Devices on your network and saved devices</source>
+      <translation>Dispositivi in rete e dispositivi salvati</translation>
+    </message>
+    <message>
+      <source>Colour theme</source>
+      <translation>Tema colori</translation>
+    </message>
+    <message>
+      <source>Terms and conditions</source>
+      <translation>Termini e condizioni</translation>
     </message>
   </context>
   <context>
-    <name>SourcesView</name>
+    <name>SettingsRow</name>
+    <message>
+      <source>Remove %1</source>
+      <translation>Rimuovi %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>SettingsTransfer</name>
+    <message>
+      <source>the answer is not a settings object</source>
+      <translation>la risposta non è un oggetto di impostazioni</translation>
+    </message>
+    <message>
+      <source>the user name or password was not accepted</source>
+      <translation>nome utente o password non accettati</translation>
+    </message>
+  </context>
+  <context>
+    <name>SettingsView</name>
+    <message>
+      <source>Settings</source>
+      <translation>Impostazioni</translation>
+    </message>
+    <message>
+      <source>Could not read the device's settings: %1</source>
+      <translation>Impossibile leggere le impostazioni del dispositivo: %1</translation>
+    </message>
+    <message>
+      <source>Device settings</source>
+      <translation>Impostazioni del dispositivo</translation>
+    </message>
+    <message>
+      <source>Settings saved</source>
+      <translation>Impostazioni salvate</translation>
+    </message>
+    <message>
+      <source>Could not save the settings: %1</source>
+      <translation>Impossibile salvare le impostazioni: %1</translation>
+    </message>
+    <message>
+      <source>the device has not said where to send them</source>
+      <translation>il dispositivo non ha indicato dove inviarle</translation>
+    </message>
+    <message>
+      <source>Add new element</source>
+      <translation>Aggiungi nuovo elemento</translation>
+    </message>
+    <message>
+      <source>Choose the element type you want to add</source>
+      <translation>Scegli il tipo di elemento da aggiungere</translation>
+    </message>
+    <message>
+      <source>Terms and conditions</source>
+      <translation>Termini e condizioni</translation>
+    </message>
+    <message>
+      <source>Themes</source>
+      <translation>Temi</translation>
+    </message>
+  </context>
+  <context>
+    <name>SongCell</name>
+    <message>
+      <source>Play %1</source>
+      <translation>Riproduci %1</translation>
+    </message>
+    <message>
+      <source>Remove %1</source>
+      <translation>Rimuovi %1</translation>
+    </message>
+    <message>
+      <source>More actions for %1</source>
+      <translation>Altre azioni per %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>Source</name>
+    <message>
+      <source>Not routed</source>
+      <translation>Non instradata</translation>
+    </message>
     <message>
       <source>Playing on %1</source>
       <translation>In riproduzione su %1</translation>
     </message>
+  </context>
+  <context>
+    <name>SourcesView</name>
     <message>
       <source>Not routed</source>
       <translation>Non instradata</translation>
@@ -450,12 +1128,31 @@
       <translation>Sorgenti</translation>
     </message>
     <message>
-      <source>Outputs</source>
-      <translation>Uscite</translation>
+      <source>Routing matrix</source>
+      <translation>Matrice di instradamento</translation>
     </message>
     <message>
-      <source>No source</source>
-      <translation>Nessuna sorgente</translation>
+      <source>Nothing playing</source>
+      <translation>Nessuna riproduzione</translation>
+    </message>
+    <message>
+      <source>Line input</source>
+      <translation>Ingresso di linea</translation>
+    </message>
+    <message>
+      <source>On %1</source>
+      <translation>Su %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>SwitchCell</name>
+    <message>
+      <source>on</source>
+      <translation>attivo</translation>
+    </message>
+    <message>
+      <source>off</source>
+      <translation>disattivato</translation>
     </message>
   </context>
   <context>
@@ -480,6 +1177,67 @@
       <source>Authentication failed.</source>
       <translation>Autenticazione non riuscita.</translation>
     </message>
+    <message>
+      <source>User name and password must not contain "|".</source>
+      <translation>Nome utente e password non devono contenere "|".</translation>
+    </message>
+  </context>
+  <context>
+    <name>TermsAndConditions</name>
+    <message>
+      <source>Terms and conditions</source>
+      <translation>Termini e condizioni</translation>
+    </message>
+  </context>
+  <context>
+    <name>ThemeSelector</name>
+    <message>
+      <source>Dark</source>
+      <translation>Scuro</translation>
+    </message>
+    <message>
+      <source>Light</source>
+      <translation>Chiaro</translation>
+    </message>
+    <message>
+      <source>High contrast</source>
+      <translation>Contrasto elevato</translation>
+    </message>
+    <message>
+      <source>Ocean</source>
+      <translation>Oceano</translation>
+    </message>
+    <message>
+      <source>In use</source>
+      <translation>In uso</translation>
+    </message>
+  </context>
+  <context>
+    <name>VolumeRow</name>
+    <message>
+      <source>%1 volume</source>
+      <translation>Volume %1</translation>
+    </message>
+    <message>
+      <source>Unmute %1</source>
+      <translation>Riattiva l'audio di %1</translation>
+    </message>
+    <message>
+      <source>Mute %1</source>
+      <translation>Silenzia %1</translation>
+    </message>
+    <message>
+      <source>Equalizer of %1</source>
+      <translation>Equalizzatore di %1</translation>
+    </message>
+    <message>
+      <source>Outputs of %1</source>
+      <translation>Uscite di %1</translation>
+    </message>
+    <message>
+      <source>Open %1 in the player</source>
+      <translation>Apri %1 nel lettore</translation>
+    </message>
   </context>
   <context>
     <name>main</name>
@@ -494,6 +1252,10 @@
     <message>
       <source>Settings</source>
       <translation>Impostazioni</translation>
+    </message>
+    <message>
+      <source>Authentication failed.</source>
+      <translation>Autenticazione non riuscita.</translation>
     </message>
   </context>
 </TS>

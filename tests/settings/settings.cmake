@@ -2,3 +2,4 @@ tavirel_add_test(tst_themetranslator SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_theme
 tavirel_add_test(tst_settingstransfer SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settingstransfer.cpp LABELS settings)
 tavirel_add_test(tst_settingsschema SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settingsschema.cpp LABELS settings)
 tavirel_add_test(tst_settingstab SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settingstab.cpp LABELS settings TIMEOUT 180)
+add_test(NAME translations_complete COMMAND ${PROJECT_SOURCE_DIR}/tools/translations/update.sh --check)
