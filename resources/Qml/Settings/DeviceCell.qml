@@ -16,7 +16,8 @@ Item {
     signal removeItem()
 
     width: parent ? parent.width : 0
-    height: 60 * scaleFactor
+    // A placeholder line may need more room in a longer language.
+    height: placeholder ? Math.max(60 * scaleFactor, texts.implicitHeight + 20 * scaleFactor) : 60 * scaleFactor
     activeFocusOnTab: !placeholder
     Accessible.role: placeholder ? Accessible.StaticText : Accessible.Button
     Accessible.name: textLabel + (detailTextLabel ? ", " + detailTextLabel : "")
@@ -55,6 +56,7 @@ Item {
         opacity: cell.connectionFlag ? 1.0 : 0.7
     }
     Column {
+        id: texts
         anchors {
             left: picture.visible ? picture.right : parent.left
             leftMargin: 16 * scaleFactor
@@ -72,7 +74,7 @@ Item {
             font.bold: cell.connectionFlag
             color: cell.placeholder ? currentTheme.getColor("text2") : currentTheme.getColor("text1")
             wrapMode: cell.placeholder ? Text.WordWrap : Text.NoWrap
-            maximumLineCount: 2
+            maximumLineCount: cell.placeholder ? 4 : 2
         }
         Text {
             width: parent.width
