@@ -1029,6 +1029,10 @@
       <source>Terms and conditions</source>
       <translation>Nutzungsbedingungen</translation>
     </message>
+    <message>
+      <source>Keyboard shortcuts</source>
+      <translation>Tastenkürzel</translation>
+    </message>
   </context>
   <context>
     <name>SettingsRow</name>
@@ -1089,6 +1093,10 @@
     <message>
       <source>Themes</source>
       <translation>Farbschemata</translation>
+    </message>
+    <message>
+      <source>Keyboard shortcuts</source>
+      <translation>Tastenkürzel</translation>
     </message>
   </context>
   <context>

@@ -1029,6 +1029,10 @@
       <source>Terms and conditions</source>
       <translation>Termini e condizioni</translation>
     </message>
+    <message>
+      <source>Keyboard shortcuts</source>
+      <translation>Scorciatoie da tastiera</translation>
+    </message>
   </context>
   <context>
     <name>SettingsRow</name>
@@ -1089,6 +1093,10 @@
     <message>
       <source>Themes</source>
       <translation>Temi</translation>
+    </message>
+    <message>
+      <source>Keyboard shortcuts</source>
+      <translation>Scorciatoie da tastiera</translation>
     </message>
   </context>
   <context>

@@ -28,6 +28,7 @@ Q_SIGNALS:
     void requirePushDeviceFinder();
     void requirePushTermsAndCond();
     void requirePushThemeSel();
+    void requirePushShortcuts();
 
 public Q_SLOTS:
     void showConnectionScreen(bool show);

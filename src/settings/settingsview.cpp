@@ -71,6 +71,7 @@ void SettingsView::initRootView()
     connect(root, &SettingsRootView::requirePushDeviceFinder, this, &SettingsView::pushDeviceFinder);
     connect(root, &SettingsRootView::requirePushTermsAndCond, this, &SettingsView::pushTermsAndConditions);
     connect(root, &SettingsRootView::requirePushThemeSel, this, &SettingsView::pushThemeSelector);
+    connect(root, &SettingsRootView::requirePushShortcuts, this, &SettingsView::pushKeyboardShortcuts);
     connect(this, &SettingsView::showConnectionScreen, root, &SettingsRootView::showConnectionScreen);
     // Pages above may have shown their own bar buttons.
     connect(root, &NavigationView::presented, this, &SettingsView::resetBar);
@@ -224,6 +225,15 @@ void SettingsView::pushTermsAndConditions()
     terms->setProperty("textSource", QString::fromUtf8(file.readAll()));
     terms->setTitle(tr("Terms and conditions"));
     pushView(terms);
+}
+
+void SettingsView::pushKeyboardShortcuts()
+{
+    NavigationView* page = createView(ShortcutsDocument);
+    if (!page)
+        return;
+    page->setTitle(tr("Keyboard shortcuts"));
+    pushView(page);
 }
 
 QVariantList SettingsView::themeList()

@@ -31,6 +31,7 @@ public:
     static constexpr const char* RootDocument = "qrc:/Qml/Settings/SettingsRootView.qml";
     static constexpr const char* FinderDocument = "qrc:/Qml/Settings/DeviceFinder.qml";
     static constexpr const char* TermsDocument = "qrc:/Qml/Settings/TermsAndConditions.qml";
+    static constexpr const char* ShortcutsDocument = "qrc:/Qml/Settings/KeyboardShortcuts.qml";
     static constexpr const char* ThemesDocument = "qrc:/Qml/Settings/ThemeSelector.qml";
     static constexpr const char* ItemDialogDocument = "qrc:/Qml/Settings/SettingsItemDialog.qml";
     static constexpr const char* TermsText = ":/Settings/morvaneappseula_en.html";
@@ -63,6 +64,7 @@ public Q_SLOTS:
     void pushDeviceFinder();
     void pushTermsAndConditions();
     void pushThemeSelector();
+    void pushKeyboardShortcuts();
     void settingsDownloaded(const QJsonObject& settings);
     void uploadSettings(const QVariant& key, const QJsonValue& value);
     void rightButtonClicked();

@@ -234,6 +234,15 @@ private Q_SLOTS:
         shot("terms");
         m_tab->popToRootView();
     }
+
+    void shortcutsRowOpensTheList()
+    {
+        QObject* row = m_tab->findChild<QObject*>(QStringLiteral("shortcutsRow"));
+        QVERIFY(row);
+        QMetaObject::invokeMethod(row, "clicked");
+        QTRY_COMPARE(m_tab->topView()->property("title").toString(), QStringLiteral("Keyboard shortcuts"));
+        m_tab->popToRootView();
+    }
 };
 
 QTEST_MAIN(TestSettingsTab)

@@ -126,6 +126,12 @@ Tavirel.SettingsRootView {
                 arrowVisible: true
                 onClicked: root.requirePushTermsAndCond()
             }
+            SettingsRow {
+                objectName: "shortcutsRow"
+                textLabel: qsTr("Keyboard shortcuts")
+                arrowVisible: true
+                onClicked: root.requirePushShortcuts()
+            }
         }
     }
 }
