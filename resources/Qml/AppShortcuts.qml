@@ -75,10 +75,10 @@ Item {
     function openLibrary(search) {
         if (!playerView || !player)
             return
-        if (search && typeof playerView.openSearch === "function")
-            playerView.openSearch()
-        else if (typeof playerView.openLibrary === "function")
-            playerView.openLibrary()
+        if (search && typeof playerView.openMusicSearch === "function")
+            playerView.openMusicSearch()
+        else
+            playerView.openMusicLibrary()
     }
 
     function isPopup(item) {
@@ -111,6 +111,8 @@ Item {
             popup.rejected()
         } else if (typeof popup.closeRequested === "function") {
             popup.closeRequested()
+        } else if (popup.moreMenu && popup.moreMenu.shown) {
+            popup.moreMenu.hide()
         } else if (popup.navigationBar && popup.navigationBar.backVisible) {
             popup.popLastView()
         } else if (popup.objectName !== "mySettingsView" && typeof popup.close === "function") {

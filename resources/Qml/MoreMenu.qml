@@ -13,7 +13,9 @@ Item {
     property string pendingAction: ""
     signal close()
 
-    readonly property bool shown: y < height
+    // Not shown without an item: the menu's first slide to its resting place
+    // (y follows the height as it is laid out) is no showing.
+    readonly property bool shown: selectedItem !== null && y < height
     readonly property var actions: {
         if (!selectedItem)
             return []

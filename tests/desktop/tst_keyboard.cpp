@@ -33,6 +33,7 @@ private slots:
     void spacePlaysAndPauses();
     void volumeAndMute();
     void escapeClosesPopup();
+    void ctrlLOpensTheLibrary();
 
 private:
     void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -203,6 +204,22 @@ void TestKeyboard::escapeClosesPopup()
     key(Qt::Key_Escape);
     QTRY_VERIFY(!guard || !guard->isVisible());
     QVERIFY(!addUrlDialog());
+}
+
+void TestKeyboard::ctrlLOpensTheLibrary()
+{
+    auto libraryShown = [this] {
+        for (QQuickItem* item : m_controller->window()->contentItem()->findChildren<QQuickItem*>()) {
+            if (item->objectName() == QLatin1String("musicLibraryPopup") && item->isVisible())
+                return item;
+        }
+        return static_cast<QQuickItem*>(nullptr);
+    };
+    QVERIFY(!libraryShown());
+    key(Qt::Key_L, Qt::ControlModifier);
+    QTRY_VERIFY(libraryShown());
+    key(Qt::Key_Escape);
+    QTRY_VERIFY(!libraryShown());
 }
 
 QTEST_MAIN(TestKeyboard)

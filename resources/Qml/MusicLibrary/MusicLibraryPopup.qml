@@ -28,13 +28,9 @@ Item {
         height: parent.height
         controller: nav
     }
-    // Escape closes the open menu, else the library; the platform's back key
-    // (Alt+Left here) goes back one level.
-    Shortcut {
-        sequence: StandardKey.Cancel
-        enabled: popup.visible
-        onActivated: moreMenu.shown ? moreMenu.hide() : nav.close()
-    }
+    // The window's Escape (AppShortcuts.qml) closes the open menu, else goes
+    // back a level, else closes the library; the platform's back key (Alt+Left
+    // here) goes back one level.
     Shortcut {
         sequences: [StandardKey.Back]
         enabled: popup.visible && !moreMenu.shown
