@@ -131,18 +131,6 @@ private Q_SLOTS:
             "moreMenuRequested playNowRequested clicked removeItem");
         row("Qml/MusicLibrary/MusicLibraryPopup.qml", "BrowseNavigationController", {}, "");
         row("Qml/MusicLibrary/BrowseList.qml", "BrowseListView", words("insidePlaylistView title"), "");
-        row("Qml/MusicLibrary/SearchRootView.qml", "SearchRootView", words("filters title"),
-            "requireKeyboard dismissKeyboard");
-        row("Qml/Playlists/PlaylistCell.qml", "", words("selected textLabel detailTextLabel imgSource"),
-            "moreMenuRequested playNowRequested clicked");
-        row("Qml/Playlists/PlaylistDeleteDialog.qml", "", words("playlistUri bodyMessage") + popupText,
-            "confirmDelete close");
-        row("Qml/Playlists/PlaylistEntriesView.qml", "", words("plRef currTavirel currPlayer enableSelection"), "");
-        row("Qml/Playlists/PlaylistEntryCell.qml", "", words("selected textLabel detailTextLabel"), "clicked");
-        row("Qml/Playlists/PlaylistMoreMenu.qml", "", words("selectedItem"), "close");
-        row("Qml/Playlists/PlaylistRootView.qml", "PlaylistRootView", words("currPlayer currTavirel title"),
-            "openMenuWithItem requireBrowseForUri requestImage discardImage requireLookup");
-        row("Qml/Playlists/PlaylistsNavPopup.qml", "PlaylistNavController", {}, "");
         row("Qml/PlayerView/PlayerView.qml", "PlayerView", words("landscape popupStartPoint popupEndpoint"),
             "requireSelectOutput");
         row("Qml/PlayerView/CoverImageLarge.qml", "", words("coverSource"), "");
