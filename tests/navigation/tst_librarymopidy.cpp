@@ -360,6 +360,7 @@ private slots:
         clock.start();
         connect(&server, &QWebSocketServer::newConnection, this, [&] {
             QWebSocket *socket = server.nextPendingConnection();
+            socket->setParent(&server);  // the caller owns it; the server outlives the test's device
             connect(socket, &QWebSocket::textMessageReceived, socket, [&, socket](const QString &text) {
                 const QJsonObject request = QJsonDocument::fromJson(text.toUtf8()).object();
                 const bool browse = request.value("method") == "core.library.browse";
