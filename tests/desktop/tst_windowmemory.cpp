@@ -4,6 +4,7 @@
 #include "devices/device.h"
 #include "devices/devicestore.h"
 #include "model/source.h"
+#include "model/tavirel.h"
 #include "settings/tavireltheme.h"
 #include "simprocess.h"
 #include "views/playerview.h"
@@ -145,7 +146,10 @@ void TestWindowMemory::lastTabRestored()
     view.show();
 
     auto* page = controller->findChild<PlayerView*>(QStringLiteral("myPlayerView"));
-    QTRY_VERIFY_WITH_TIMEOUT(controller->currentTab() == expectedTab && controller->deviceModel(), 20000);
+    // The settings tab is current before the first connection too: wait for
+    // the device's lists, so that the first connection's own switch is over.
+    QTRY_VERIFY_WITH_TIMEOUT(controller->deviceModel() && !controller->deviceModel()->sourceList().isEmpty(), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(controller->currentTab(), expectedTab, 20000);
     QTRY_COMPARE(page->selectedSource() ? page->selectedSource()->index() : -1, expectedSource);
     // It stays there: nothing later in the first connection moves it.
     QTest::qWait(500);
