@@ -45,6 +45,7 @@ void TavirelConnSocket::openLink(const QString &host, quint16 port)
     // The cipher starts every message from a zero vector, so only the counter
     // and the leftovers of an earlier connection need resetting.
     m_sendCounter = 0;
+    m_refused = false;
     m_connecting = true;
     m_connectTicks = 0;
     m_framer.clear();
@@ -94,10 +95,14 @@ void TavirelConnSocket::socketReadStream()
 
 void TavirelConnSocket::processIncoming(const QByteArray &bytes)
 {
+    // Whatever a refusing device sends after "REFUSE" belongs to no link,
+    // in this read or a later one.
+    if (m_refused)
+        return;
     const QList<QByteArray> pieces = m_framer.feed(bytes);
     for (const QByteArray &piece : pieces) {
-        // Whatever a refusing device sends after "REFUSE" belongs to no link.
         if (handleMessage(piece) == Refused) {
+            m_refused = true;
             m_framer.clear();
             return;
         }

@@ -65,6 +65,8 @@ private:
     LinkCipher m_cipher;
     LinkFramer m_framer;
     int m_sendCounter = 0;
+    // Set by "REFUSE" until the next connection: nothing after it is read.
+    bool m_refused = false;
     int m_joinTicks = 0;
     int m_silenceTicks = 0;
     int m_connectTicks = 0;
