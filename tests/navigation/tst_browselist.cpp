@@ -14,13 +14,13 @@ using BrowseSections::SectionMap;
 namespace {
 // "directory:3,track:40" -> a browse answer with that many refs per type, in
 // that order; uri "<type>:<i>", name "<type> <i>".
-QJsonArray refs(const QString &spec)
+QJsonArray refs(const QString &counts)
 {
     QJsonArray answer;
     QHash<QString, int> counter;
-    for (const QString &part : spec.split(',', Qt::SkipEmptyParts)) {
-        const QString type = part.section(':', 0, 0);
-        const int n = part.section(':', 1).toInt();
+    for (const QString &group : counts.split(',', Qt::SkipEmptyParts)) {
+        const QString type = group.section(':', 0, 0);
+        const int n = group.section(':', 1).toInt();
         for (int i = 0; i < n; ++i) {
             const int k = counter[type]++;
             answer.append(QJsonObject { { "type", type },
