@@ -34,13 +34,7 @@ namespace {
 
 QString deviceText(quint16 port, const QString& user, const QString& password)
 {
-    Device d;
-    d.setSerialNumber(QStringLiteral("SIM-1"));
-    d.setLocalIp(QStringLiteral("127.0.0.1"));
-    d.setLocalPort(port);
-    d.setUsername(user);
-    d.setPassword(password);
-    return DeviceStore::objectToText(&d);
+    return TestSupport::simulatorDeviceText(port, user, password);
 }
 }
 
@@ -55,16 +49,7 @@ private:
     MainTabController* openWindow()
     {
         m_view.reset(new QQuickView);
-        Startup::addImageProvider(m_view->engine());
-        QQmlContext* context = m_view->rootContext();
-        context->setContextProperty(QStringLiteral("currentTheme"), &m_theme);
-        context->setContextProperty(QStringLiteral("selectedLang"), QStringLiteral("en"));
-        context->setContextProperty(QStringLiteral("isIOSdevice"), false);
-        context->setContextProperty(QStringLiteral("isPhoneX"), false);
-        Startup::setScreenContext(context, 1.0);
-        m_view->setResizeMode(QQuickView::SizeRootObjectToView);
-        m_view->resize(500, 800);
-        m_view->setSource(QUrl(QStringLiteral("qrc:/main.qml")));
+        TestSupport::loadMainDocument(m_view.data(), &m_theme);
         if (m_view->status() != QQuickView::Ready)
             return nullptr;
         m_view->show();

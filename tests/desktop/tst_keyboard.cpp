@@ -65,22 +65,10 @@ void TestKeyboard::initTestCase()
     QVERIFY2(m_sim.start(0, { "--config", config, "--user", "admin", "--password", "admin", "--mopidy-host",
                               m_mopidy.host(), "--mopidy-port", QString::number(m_mopidy.port()) }),
              qPrintable(m_sim.log));
-    Device device;
-    device.setSerialNumber(QStringLiteral("SIM-1"));
-    device.setLocalIp(QStringLiteral("127.0.0.1"));
-    device.setLocalPort(m_sim.port());
-    device.setUsername(QStringLiteral("admin"));
-    device.setPassword(QStringLiteral("admin"));
-    QSettings().setValue(QStringLiteral("lastSelectedTavirel"), DeviceStore::objectToText(&device));
+    QSettings().setValue(QLatin1String(DeviceStore::LastSelectedKey), TestSupport::simulatorDeviceText(m_sim.port()));
 
     m_view = std::make_unique<QQuickView>();
-    Startup::addImageProvider(m_view->engine());
-    m_view->rootContext()->setContextProperty(QStringLiteral("currentTheme"), &m_theme);
-    m_view->rootContext()->setContextProperty(QStringLiteral("selectedLang"), QStringLiteral("en"));
-    Startup::setScreenContext(m_view->rootContext(), 1.0);
-    m_view->setResizeMode(QQuickView::SizeRootObjectToView);
-    m_view->resize(500, 800);
-    m_view->setSource(QUrl(QStringLiteral("qrc:/main.qml")));
+    TestSupport::loadMainDocument(m_view.get(), &m_theme);
     QCOMPARE(m_view->status(), QQuickView::Ready);
     m_view->show();
     m_view->requestActivate();

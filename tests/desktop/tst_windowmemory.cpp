@@ -120,15 +120,9 @@ void TestWindowMemory::lastTabRestored()
     SimProcess sim;
     const QString config = TestSupport::sourceDir() + "/tests/data/model/e2e-device.json";
     QVERIFY2(sim.start(0, { "--config", config, "--user", "admin", "--password", "admin" }), qPrintable(sim.log));
-    Device device;
-    device.setSerialNumber(QStringLiteral("SIM-1"));
-    device.setLocalIp(QStringLiteral("127.0.0.1"));
-    device.setLocalPort(sim.port());
-    device.setUsername(QStringLiteral("admin"));
-    device.setPassword(QStringLiteral("admin"));
     {
         QSettings settings;
-        settings.setValue(QStringLiteral("lastSelectedTavirel"), DeviceStore::objectToText(&device));
+        settings.setValue(QLatin1String(DeviceStore::LastSelectedKey), TestSupport::simulatorDeviceText(sim.port()));
         settings.setValue(QLatin1String(WindowMemory::TabKey), savedTab);
         settings.setValue(QLatin1String(WindowMemory::SourceKey), 5);
     }

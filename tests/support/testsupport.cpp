@@ -1,7 +1,13 @@
 #include "testsupport.h"
 
-#include <QTcpServer>
+#include "app/startup.h"
+#include "devices/device.h"
+#include "devices/devicestore.h"
+
 #include <QHostAddress>
+#include <QQmlContext>
+#include <QQuickView>
+#include <QTcpServer>
 
 namespace TestSupport {
 QString sourceDir() { return qEnvironmentVariable("TAVIREL_SOURCE_DIR"); }
@@ -14,5 +20,30 @@ quint16 freeLoopbackPort()
     if (!probe.listen(QHostAddress::LocalHost, 0))
         return 0;
     return probe.serverPort();
+}
+
+QString simulatorDeviceText(quint16 port, const QString& user, const QString& password)
+{
+    Device d;
+    d.setSerialNumber(QStringLiteral("SIM-1"));
+    d.setLocalIp(QStringLiteral("127.0.0.1"));
+    d.setLocalPort(port);
+    d.setUsername(user);
+    d.setPassword(password);
+    return DeviceStore::objectToText(&d);
+}
+
+void loadMainDocument(QQuickView* view, QObject* theme)
+{
+    Startup::addImageProvider(view->engine());
+    QQmlContext* context = view->rootContext();
+    context->setContextProperty(QStringLiteral("currentTheme"), theme);
+    context->setContextProperty(QStringLiteral("selectedLang"), QStringLiteral("en"));
+    context->setContextProperty(QStringLiteral("isIOSdevice"), false);
+    context->setContextProperty(QStringLiteral("isPhoneX"), false);
+    Startup::setScreenContext(context, 1.0);
+    view->setResizeMode(QQuickView::SizeRootObjectToView);
+    view->resize(500, 800);
+    view->setSource(QUrl(QStringLiteral("qrc:/main.qml")));
 }
 }

@@ -1,6 +1,9 @@
 #pragma once
 #include <QString>
 
+class QObject;
+class QQuickView;
+
 namespace TestSupport {
 // Directory of the source tree and of the build tree, from the environment
 // that CTest sets.
@@ -10,4 +13,10 @@ QString buildDir();
 QString deviceSimPath();
 // A TCP port on 127.0.0.1 that was free a moment ago.
 quint16 freeLoopbackPort();
+// The simulator at 127.0.0.1:port as a saved device text (serial "SIM-1").
+QString simulatorDeviceText(quint16 port, const QString& user = QStringLiteral("admin"),
+                            const QString& password = QStringLiteral("admin"));
+// Loads qrc:/main.qml into a 500 x 800 view with the context the
+// application publishes (theme, language, scale 1); the caller checks status().
+void loadMainDocument(QQuickView* view, QObject* theme);
 }

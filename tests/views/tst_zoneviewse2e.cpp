@@ -123,25 +123,10 @@ private slots:
         QVERIFY2(m_sim.start(0, { "--config", config, "--user", "admin", "--password", "admin", "--mopidy-host",
                                   m_mopidy.host(), "--mopidy-port", QString::number(m_mopidy.port()) }),
                  qPrintable(m_sim.log));
-        Device d;
-        d.setSerialNumber(QStringLiteral("SIM-1"));
-        d.setLocalIp(QStringLiteral("127.0.0.1"));
-        d.setLocalPort(m_sim.port());
-        d.setUsername(QStringLiteral("admin"));
-        d.setPassword(QStringLiteral("admin"));
-        QSettings().setValue(QLatin1String(DeviceStore::LastSelectedKey), DeviceStore::objectToText(&d));
+        QSettings().setValue(QLatin1String(DeviceStore::LastSelectedKey), TestSupport::simulatorDeviceText(m_sim.port()));
 
         m_view.reset(new QQuickView);
-        Startup::addImageProvider(m_view->engine());
-        QQmlContext* context = m_view->rootContext();
-        context->setContextProperty(QStringLiteral("currentTheme"), &m_theme);
-        context->setContextProperty(QStringLiteral("selectedLang"), QStringLiteral("en"));
-        context->setContextProperty(QStringLiteral("isIOSdevice"), false);
-        context->setContextProperty(QStringLiteral("isPhoneX"), false);
-        Startup::setScreenContext(context, 1.0);
-        m_view->setResizeMode(QQuickView::SizeRootObjectToView);
-        m_view->resize(500, 800);
-        m_view->setSource(QUrl(QStringLiteral("qrc:/main.qml")));
+        TestSupport::loadMainDocument(m_view.data(), &m_theme);
         QCOMPARE(m_view->status(), QQuickView::Ready);
         m_view->show();
         m_root = qobject_cast<MainTabController*>(m_view->rootObject());
