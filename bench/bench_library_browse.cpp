@@ -5,14 +5,13 @@
 //                  10,000 entries against 1,000
 //   scrolling:     lookups asked while the 10,000 rows pass from top to
 //                  bottom, against the rows passed plus one window
-#include "link/tavirelconnthread.h"
+#include "benchsupport.h"
+
 #include "model/source.h"
-#include "model/tavirel.h"
 #include "navigation/browselistview.h"
 #include "navigation/browsenavigationcontroller.h"
 #include "player/browsereference.h"
 #include "player/playeritem.h"
-#include "player/tavirelplayer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -106,15 +105,8 @@ int main(int argc, char **argv)
 
     TavirelConnThread link;
     Tavirel model;
-    model.setConnPointer(&link);
-    emit link.tavirelCommandReceived(
-        QStringLiteral("x|BROAD|0|y|5@Music@1@127.0.0.1@%1").arg(server.serverPort()).split('|'));
-    TavirelPlayer *player = model.getPlayerForBrowse();
-    QElapsedTimer wait;
-    wait.start();
-    while ((!player || !player->isConnected()) && wait.elapsed() < 5000)
-        app.processEvents(QEventLoop::AllEvents, 50);
-    if (!player || !player->isConnected()) {
+    TavirelPlayer *player = BenchSupport::connectBrowsePlayer(link, model, server.serverPort());
+    if (!player) {
         std::fprintf(stderr, "player did not connect\n");
         return 1;
     }
@@ -131,7 +123,8 @@ int main(int argc, char **argv)
         nav.pushView(view);
         browseId.clear();
         nav.sendBrowse(view, QStringLiteral("local:directory?type=track"));
-        wait.restart();
+        QElapsedTimer wait;
+        wait.start();
         while (browseId.isEmpty() && wait.elapsed() < 5000)
             app.processEvents(QEventLoop::AllEvents, 10);
         const QJsonObject reply { { "jsonrpc", "2.0" }, { "id", browseId }, { "result", refs } };

@@ -4,9 +4,7 @@
 //   scrolling:   95th percentile frame time while the queue scrolls from top
 //                to bottom, against a plain ListView of 10,000 text rows.
 // Run it with a display (xvfb-run -a).
-#include "app/startup.h"
-#include "player/tavirelplayer.h"
-#include "settings/tavireltheme.h"
+#include "benchsupport.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -23,6 +21,8 @@
 #include <cstdio>
 
 namespace {
+
+using BenchSupport::waitForFrame;
 
 constexpr int kTracks = 10000;
 constexpr int kRuns = 5;
@@ -51,15 +51,6 @@ double percentile(QVector<double> v, double p)
 {
     std::sort(v.begin(), v.end());
     return v.at(std::min<int>(v.size() - 1, int(p * v.size())));
-}
-
-bool waitForFrame(QQuickView& view)
-{
-    QEventLoop loop;
-    QObject::connect(&view, &QQuickWindow::frameSwapped, &loop, &QEventLoop::quit);
-    QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
-    view.update();
-    return loop.exec() == 0;
 }
 
 // Frame times while the list's contentY runs from top to bottom.
@@ -97,16 +88,9 @@ QQuickItem* findList(QQuickItem* root, const QString& name)
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    Startup::registerQmlTypes();
     TavirelTheme theme;
-    theme.loadFromFile(Startup::dataFilePath(QLatin1String(Startup::ThemeFile)));
-
     QQuickView view;
-    Startup::addImageProvider(view.engine());
-    view.rootContext()->setContextProperty(QStringLiteral("currentTheme"), &theme);
-    Startup::setScreenContext(view.rootContext(), 1.0);
-    view.setResizeMode(QQuickView::SizeRootObjectToView);
-    view.resize(500, 800);
+    BenchSupport::prepareView(view, theme, QSize(500, 800));
     view.setSource(QUrl(QStringLiteral("qrc:/Qml/QueueView.qml")));
     if (view.status() != QQuickView::Ready) {
         std::fprintf(stderr, "queue view did not load\n");
