@@ -26,7 +26,7 @@ for tool in mopidy gst-launch-1.0 flac; do
   command -v "$tool" >/dev/null || { echo "$0: $tool is not installed" >&2; exit 1; }
 done
 
-cache=${TAVIREL_SAMPLE_CACHE:-${TMPDIR:-/tmp}/tavirel-mopidy-sample-v3-$(id -u)}
+cache=${TAVIREL_SAMPLE_CACHE:-${TMPDIR:-/tmp}/tavirel-mopidy-sample-v4-$(id -u)}
 
 # artist|album|track number|title|tone frequency (Hz)|cover test pattern
 # ("-": the album has no cover, so clients fall back to other sources)
@@ -70,6 +70,7 @@ tracks=(
   "Emeric Sande|Low Country|1|Marsh Light|415|-"
   "Emeric Sande|Low Country|2|Tidewater|440|-"
   "Emeric Sande|Low Country|3|Heron Walk|466|-"
+  "Emeric Sande|Low Country|4|Salt Meadow|494|-"
   "Fenna Quill|Blue Meridian|1|Longitude|494|23"
   "Fenna Quill|Blue Meridian|2|Sextant|523|23"
   "Fenna Quill|Blue Meridian|3|Trade Winds|554|23"
@@ -112,6 +113,24 @@ generate() {
 [ -d "$cache" ] || generate
 
 mkdir -p "$dir/cache" "$dir/data" "$dir/config" "$dir/playlists"
+
+# Two stored playlists to start with; playlists made since are kept.
+playlist() {
+  local name=$1; shift
+  local file="$dir/playlists/$name.m3u8" row artist album num title
+  [ -e "$file" ] && return
+  echo "#EXTM3U" >"$file"
+  for row in "$@"; do
+    IFS='|' read -r artist album num title <<<"$row"
+    printf '#EXTINF:-1,%s - %s\n' "$artist" "$title" >>"$file"
+    printf 'local:track:%s\n' "$(python3 -c 'import sys, urllib.parse; print(urllib.parse.quote(sys.argv[1]))' \
+      "$artist/$album/$(printf '%02d' "$num") $title.flac")" >>"$file"
+  done
+}
+playlist "Road Trip" "Delia Marsh|Evening Trains|1|Platform Nine" "Emeric Sande|Signal Fires|1|Beacon Hill" \
+  "Fenna Quill|Blue Meridian|3|Trade Winds" "Brenna Holt|Salt and Iron|3|Anvil Rain"
+playlist "Quiet Evening" "Aster Vale|Quiet Hours|1|Lantern Room" "Aster Vale|Quiet Hours|2|Slow Tide" \
+  "Emeric Sande|Hollow Pines|3|Woodsmoke"
 rm -rf "$dir/media"
 cp -R "$cache" "$dir/media"
 

@@ -113,6 +113,8 @@ Item {
             popup.closeRequested()
         } else if (popup.moreMenu && popup.moreMenu.shown) {
             popup.moreMenu.hide()
+        } else if (popup.moreMenuPl && popup.moreMenuPl.shown) {
+            popup.moreMenuPl.hide()
         } else if (popup.navigationBar && popup.navigationBar.backVisible) {
             popup.popLastView()
         } else if (popup.objectName !== "mySettingsView" && typeof popup.close === "function") {

@@ -10,13 +10,17 @@ Item {
     property var selectedItem: null
     property var selectedPlayer: null
     property var controller: null
+    // The controller's method that performs a chosen action.
+    property string actionMethod: "menuActionForItem"
+    // A picture beside the item's name; empty for none.
+    property string headerImage: ""
     property string pendingAction: ""
     signal close()
 
     // Not shown without an item: the menu's first slide to its resting place
     // (y follows the height as it is laid out) is no showing.
     readonly property bool shown: selectedItem !== null && y < height
-    readonly property var actions: {
+    property var actions: {
         if (!selectedItem)
             return []
         if (selectedItem.type === "track")
@@ -48,7 +52,7 @@ Item {
         var item = selectedItem
         hide()
         if (controller)
-            controller.menuActionForItem(action, item)
+            controller[actionMethod](action, item)
     }
     function choosePlaylist(uri) {
         var item = selectedItem
@@ -83,6 +87,21 @@ Item {
         Column {
             id: content
             width: parent.width
+            Item {
+                width: parent.width
+                visible: menu.headerImage.length > 0 && menu.pendingAction.length === 0
+                height: visible ? 110 * scaleFactor : 0
+                Image {
+                    objectName: "menuImage"
+                    x: 14 * scaleFactor
+                    y: 14 * scaleFactor
+                    width: 96 * scaleFactor
+                    height: width
+                    fillMode: Image.PreserveAspectCrop
+                    asynchronous: true
+                    source: parent.visible ? menu.headerImage : ""
+                }
+            }
             Text {
                 width: parent.width
                 padding: 14 * scaleFactor

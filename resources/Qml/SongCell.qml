@@ -12,6 +12,8 @@ FocusScope {
     property bool menuBtnVisible: false
     property bool playNowVisible: false
     property bool removeEnabled: false
+    // Shown while there is no image, or none to show.
+    property string placeholderSource: "qrc:/TavirelImgs/Images/defaultcoverart.png"
     signal moreMenuRequested()
     signal playNowRequested()
     signal clicked()
@@ -48,8 +50,7 @@ FocusScope {
         fillMode: Image.PreserveAspectCrop
         asynchronous: true
         sourceSize: Qt.size(width * 2, height * 2)
-        source: cell.imgSource.length > 0 ? "image://async/" + cell.imgSource
-                                          : "qrc:/TavirelImgs/Images/defaultcoverart.png"
+        source: cell.imgSource.length > 0 ? "image://async/" + cell.imgSource : cell.placeholderSource
         PlayButton {
             anchors.centerIn: parent
             visible: cell.playNowVisible

@@ -11,6 +11,9 @@
 #include "navigation/navigationbar.h"
 #include "navigation/navigationcontroller.h"
 #include "navigation/navigationview.h"
+#include "navigation/playlistnavigationcontroller.h"
+#include "navigation/playlistrootview.h"
+#include "navigation/searchrootview.h"
 #include "model/playlistentry.h"
 #include "model/source.h"
 #include "model/tavirel.h"
@@ -171,6 +174,9 @@ void registerQmlTypes()
     qmlRegisterType<NavigationController>(intUri, 1, 0, "NavigationController");
     qmlRegisterType<BrowseNavigationController>(intUri, 1, 0, "BrowseNavController");
     qmlRegisterType<BrowseListView>(intUri, 1, 0, "BrowseListView");
+    qmlRegisterType<SearchRootView>(intUri, 1, 0, "SearchRootView");
+    qmlRegisterType<PlaylistRootView>(intUri, 1, 0, "PlaylistRootView");
+    qmlRegisterType<PlaylistNavigationController>(intUri, 1, 0, "PlaylistNavController");
     qmlRegisterType<SettingsRootView>(intUri, 1, 0, "SettingsRootView");
     qmlRegisterType<DeviceFinderView>(intUri, 1, 0, "DeviceFinderView");
     qmlRegisterType<SettingsEditorView>(intUri, 1, 0, "SettingsEditorView");

@@ -114,23 +114,30 @@ void BrowseListView::requireLookup(int startIndex, int endIndex)
 
 void BrowseListView::applyLookupResult(const QString &typeKey, const QJsonValue &v)
 {
-    SectionItems *section = m_sections.value(typeKey);
-    if (!m_rowTypes.contains(typeKey) || !section || !v.isObject()) {
+    // A search page may hold several sections of one key; each takes the
+    // entries of the answer it holds.
+    const QList<SectionItems *> sections = m_sections.values(typeKey);
+    if (!m_rowTypes.contains(typeKey) || sections.isEmpty() || !v.isObject()) {
         qCDebug(lcNavigation) << "lookup answer for" << typeKey << "dropped";
         return;
     }
-    BrowseSections::applyLookup(typeKey, section, v.toObject());
+    const QJsonObject answer = v.toObject();
+    for (SectionItems *section : sections)
+        BrowseSections::applyLookup(typeKey, section, answer);
     emit needRefresh();
 }
 
 void BrowseListView::applyImagesResult(const QString &typeKey, const QJsonValue &v, const QUrl &serverUrl)
 {
-    SectionItems *section = m_sections.value(typeKey);
-    if (!m_rowTypes.contains(typeKey) || !section || !v.isObject()) {
+    const QList<SectionItems *> sections = m_sections.values(typeKey);
+    if (!m_rowTypes.contains(typeKey) || sections.isEmpty() || !v.isObject()) {
         qCDebug(lcNavigation) << "image answer for" << typeKey << "dropped";
         return;
     }
-    const QList<PlayerItem *> fallback = BrowseSections::applyImages(typeKey, section, v.toObject(), serverUrl);
+    const QJsonObject answer = v.toObject();
+    QList<PlayerItem *> fallback;
+    for (SectionItems *section : sections)
+        fallback << BrowseSections::applyImages(typeKey, section, answer, serverUrl);
     emit needRefresh();
     if (fallback.isEmpty())
         return;

@@ -54,7 +54,7 @@ public:
     const QList<PlayerItem *> &sortedItems() const { return m_sortedItems; }
 
     Q_INVOKABLE void requirePushView(const QString &uri, const QString &title);
-    Q_INVOKABLE void requireLookup(int startIndex, int endIndex);
+    Q_INVOKABLE virtual void requireLookup(int startIndex, int endIndex);
     Q_INVOKABLE void requestImage(const QString &uri, QQuickItem *item);
     Q_INVOKABLE void discardImage(const QString &uri, QQuickItem *item);
 
@@ -73,11 +73,13 @@ signals:
 protected:
     // Builds the flat list from the sections; search results order theirs.
     virtual void buildSortedItems(QList<PlayerItem *> *items);
+    BrowseReference *reference(const QString &typeKey, const QStringList &uris);
+    QSet<PlayerItem *> *askedLookup() { return &m_askedLookup; }
+    QSet<PlayerItem *> *askedImages() { return &m_askedImages; }
 
 private:
     static int itemCount(QQmlListProperty<PlayerItem> *list);
     static PlayerItem *itemAt(QQmlListProperty<PlayerItem> *list, int index);
-    BrowseReference *reference(const QString &typeKey, const QStringList &uris);
     NavigationView *createView(const QString &url);
 
     QStringList m_rowTypes;

@@ -7,6 +7,7 @@
 #include "navigation/browsesections.h"
 #include "navigation/navigationbar.h"
 #include "navigation/navigationdocuments.h"
+#include "navigation/searchrootview.h"
 #include "player/browsereference.h"
 #include "player/playeritem.h"
 #include "player/sectionitems.h"
@@ -54,7 +55,7 @@ void BrowseNavigationController::setCurrTavirel(Tavirel *tavirel)
     // Every sources message gives the device new player objects.
     if (tavirel)
         connect(tavirel, &Tavirel::sourcesChanged, this, &BrowseNavigationController::browsePlayerChanged);
-    m_browsePlayer = tavirel ? tavirel->getPlayerForBrowse() : nullptr;
+    browsePlayerChanged();
     m_emptyRootDelay = EmptyRootFirstDelayMs;
     m_emptyRootTimer.stop();
     sendRootBrowse(qobject_cast<BrowseListView *>(rootView()), QString());
@@ -67,7 +68,10 @@ void BrowseNavigationController::setCurrTavirel(Tavirel *tavirel)
 void BrowseNavigationController::browsePlayerChanged()
 {
     Tavirel *tavirel = currTavirel();
-    m_browsePlayer = tavirel ? tavirel->getPlayerForBrowse() : nullptr;
+    if (m_singlePlayer)
+        m_browsePlayer = m_currentPlayer;
+    else
+        m_browsePlayer = tavirel ? tavirel->getPlayerForBrowse() : nullptr;
 }
 
 TavirelPlayer *BrowseNavigationController::currentPlayer() const
@@ -78,6 +82,8 @@ TavirelPlayer *BrowseNavigationController::currentPlayer() const
 void BrowseNavigationController::setCurrentPlayer(TavirelPlayer *player)
 {
     m_currentPlayer = player;
+    if (m_singlePlayer)
+        m_browsePlayer = player;
     emit currentPlayerChanged();
     for (NavigationView *view : views()) {
         if (isPlaylistRoot(view))
@@ -155,6 +161,20 @@ void BrowseNavigationController::sendBrowse(BrowseListView *v, const QString &ur
     m_pendingViews.insert(id, v);
 }
 
+void BrowseNavigationController::sendSearch(SearchRootView *v, const QString &text, const QString &filter)
+{
+    if (!v || text.trimmed().isEmpty())
+        return;
+    if (!m_browsePlayer || !m_browsePlayer->isConnected()) {
+        v->setMessage(tr("The media player is not connected."));
+        return;
+    }
+    const int id = m_browsePlayer->actionSearch(text.trimmed(), filter, this, "searchResultReceived");
+    m_pendingViews.insert(id, v);
+    v->setMessage(QString());
+    v->setLoading(true);
+}
+
 void BrowseNavigationController::sendLookup(BrowseReference *ref)
 {
     if (!ref || !m_browsePlayer)
@@ -194,6 +214,11 @@ void BrowseNavigationController::sendBrowseList(const QString &uri, const QStrin
     view->setTitle(title);
     pushView(view);
     setSecondRightVisible(false);
+    sendPlaylistBrowse(view, uri);
+}
+
+void BrowseNavigationController::sendPlaylistBrowse(BrowseListView *view, const QString &uri)
+{
     if (!m_browsePlayer)
         return;
     view->setLoading(true);
@@ -227,6 +252,12 @@ BrowseListView *BrowseNavigationController::pendingView(int responseId)
         return nullptr;
     }
     return qobject_cast<BrowseListView *>(view.data());
+}
+
+void BrowseNavigationController::searchResultReceived(int responseId, const QJsonValue &v)
+{
+    if (auto *view = qobject_cast<SearchRootView *>(pendingView(responseId)))
+        view->applySearchResult(v);
 }
 
 void BrowseNavigationController::browseRootResultReceived(int responseId, const QJsonValue &v)
@@ -460,8 +491,19 @@ void BrowseNavigationController::menuActionForItemPlaylist(const QString &action
     } else if (action == QLatin1String("It_Delete")) {
         showPlaylistDialog(QLatin1String(DeleteDialogDocument), item->uri(), false);
     } else if (action == QLatin1String("It_Associate")) {
-        pushPlaylistEntries(item);
+        // The device's messages separate fields with these: such a uri would
+        // come back cut short.
+        if (item->uri().contains(QLatin1Char('@')) || item->uri().contains(QLatin1Char('|')))
+            showNotice(tr("This playlist's name cannot be stored on the Tavirel"));
+        else
+            pushPlaylistEntries(item);
     }
+}
+
+void BrowseNavigationController::showNotice(const QString &text)
+{
+    if (NavigationView *top = topView())
+        top->setProperty("notice", text);
 }
 
 void BrowseNavigationController::pushPlaylistEntries(PlayerItem *item)
@@ -603,6 +645,10 @@ void BrowseNavigationController::pushView(NavigationView *view)
         connect(view, SIGNAL(discardImage(QString,QQuickItem*)), this, SLOT(discardImage(QString,QQuickItem*)));
         connect(view, SIGNAL(requireLookup(int,int)), this, SLOT(requireLookup(int,int)));
         return;
+    }
+    if (auto *search = qobject_cast<SearchRootView *>(view)) {
+        search->setProperty("filters", m_browsePlayer ? m_browsePlayer->filters() : QStringList());
+        connect(search, &SearchRootView::search, this, &BrowseNavigationController::sendSearch);
     }
     if (auto *list = qobject_cast<BrowseListView *>(view)) {
         connect(list, &BrowseListView::browse, this, &BrowseNavigationController::sendBrowse);

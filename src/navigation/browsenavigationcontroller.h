@@ -10,6 +10,7 @@
 class BrowseListView;
 class BrowseReference;
 class PlayerItem;
+class SearchRootView;
 class Tavirel;
 class TavirelPlayer;
 
@@ -52,6 +53,7 @@ public:
     Q_INVOKABLE void initNavigationBar();
     Q_INVOKABLE void initRootView() override;
 
+    Q_INVOKABLE void searchResultReceived(int responseId, const QJsonValue &v);
     Q_INVOKABLE void browseRootResultReceived(int responseId, const QJsonValue &v);
     Q_INVOKABLE void browseResultReceived(int responseId, const QJsonValue &v);
     Q_INVOKABLE void browseLookupReceived(int responseId, const QJsonValue &v);
@@ -84,11 +86,19 @@ public slots:
     void popToRootView() override;
     void sendRootBrowse(BrowseListView *v, const QString &uri);
     void sendBrowse(BrowseListView *v, const QString &uri);
+    void sendSearch(SearchRootView *v, const QString &text, const QString &filter);
     void sendBrowseList(const QString &uri, const QString &title);
     void requireLookup(int startIndex, int endIndex);
     void sendLookup(BrowseReference *ref);
     void sendLookupImages(BrowseReference *ref);
     void sendPlayNow(const QStringList &uris);
+
+protected:
+    // One player for requests and playback alike: the current player also
+    // answers the library's requests.
+    void setSinglePlayer(bool single) { m_singlePlayer = single; }
+    // Asks for a playlist's tracks for `view`, which is loading until they come.
+    void sendPlaylistBrowse(BrowseListView *view, const QString &uri);
 
 private:
     BrowseListView *pendingView(int responseId);
@@ -100,6 +110,7 @@ private:
     QQuickItem *createItem(const QString &url, QQuickItem *visualParent);
     void showPlaylistDialog(const QString &url, const QString &uri, bool rename);
     void pushPlaylistEntries(PlayerItem *item);
+    void showNotice(const QString &text);
     void setSecondRightVisible(bool visible);
     void rootPresented();
     void scheduleRootRetry();
@@ -119,4 +130,5 @@ private:
     int m_emptyRootDelay = EmptyRootFirstDelayMs;
     // The root still waits for a usable answer (empty library, no player).
     bool m_rootPending = false;
+    bool m_singlePlayer = false;
 };

@@ -53,9 +53,10 @@ void addRefs(const QJsonArray &refs, QStringList *types, SectionMap *sections, Q
             continue;
         const QJsonObject ref = value.toObject();
         const QString type = ref.value(QLatin1String("type")).toString();
-        SectionItems *&section = (*sections)[type];
+        SectionItems *section = sections->value(type);
         if (!section) {
             section = new SectionItems(owner);
+            sections->insert(type, section);
             types->append(type);
         }
         PlayerItem *item = ItemParsing::itemFromRef(ref);
@@ -112,28 +113,35 @@ QList<LookupRequest> lookupWindow(const QStringList &types, const SectionMap &se
         }
         a = qMax(a - 10, 0);
         b = qMin(b + 10, n);
-        LookupRequest request;
-        request.typeKey = type;
-        for (int i = a; i < b; ++i) {
-            PlayerItem *item = section->items().at(i);
-            bool needsDetails = false;
-            if (auto *song = qobject_cast<Song *>(item))
-                needsDetails = song->album().isEmpty() || song->artistsString().isEmpty();
-            else if (auto *album = qobject_cast<Album *>(item))
-                needsDetails = album->artistsString().isEmpty();
-            if (needsDetails && !askedLookup->contains(item)) {
-                askedLookup->insert(item);
-                request.lookup.append(section->uris().at(i));
-            }
-            if (!item->hasImages() && !askedImages->contains(item)) {
-                askedImages->insert(item);
-                request.images.append(section->uris().at(i));
-            }
-        }
+        const LookupRequest request = lookupRows(type, section, a, b, askedLookup, askedImages);
         if (!request.lookup.isEmpty() || !request.images.isEmpty())
             requests.append(request);
     }
     return requests;
+}
+
+LookupRequest lookupRows(const QString &typeKey, const SectionItems *section, int from, int to,
+                         QSet<PlayerItem *> *askedLookup, QSet<PlayerItem *> *askedImages)
+{
+    LookupRequest request;
+    request.typeKey = typeKey;
+    for (int i = qMax(from, 0); i < qMin(to, section->count()); ++i) {
+        PlayerItem *item = section->items().at(i);
+        bool needsDetails = false;
+        if (auto *song = qobject_cast<Song *>(item))
+            needsDetails = song->album().isEmpty() || song->artistsString().isEmpty();
+        else if (auto *album = qobject_cast<Album *>(item))
+            needsDetails = album->artistsString().isEmpty();
+        if (needsDetails && !askedLookup->contains(item)) {
+            askedLookup->insert(item);
+            request.lookup.append(section->uris().at(i));
+        }
+        if (!item->hasImages() && !askedImages->contains(item)) {
+            askedImages->insert(item);
+            request.images.append(section->uris().at(i));
+        }
+    }
+    return request;
 }
 
 namespace {

@@ -15,7 +15,9 @@ class SectionItems;
 // so that each rule can be tested on its own.
 namespace BrowseSections {
 
-using SectionMap = QHash<QString, SectionItems *>;
+// A search page may keep several sections under one key: value() is the
+// newest, values() all of them, newest first.
+using SectionMap = QMultiHash<QString, SectionItems *>;
 
 // Adds each element of a browse answer ({"type", "uri", "name"} objects) to
 // the section of its type, creating the section (owned by `owner`) and
@@ -45,6 +47,10 @@ struct LookupRequest
 // are not asked again; every entry asked for here is added to them.
 QList<LookupRequest> lookupWindow(const QStringList &types, const SectionMap &sections, int start, int end,
                                   QSet<PlayerItem *> *askedLookup, QSet<PlayerItem *> *askedImages);
+
+// The lookups for rows [from, to) of one section, asked once each as above.
+LookupRequest lookupRows(const QString &typeKey, const SectionItems *section, int from, int to,
+                         QSet<PlayerItem *> *askedLookup, QSet<PlayerItem *> *askedImages);
 
 // Applies a lookup answer (uri -> array of Track objects) to the entries of
 // the section of `typeKey`.

@@ -30,7 +30,12 @@ public:
     Q_INVOKABLE void showAddUrlDialog();
     // Opens the music library over this view for the selected source's player.
     Q_INVOKABLE void openMusicLibrary();
+    // The library opened on its search page.
+    Q_INVOKABLE void openMusicSearch();
+    // The stored playlists of the selected source's player, on their own.
+    Q_INVOKABLE void openPlaylists();
     QQuickItem* musicLibraryPopup() const { return m_libraryPopup; }
+    QQuickItem* playlistsPopup() const { return m_playlistsPopup; }
 
 Q_SIGNALS:
     void tavirelChanged();
@@ -54,5 +59,7 @@ private:
 
     // The library popup, kept once opened so that it reopens where it was.
     void syncMusicLibrary(bool deviceChanged);
+    void syncPlaylists();
     QPointer<QQuickItem> m_libraryPopup;
+    QPointer<QQuickItem> m_playlistsPopup;
 };

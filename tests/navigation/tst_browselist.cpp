@@ -1,5 +1,6 @@
 #include "navigation/browselistview.h"
 #include "navigation/browsesections.h"
+#include "navigation/searchrootview.h"
 #include "player/album.h"
 #include "player/browsereference.h"
 #include "player/sectionitems.h"
@@ -37,6 +38,22 @@ QJsonObject json(QByteArray text)
     return QJsonDocument::fromJson(text.replace('\'', '"')).object();
 }
 
+// "artists:2,tracks:12" -> one search result set with that many models per
+// key; uri "<set><key>:<i>", name "<set><key> <i>" where set is a letter.
+QJsonObject resultSet(const QString &set, const QString &counts)
+{
+    QJsonObject result;
+    for (const QString &group : counts.split(',', Qt::SkipEmptyParts)) {
+        const QString key = group.section(':', 0, 0);
+        QJsonArray models;
+        for (int i = 0; i < group.section(':', 1).toInt(); ++i)
+            models.append(QJsonObject { { "uri", QStringLiteral("%1%2:%3").arg(set, key).arg(i) },
+                                        { "name", QStringLiteral("%1%2 %3").arg(set, key).arg(i) } });
+        result.insert(key, models);
+    }
+    return result;
+}
+
 // "track:0-14" for the uris "track:0" ... "track:14" of one request.
 QString range(const QString &key, const QStringList &uris)
 {
@@ -70,6 +87,61 @@ private slots:
             << QStringList { "album", "artist" } << QStringList { "Zebra", "Moth", "Aardvark" };
         QTest::newRow("non-objects skipped") << QJsonArray { 1, "x", QJsonValue() } << QStringList() << QStringList();
     }
+    // A search answer: sections per result set, shown newest set first, five
+    // rows a section; lookups go to the rows shown.
+    void searchSections_data()
+    {
+        QTest::addColumn<QJsonValue>("answer");
+        QTest::addColumn<QStringList>("types");
+        QTest::addColumn<QString>("flat");
+        QTest::addColumn<QString>("lookedUp");
+
+        QTest::newRow("keys in artist, album, track order")
+            << QJsonValue(QJsonArray { resultSet("a", "tracks:1,albums:1,artists:1") })
+            << QStringList { "artist", "album", "track" } << "atracks 0,aalbums 0,aartists 0"
+            << "track:atracks:0-0,album:aalbums:0-0";
+        QTest::newRow("two result sets, newest first, cut at five")
+            << QJsonValue(QJsonArray { resultSet("a", "artists:1,albums:2,tracks:7"),
+                                       resultSet("b", "artists:1,albums:1,tracks:2") })
+            << QStringList { "artist", "album", "track", "artist", "album", "track" }
+            << "btracks 0,btracks 1,balbums 0,bartists 0,atracks 0,atracks 1,atracks 2,atracks 3,atracks 4,"
+               "aalbums 0,aalbums 1,aartists 0"
+            << "track:btracks:0-1,album:balbums:0-0,track:atracks:0-4,album:aalbums:0-1";
+        QTest::newRow("a set without albums adds no album section")
+            << QJsonValue(QJsonArray { resultSet("a", "artists:1,tracks:1") }) << QStringList { "artist", "track" }
+            << "atracks 0,aartists 0" << "track:atracks:0-0";
+    }
+    void searchSections()
+    {
+        QFETCH(QJsonValue, answer);
+        QFETCH(QStringList, types);
+        QFETCH(QString, flat);
+        QFETCH(QString, lookedUp);
+        SearchRootView view;
+        QSignalSpy lookups(&view, &BrowseListView::lookup);
+        QVERIFY(view.applySearchResult(answer));
+        QCOMPARE(view.rowTypes(), types);
+        QStringList names;
+        view.allSortedItems();
+        for (const PlayerItem *item : view.sortedItems())
+            names << item->name();
+        QCOMPARE(names.join(','), flat);
+        // Artists need no details; covers are asked of every row.
+        view.requireLookup(0, 10);
+        QStringList asked;
+        for (const QList<QVariant> &call : lookups) {
+            const auto *ref = call.first().value<BrowseReference *>();
+            asked << ref->typeKey() + ':' + ref->uris().first() + '-' + ref->uris().last().section(':', 1);
+        }
+        QCOMPARE(asked.join(','), lookedUp);
+
+        // An answer that is not a list of result sets changes nothing.
+        QSignalSpy changed(&view, &BrowseListView::rowTypesChanged);
+        QVERIFY(!view.applySearchResult(QJsonObject { { "tracks", QJsonArray() } }));
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(view.rowTypes(), types);
+    }
+
     void grouping()
     {
         QFETCH(QJsonArray, answer);

@@ -7,6 +7,7 @@
 #include "navigation/browselistview.h"
 #include "navigation/browsenavigationcontroller.h"
 #include "navigation/navigationdocuments.h"
+#include "navigation/searchrootview.h"
 #include "player/album.h"
 #include "player/sectionitems.h"
 #include "player/song.h"
@@ -336,6 +337,53 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(m_nav->views().size(), 1);
         QCOMPARE(top()->sortedItems().size(), 4);
+    }
+
+    // The library's "Search" row, driven through its document: the sample
+    // library holds twelve tracks of Emeric Sande.
+    void searchByArtist()
+    {
+        m_nav->popToRootView();
+        QVERIFY(open("Search"));
+        auto *search = qobject_cast<SearchRootView *>(m_nav->topView());
+        QVERIFY(search);
+        QVERIFY(search->property("filters").toStringList().contains("local"));
+        auto *field = search->findChild<QObject *>(QStringLiteral("searchField"));
+        QVERIFY(field);
+        QSignalSpy sent(search, &SearchRootView::search);
+        auto run = [&](const QString &text, const QString &filter) {
+            field->setProperty("text", text);
+            search->setProperty("selectedFilter", filter);
+            QMetaObject::invokeMethod(search, "runSearch");
+        };
+
+        run(QStringLiteral("  "), QString());
+        QCOMPARE(sent.count(), 0);
+        run(QStringLiteral("Emeric Sande"), QStringLiteral("all"));
+        QCOMPARE(sent.count(), 1);
+        QCOMPARE(sent.first().at(2).toString(), QString());
+        // The local library answers tracks only: one section of twelve, five shown.
+        QTRY_COMPARE(search->sortedItems().size(), 5);
+        QCOMPARE(search->rowTypes(), QStringList { "track" });
+        QCOMPARE(search->sectionCount("track"), 12);
+        auto *first = qobject_cast<Song *>(search->sortedItems().first());
+        QTRY_COMPARE(first->artistsString(), QStringLiteral("Emeric Sande"));
+        shot("search");
+
+        search->showSectionDetails(QStringLiteral("track"));
+        BrowseListView *all = top();
+        QVERIFY(all != search);
+        QCOMPARE(m_nav->navigationBar()->title(), QStringLiteral("Tracks"));
+        QCOMPARE(all->sortedItems().size(), 12);
+        QTRY_VERIFY(!qobject_cast<Song *>(all->sortedItems().last())->album().isEmpty());
+        m_nav->popLastView();
+
+        // A filter of a service that does not search narrows it to nothing.
+        run(QStringLiteral("Emeric Sande"), QStringLiteral("m3u"));
+        QCOMPARE(sent.last().at(2).toString(), QStringLiteral("m3u"));
+        QTRY_COMPARE(search->message(), QStringLiteral("Nothing found"));
+        QCOMPARE(search->sortedItems().size(), 0);
+        m_nav->popToRootView();
     }
 
     void deviceChangePopsToRoot()

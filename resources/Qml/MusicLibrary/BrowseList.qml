@@ -1,10 +1,10 @@
 import QtQuick 2.15
 import com.morvane.tavirelint 1.0
 import ".."
+import "rows.js" as Rows
 
-// One level of the music library. Rows of folders are one line high, the
-// others show a cover and details, which arrive lazily for the rows on
-// screen.
+// One level of the music library; details and covers of its rows arrive
+// lazily for the rows on screen.
 BrowseListView {
     id: view
     property bool insidePlaylistView: false
@@ -18,22 +18,10 @@ BrowseListView {
     onNeedRefresh: refreshCount++
     onPresented: list.forceActiveFocus()
 
-    function visibleRow(y) {
-        // Section headers have no row: look a little further down.
-        for (var dy = 0; dy < list.height; dy += 8 * scaleFactor) {
-            var row = list.indexAt(list.width / 2, y + dy)
-            if (row >= 0)
-                return row
-        }
-        return -1
-    }
     function lookupVisibleRows() {
-        var top = visibleRow(list.contentY)
-        var bottom = list.indexAt(list.width / 2, list.contentY + list.height - 1)
-        if (bottom < 0)
-            bottom = list.count - 1
-        if (top >= 0)
-            view.requireLookup(top, bottom + 1)
+        var range = Rows.visibleRange(list, 8 * scaleFactor)
+        if (range)
+            view.requireLookup(range[0], range[1])
     }
 
     Rectangle {
@@ -59,12 +47,10 @@ BrowseListView {
         onMovementEnded: view.lookupVisibleRows()
         onCurrentIndexChanged: if (!moving) view.lookupVisibleRows()
 
-        delegate: Loader {
-            id: row
+        delegate: BrowseRow {
             width: ListView.view.width
-            property var entry: modelData
-            property bool folder: entry.type === "directory" || entry.type === "playlist"
-            sourceComponent: folder ? genericRow : songRow
+            holder: view
+            entry: modelData
             focus: ListView.isCurrentItem
         }
 
@@ -79,67 +65,6 @@ BrowseListView {
             font.family: "MorvaneUnicodePN"
             font.pixelSize: fontSize14
             color: currentTheme.getColor("text2")
-        }
-    }
-
-    Component {
-        id: genericRow
-        GenericCell {
-            focus: true
-            readonly property var entry: parent ? parent.entry : null
-            textLabel: entry ? entry.name : ""
-            onClicked: if (entry && entry.uri.length > 0) view.requirePushView(entry.uri, entry.name)
-        }
-    }
-
-    Component {
-        id: songRow
-        SongCell {
-            id: cell
-            focus: true
-            readonly property var entry: parent ? parent.entry : null
-            readonly property bool isTrack: entry !== null && entry.type === "track"
-            readonly property bool isAlbum: entry !== null && entry.type === "album"
-            readonly property string imagePath: { view.refreshCount; return entry ? entry.smallImgPath : "" }
-            property string requestedPath: ""
-
-            textLabel: entry ? entry.name : ""
-            detailTextLabel: {
-                view.refreshCount
-                if (isTrack)
-                    return [entry.album, entry.artistsString].filter(function(t) { return t.length > 0 }).join("\n")
-                if (isAlbum)
-                    return entry.artistsString
-                return ""
-            }
-            menuBtnVisible: (isTrack || isAlbum) && !view.insidePlaylistView
-            // No operation removes a track from a stored playlist yet, so a
-            // playlist's tracks offer no remove control.
-            removeEnabled: false
-            playNowVisible: isAlbum && !view.insidePlaylistView
-
-            function askImage() {
-                if (imagePath === requestedPath)
-                    return
-                if (requestedPath.length > 0)
-                    view.discardImage(requestedPath, cell)
-                requestedPath = imagePath
-                imgSource = ""
-                if (imagePath.length > 0)
-                    view.requestImage(imagePath, cell)
-            }
-            onImagePathChanged: askImage()
-            Component.onCompleted: askImage()
-            Component.onDestruction: if (requestedPath.length > 0) view.discardImage(requestedPath, cell)
-
-            onClicked: {
-                if (isTrack)
-                    view.playNow([entry.uri])
-                else if (entry && entry.uri.length > 0)
-                    view.requirePushView(entry.uri, entry.name)
-            }
-            onPlayNowRequested: view.playNow([entry.uri])
-            onMoreMenuRequested: view.openMenuWithItem(entry)
         }
     }
 

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import com.morvane.tavirelint 1.0
 import ".."
+import "../Playlists"
 
 // The music library over the player page: a navigation stack of library
 // levels with the item and playlist menus above it.
@@ -16,6 +17,7 @@ Item {
         objectName: "browseNavController"
         anchors.fill: parent
         moreMenu: moreMenu
+        moreMenuPl: playlistMenu
         onClose: popup.visible = false
         Component.onCompleted: {
             initNavigationBar()
@@ -28,19 +30,18 @@ Item {
         height: parent.height
         controller: nav
     }
+    PlaylistMoreMenu {
+        id: playlistMenu
+        width: parent.width
+        height: parent.height
+        controller: nav
+    }
     // The window's Escape (AppShortcuts.qml) closes the open menu, else goes
     // back a level, else closes the library; the platform's back key (Alt+Left
     // here) goes back one level.
     Shortcut {
         sequences: [StandardKey.Back]
-        enabled: popup.visible && !moreMenu.shown
+        enabled: popup.visible && !moreMenu.shown && !playlistMenu.shown
         onActivated: nav.popLastView()
-    }
-
-    Component.onCompleted: {
-        // The playlist menu comes with the playlists pages.
-        var component = Qt.createComponent("qrc:/Qml/Playlists/PlaylistMoreMenu.qml")
-        if (component.status === Component.Ready)
-            nav.moreMenuPl = component.createObject(popup, { width: popup.width, height: popup.height, y: popup.height })
     }
 }

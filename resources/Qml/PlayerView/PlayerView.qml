@@ -116,6 +116,13 @@ PlayerView {
                 onClicked: { view.closeAllPopups(); view.openMusicLibrary() }
             }
             ToolIconButton {
+                objectName: "playlistsButton"
+                iconSource: "qrc:/TavirelImgs/Images/playlists.svg"
+                enabled: view.player !== null
+                accessibleName: qsTr("Playlists")
+                onClicked: { view.closeAllPopups(); view.openPlaylists() }
+            }
+            ToolIconButton {
                 objectName: "queueButton"
                 visible: !view.landscape
                 iconSource: "qrc:/TavirelImgs/Images/queue.svg"

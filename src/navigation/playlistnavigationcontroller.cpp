@@ -1,0 +1,99 @@
+#include "navigation/playlistnavigationcontroller.h"
+
+#include "navigation/browselistview.h"
+#include "model/tavirel.h"
+#include "navigation/navigationdocuments.h"
+#include "player/browsereference.h"
+#include "player/playeritem.h"
+#include "player/tavirelplayer.h"
+
+#include <QVariant>
+
+namespace {
+const char *const RootDocument = "qrc:/Qml/Playlists/PlaylistRootView.qml";
+const char *const BrowseListDocument = "qrc:/Qml/MusicLibrary/BrowseList.qml";
+}
+
+PlaylistNavigationController::PlaylistNavigationController(QQuickItem *parent)
+    : BrowseNavigationController(parent)
+{
+    setSinglePlayer(true);
+}
+
+void PlaylistNavigationController::setCurrPlayer(TavirelPlayer *player)
+{
+    if (m_followed)
+        disconnect(m_followed, nullptr, this, nullptr);
+    m_followed = player;
+    if (player) {
+        connect(player, &TavirelPlayer::playlistsChanged, this, &PlaylistNavigationController::currPlayerChanged);
+        connect(player, &TavirelPlayer::playlistsImagesChanged, this,
+                &PlaylistNavigationController::playlistImagesReceived);
+    }
+    setCurrentPlayer(player);
+    emit currPlayerChanged();
+}
+
+void PlaylistNavigationController::initNavigationBar()
+{
+    BrowseNavigationController::initNavigationBar();
+    setBarProperty("secRightText", tr("Add"));
+    setBarProperty("secRightVisible", true);
+}
+
+void PlaylistNavigationController::initRootView()
+{
+    QObject *object = NavigationDocuments::create(this, QLatin1String(RootDocument));
+    auto *root = qobject_cast<NavigationView *>(object);
+    if (!root) {
+        delete object;
+        return;
+    }
+    root->setParent(this);
+    setRootView(root);
+    root->setProperty("currTavirel", QVariant::fromValue(currTavirel()));
+    root->setProperty("currPlayer", QVariant::fromValue(currentPlayer()));
+    connect(root, SIGNAL(openMenuWithItem(PlayerItem*)), this, SLOT(showMoreMenu(PlayerItem*)));
+    connect(root, SIGNAL(requireBrowseForUri(QString,QString)), this, SLOT(pushBrowseList(QString,QString)));
+    connect(root, SIGNAL(requestImage(QString,QQuickItem*)), this, SLOT(requestImage(QString,QQuickItem*)));
+    connect(root, SIGNAL(discardImage(QString,QQuickItem*)), this, SLOT(discardImage(QString,QQuickItem*)));
+    connect(root, SIGNAL(requireLookup(int,int)), this, SLOT(requireLookup(int,int)));
+}
+
+void PlaylistNavigationController::menuActionForItem(const QString &action, PlayerItem *item)
+{
+    menuActionForItemPlaylist(action, item);
+}
+
+void PlaylistNavigationController::playlistImagesReceived()
+{
+    if (rootView())
+        QMetaObject::invokeMethod(rootView(), "refreshItems");
+}
+
+void PlaylistNavigationController::showMoreMenu(PlayerItem *item)
+{
+    // The popup document holds the playlist menu.
+    if (parentItem())
+        QMetaObject::invokeMethod(parentItem(), "showMoreMenu", Q_ARG(QVariant, QVariant::fromValue(item)));
+}
+
+void PlaylistNavigationController::pushBrowseList(const QString &uri, const QString &title)
+{
+    QObject *object = NavigationDocuments::create(this, QLatin1String(BrowseListDocument));
+    auto *view = qobject_cast<BrowseListView *>(object);
+    if (!view) {
+        delete object;
+        return;
+    }
+    view->setParent(this);
+    view->setProperty("insidePlaylistView", true);
+    view->setTitle(title);
+    // Pushed as a plain view: only what plays from the list is wired.
+    NavigationController::pushView(view);
+    setBarProperty("secRightVisible", false);
+    connect(view, &BrowseListView::lookup, this, &BrowseNavigationController::sendLookup);
+    connect(view, &BrowseListView::lookupImages, this, &BrowseNavigationController::sendLookupImages);
+    connect(view, &BrowseListView::playNow, this, &BrowseNavigationController::sendPlayNow);
+    sendPlaylistBrowse(view, uri);
+}

@@ -1,0 +1,7 @@
+#include "navigation/playlistrootview.h"
+
+PlaylistRootView::PlaylistRootView(QQuickItem *parent)
+    : NavigationView(parent)
+{
+    setTitle(tr("Playlists"));
+}
