@@ -3,9 +3,12 @@
 #include "devices/device.h"
 #include "devices/devicestore.h"
 #include "model/output.h"
+#include "model/playlistentry.h"
 #include "model/source.h"
 #include "model/tavirel.h"
 #include "mopidyfixture.h"
+#include "navigation/browselistview.h"
+#include "navigation/playlistnavigationcontroller.h"
 #include "player/song.h"
 #include "player/tavirelplayer.h"
 #include "settings/tavireltheme.h"
@@ -107,6 +110,41 @@ class TestZoneViewsE2e : public QObject
         QTRY_VERIFY_WITH_TIMEOUT(player->selectedSource() && player->selectedSource()->player()
                                      && player->selectedSource()->player()->queue().size() == count,
                                  15000);
+    }
+
+    QStringList mopidyPlaylists()
+    {
+        QStringList names;
+        for (const QJsonValue& ref : m_mopidy.call(QStringLiteral("core.playlists.as_list")).toArray())
+            names << ref.toObject().value("name").toString();
+        return names;
+    }
+    static PlayerItem* playlistNamed(TavirelPlayer* player, const QString& name)
+    {
+        for (PlayerItem* playlist : player->playlists())
+            if (playlist->name() == name)
+                return playlist;
+        return nullptr;
+    }
+    // The first item under `root`, in the item tree, whose `property` is `value`.
+    static QQuickItem* findByProperty(QQuickItem* root, const char* property, const QString& value)
+    {
+        for (QQuickItem* child : root ? root->childItems() : QList<QQuickItem*>()) {
+            if (child->isVisible() && child->property(property).toString() == value)
+                return child;
+            if (QQuickItem* found = findByProperty(child, property, value))
+                return found;
+        }
+        return nullptr;
+    }
+    // The dialog of that title, its name field filled, confirmed.
+    void confirmDialog(const QString& title, const QString& name = QString())
+    {
+        QQuickItem* dialog = findByProperty(m_root, "headTitle", title);
+        QVERIFY2(dialog, qPrintable(title));
+        if (!name.isNull())
+            findItem(dialog, QStringLiteral("nameField"))->setProperty("text", name);
+        QMetaObject::invokeMethod(dialog, "accepted");
     }
 
 private slots:
@@ -230,6 +268,82 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(mopidyQueue().size(), 0, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(!queueRow(0), 5000);
         closeSheets(player);
+    }
+
+    // The player page's Playlists: create, rename, assign to a device slot,
+    // open, play, queue and delete, each through the screens, the simulator
+    // and Mopidy.
+    void playlistsFromThePlayerPage()
+    {
+        showPlayerWithTracks(1);
+        auto* page = item<PlayerView>(QStringLiteral("myPlayerView"));
+        QMetaObject::invokeMethod(item(QStringLiteral("playlistsButton")), "clicked");
+        QVERIFY(page->playlistsPopup() && page->playlistsPopup()->isVisible());
+        auto* nav = page->playlistsPopup()->findChild<PlaylistNavigationController*>();
+        QVERIFY(nav);
+        TavirelPlayer* player = page->selectedSource()->player();
+        QCOMPARE(nav->currPlayer(), player);
+        QTRY_VERIFY_WITH_TIMEOUT(playlistNamed(player, "Road Trip") && playlistNamed(player, "Quiet Evening"), 10000);
+        QQuickItem* menu = nav->moreMenuPl();
+        QVERIFY(menu);
+        auto choose = [&](const QString& playlist, const QString& action) {
+            PlayerItem* item = playlistNamed(player, playlist);
+            QVERIFY2(item, qPrintable(playlist));
+            QMetaObject::invokeMethod(page->playlistsPopup(), "showMoreMenu", Q_ARG(QVariant, QVariant::fromValue(item)));
+            QVERIFY(menu->property("actions").toStringList().contains(action));
+            QMetaObject::invokeMethod(menu, "choose", Q_ARG(QVariant, action));
+        };
+
+        nav->secRightButtonClicked();
+        confirmDialog(QStringLiteral("New Playlist"), QStringLiteral("Picnic"));
+        QTRY_VERIFY_WITH_TIMEOUT(playlistNamed(player, "Picnic"), 10000);
+
+        choose(QStringLiteral("Picnic"), QStringLiteral("It_Rename"));
+        confirmDialog(QStringLiteral("Rename"), QStringLiteral("Picnic Day"));
+        QTRY_VERIFY_WITH_TIMEOUT(m_sim.countReceived(QStringLiteral("UI_COMMAND|2010|100|m3u:Picnic.m3u8|Picnic Day")) == 1, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(mopidyPlaylists().contains("Picnic Day") && !mopidyPlaylists().contains("Picnic"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(playlistNamed(player, "Picnic Day") && !playlistNamed(player, "Picnic"), 10000);
+        const QString uri = playlistNamed(player, "Picnic Day")->uri();
+
+        // Assigned to the device's "Evening" slot, whose name the row then shows.
+        choose(QStringLiteral("Picnic Day"), QStringLiteral("It_Associate"));
+        QQuickItem* evening = nullptr;
+        QTRY_VERIFY(evening = findByProperty(nav->topView(), "textLabel", "Evening"));
+        QMetaObject::invokeMethod(evening, "clicked");
+        QTRY_COMPARE(nav->topView(), nav->rootView());
+        QTRY_VERIFY_WITH_TIMEOUT(model()->playlistEntryList().size() == 2
+                                     && model()->playlistEntryList().at(1)->playlistRef() == uri, 5000);
+        QQuickItem* row = findByProperty(nav->rootView(), "textLabel", "Picnic Day");
+        QVERIFY(row);
+        QTRY_COMPARE(row->property("detailTextLabel").toString(), QStringLiteral("Evening"));
+
+        // A playlist's tracks, then playing it and queueing another.
+        QMetaObject::invokeMethod(nav->rootView(), "requireBrowseForUri", Q_ARG(QString, playlistNamed(player, "Road Trip")->uri()),
+                                  Q_ARG(QString, QStringLiteral("Road Trip")));
+        auto* tracks = qobject_cast<BrowseListView*>(nav->topView());
+        QVERIFY(tracks);
+        QTRY_COMPARE_WITH_TIMEOUT(tracks->sortedItems().size(), 4, 5000);
+        nav->popLastView();
+        QVERIFY(m_mopidy.reset());
+        choose(QStringLiteral("Road Trip"), QStringLiteral("It_PlayNow"));
+        QTRY_COMPARE_WITH_TIMEOUT(mopidyQueue().size(), 4, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_mopidy.call(QStringLiteral("core.playback.get_state")).toString(), QStringLiteral("playing"), 5000);
+        choose(QStringLiteral("Quiet Evening"), QStringLiteral("It_AddToQueue"));
+        QTRY_COMPARE_WITH_TIMEOUT(mopidyQueue().size(), 7, 5000);
+
+        choose(QStringLiteral("Picnic Day"), QStringLiteral("It_Delete"));
+        confirmDialog(QStringLiteral("Delete"));
+        QTRY_VERIFY_WITH_TIMEOUT(!mopidyPlaylists().contains("Picnic Day"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!playlistNamed(player, "Picnic Day"), 10000);
+
+        // A uri the device's messages cannot carry is not assigned; the user is told.
+        PlayerItem odd;
+        odd.setUri(QStringLiteral("m3u:a@b.m3u8"));
+        nav->menuActionForItemPlaylist(QStringLiteral("It_Associate"), &odd);
+        QCOMPARE(nav->topView(), nav->rootView());
+        QCOMPARE(nav->rootView()->property("notice").toString(),
+                 QStringLiteral("This playlist's name cannot be stored on the Tavirel"));
+        nav->close();
     }
 
     void seekMovesThePosition()
