@@ -118,6 +118,10 @@
       <source>Add</source>
       <translation>Hinzufügen</translation>
     </message>
+    <message>
+      <source>This playlist's name cannot be stored on the Tavirel</source>
+      <translation>Der Name dieser Playlist kann auf dem Tavirel nicht gespeichert werden</translation>
+    </message>
   </context>
   <context>
     <name>ChoiceDialogFrame</name>
@@ -910,6 +914,47 @@
       <source>Next</source>
       <translation>Weiter</translation>
     </message>
+    <message>
+      <source>Playlists</source>
+      <translation>Playlists</translation>
+    </message>
+    <message>
+      <source>Search</source>
+      <translation>Suche</translation>
+    </message>
+  </context>
+  <context>
+    <name>PlaylistEntriesView</name>
+    <message>
+      <source>Playlist Entries</source>
+      <translation>Playlist-Plätze</translation>
+    </message>
+    <message>
+      <source>This device has no playlist slots.</source>
+      <translation>Dieses Gerät hat keine Playlist-Plätze.</translation>
+    </message>
+  </context>
+  <context>
+    <name>PlaylistNavigationController</name>
+    <message>
+      <source>Add</source>
+      <translation>Hinzufügen</translation>
+    </message>
+  </context>
+  <context>
+    <name>PlaylistRootView</name>
+    <message>
+      <source>There are no playlists yet. Add one with the Add button.</source>
+      <translation>Es gibt noch keine Playlists. Legen Sie eine mit „Hinzufügen“ an.</translation>
+    </message>
+    <message>
+      <source>This device has no media player.</source>
+      <translation>Dieses Gerät hat keinen Mediaplayer.</translation>
+    </message>
+    <message>
+      <source>Playlists</source>
+      <translation>Playlists</translation>
+    </message>
   </context>
   <context>
     <name>PlaylistSaveDialog</name>
@@ -958,6 +1003,41 @@
     <message>
       <source>No player selected</source>
       <translation>Kein Player ausgewählt</translation>
+    </message>
+  </context>
+  <context>
+    <name>SearchRootView</name>
+    <message>
+      <source>Artists, albums or tracks</source>
+      <translation>Künstler, Alben oder Titel</translation>
+    </message>
+    <message>
+      <source>Search text</source>
+      <translation>Suchbegriff</translation>
+    </message>
+    <message>
+      <source>Search</source>
+      <translation>Suche</translation>
+    </message>
+    <message>
+      <source>Show filters</source>
+      <translation>Filter anzeigen</translation>
+    </message>
+    <message>
+      <source>Show more...</source>
+      <translation>Mehr anzeigen...</translation>
+    </message>
+    <message>
+      <source>Type what you are looking for and press Search</source>
+      <translation>Geben Sie ein, was Sie suchen, und drücken Sie „Suche“</translation>
+    </message>
+    <message>
+      <source>Select</source>
+      <translation>Auswählen</translation>
+    </message>
+    <message>
+      <source>Nothing found</source>
+      <translation>Nichts gefunden</translation>
     </message>
   </context>
   <context>

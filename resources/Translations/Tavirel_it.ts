@@ -118,6 +118,10 @@
       <source>Add</source>
       <translation>Aggiungi</translation>
     </message>
+    <message>
+      <source>This playlist's name cannot be stored on the Tavirel</source>
+      <translation>Il nome di questa playlist non può essere memorizzato sul Tavirel</translation>
+    </message>
   </context>
   <context>
     <name>ChoiceDialogFrame</name>
@@ -910,6 +914,47 @@
       <source>Next</source>
       <translation>Successivo</translation>
     </message>
+    <message>
+      <source>Playlists</source>
+      <translation>Playlist</translation>
+    </message>
+    <message>
+      <source>Search</source>
+      <translation>Cerca</translation>
+    </message>
+  </context>
+  <context>
+    <name>PlaylistEntriesView</name>
+    <message>
+      <source>Playlist Entries</source>
+      <translation>Posizioni delle playlist</translation>
+    </message>
+    <message>
+      <source>This device has no playlist slots.</source>
+      <translation>Questo dispositivo non ha posizioni per le playlist.</translation>
+    </message>
+  </context>
+  <context>
+    <name>PlaylistNavigationController</name>
+    <message>
+      <source>Add</source>
+      <translation>Aggiungi</translation>
+    </message>
+  </context>
+  <context>
+    <name>PlaylistRootView</name>
+    <message>
+      <source>There are no playlists yet. Add one with the Add button.</source>
+      <translation>Non ci sono ancora playlist. Creane una con il pulsante Aggiungi.</translation>
+    </message>
+    <message>
+      <source>This device has no media player.</source>
+      <translation>Questo dispositivo non ha un lettore multimediale.</translation>
+    </message>
+    <message>
+      <source>Playlists</source>
+      <translation>Playlist</translation>
+    </message>
   </context>
   <context>
     <name>PlaylistSaveDialog</name>
@@ -958,6 +1003,41 @@
     <message>
       <source>No player selected</source>
       <translation>Nessun lettore selezionato</translation>
+    </message>
+  </context>
+  <context>
+    <name>SearchRootView</name>
+    <message>
+      <source>Artists, albums or tracks</source>
+      <translation>Artisti, album o brani</translation>
+    </message>
+    <message>
+      <source>Search text</source>
+      <translation>Testo da cercare</translation>
+    </message>
+    <message>
+      <source>Search</source>
+      <translation>Cerca</translation>
+    </message>
+    <message>
+      <source>Show filters</source>
+      <translation>Mostra filtri</translation>
+    </message>
+    <message>
+      <source>Show more...</source>
+      <translation>Mostra altro...</translation>
+    </message>
+    <message>
+      <source>Type what you are looking for and press Search</source>
+      <translation>Scrivi ciò che cerchi e premi Cerca</translation>
+    </message>
+    <message>
+      <source>Select</source>
+      <translation>Seleziona</translation>
+    </message>
+    <message>
+      <source>Nothing found</source>
+      <translation>Nessun risultato</translation>
     </message>
   </context>
   <context>

@@ -131,6 +131,19 @@ private Q_SLOTS:
             "moreMenuRequested playNowRequested clicked removeItem");
         row("Qml/MusicLibrary/MusicLibraryPopup.qml", "BrowseNavigationController", {}, "");
         row("Qml/MusicLibrary/BrowseList.qml", "BrowseListView", words("insidePlaylistView title"), "");
+        row("Qml/MusicLibrary/SearchRootView.qml", "SearchRootView", words("filters title"),
+            "search requireKeyboard dismissKeyboard");
+        const QStringList playlistCell = words("selected textLabel detailTextLabel imgSource");
+        row("Qml/Playlists/PlaylistCell.qml", "", playlistCell, "moreMenuRequested playNowRequested clicked");
+        row("Qml/Playlists/PlaylistDeleteDialog.qml", "", words("playlistUri bodyMessage") + popupText,
+            "confirmDelete close");
+        row("Qml/Playlists/PlaylistEntriesView.qml", "NavigationView", words("plRef currTavirel currPlayer enableSelection"),
+            "");
+        row("Qml/Playlists/PlaylistEntryCell.qml", "", words("selected textLabel detailTextLabel"), "clicked");
+        row("Qml/Playlists/PlaylistMoreMenu.qml", "", words("selectedItem"), "close");
+        row("Qml/Playlists/PlaylistRootView.qml", "PlaylistRootView", words("currPlayer currTavirel title"),
+            "openMenuWithItem requireBrowseForUri requestImage discardImage requireLookup");
+        row("Qml/Playlists/PlaylistsNavPopup.qml", "PlaylistNavigationController", {}, "");
         row("Qml/PlayerView/PlayerView.qml", "PlayerView", words("landscape popupStartPoint popupEndpoint"),
             "requireSelectOutput");
         row("Qml/PlayerView/CoverImageLarge.qml", "", words("coverSource"), "");
