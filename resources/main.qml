@@ -77,11 +77,10 @@ MainTabController {
             Column {
                 anchors.centerIn: parent
                 spacing: 3 * scaleFactor
-                Image {
+                Doc.TintedIcon {
                     anchors.horizontalCenter: parent.horizontalCenter
-                    source: model.icon
-                    sourceSize: Qt.size(24 * scaleFactor, 24 * scaleFactor)
-                    opacity: tabBar.currentIndex === index ? 1.0 : 0.6
+                    icon: model.icon
+                    colourName: tabBar.currentIndex === index ? "highlight1" : "text2"
                 }
                 Text {
                     anchors.horizontalCenter: parent.horizontalCenter

@@ -73,12 +73,13 @@ Rectangle {
             accessibleName: qsTr("Remove %1").arg(cell.textLabel)
             onClicked: cell.removeEnabled ? cell.removeItem() : cell.accessoryClicked()
         }
-        Image {
+        TintedIcon {
             visible: cell.arrowVisible
             anchors.verticalCenter: parent.verticalCenter
-            source: "qrc:/TavirelImgs/Images/arrow_down.svg"
+            icon: "qrc:/TavirelImgs/Images/arrow_down.svg"
+            colourName: "text2"
             rotation: -90
-            sourceSize: Qt.size(18 * scaleFactor, 18 * scaleFactor)
+            iconSize: 18 * scaleFactor
         }
     }
     Rectangle {

@@ -28,11 +28,11 @@ Item {
     Keys.onReturnPressed: button.clicked()
     Keys.onEnterPressed: button.clicked()
 
-    Image {
+    TintedIcon {
         id: icon
         anchors.centerIn: parent
         visible: button.imgSource.length > 0 && !button.applyMask
-        source: button.imgSource
+        icon: button.imgSource
         sourceSize: Qt.size(button.sourceWidth, button.sourceHeight)
         opacity: mouse.pressed ? 0.5 : 1.0
     }

@@ -35,14 +35,17 @@ NavigationBar {
         type: "back"
         visible: false
         anchors { left: parent.left; top: parent.top; bottom: parent.bottom }
-        width: parent.width / 3
+        width: parent.width * 0.3
         onClicked: bar.back()
     }
     Text {
         id: titleLabel
         anchors.centerIn: parent
-        width: parent.width / 3
+        width: parent.width * 0.4
         horizontalAlignment: Text.AlignHCenter
+        // A long title gets smaller before it is cut short.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: fontSize12
         elide: Text.ElideRight
         text: bar.title
         font.family: "MorvaneUnicodePN"
@@ -55,7 +58,7 @@ NavigationBar {
     Row {
         x: parent.width - width
         height: parent.height
-        width: parent.width / 3
+        width: parent.width * 0.3
         layoutDirection: Qt.RightToLeft
         NavigationButton {
             id: rightButton

@@ -27,10 +27,10 @@ Item {
         color: currentTheme.getColor("fill3")
         visible: button.checked || mouse.pressed
     }
-    Image {
+    TintedIcon {
         anchors.centerIn: parent
-        source: button.iconSource
-        sourceSize: Qt.size(button.iconSize, button.iconSize)
+        icon: button.iconSource
+        iconSize: button.iconSize
     }
     Rectangle {
         anchors.fill: parent

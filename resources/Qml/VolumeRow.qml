@@ -39,11 +39,11 @@ Item {
             anchors { left: parent.left; leftMargin: 10 * scaleFactor; verticalCenter: parent.verticalCenter }
             width: 56 * scaleFactor
             height: 56 * scaleFactor
-            Image {
+            TintedIcon {
                 anchors.centerIn: parent
                 visible: !row.hasLeading
-                source: row.iconSource
-                sourceSize: Qt.size(28 * scaleFactor, 28 * scaleFactor)
+                icon: row.iconSource
+                iconSize: 28 * scaleFactor
                 opacity: 0.85
             }
         }

@@ -5,6 +5,7 @@
 #include "app/settingsfile.h"
 #include "images/asyncimageprovider.h"
 #include "images/imagedownloader.h"
+#include "images/tintediconprovider.h"
 #include "model/output.h"
 #include "navigation/browselistview.h"
 #include "navigation/browsenavigationcontroller.h"
@@ -255,6 +256,7 @@ void createImageServices()
 void addImageProvider(QQmlEngine* engine)
 {
     engine->addImageProvider(QStringLiteral("async"), new AsyncImageProvider);
+    engine->addImageProvider(QStringLiteral("tint"), new TintedIconProvider);
 }
 
 void loadTheme(TavirelTheme* theme, const QString& themeFile)

@@ -220,7 +220,14 @@ void SettingsView::pushTermsAndConditions()
     NavigationView* terms = createView(TermsDocument);
     if (!terms)
         return;
-    QFile file{QLatin1String(TermsText)};
+    // The terms in the interface's language where we have them.
+    QString path = QLatin1String(TermsText);
+    const QString language = qmlContext(this) ? qmlContext(this)->contextProperty(QStringLiteral("selectedLang")).toString()
+                                              : QString();
+    const QString localized = QStringLiteral(":/Settings/morvaneappseula_%1.html").arg(language);
+    if (!language.isEmpty() && QFile::exists(localized))
+        path = localized;
+    QFile file{path};
     file.open(QIODevice::ReadOnly);
     terms->setProperty("textSource", QString::fromUtf8(file.readAll()));
     terms->setTitle(tr("Terms and conditions"));

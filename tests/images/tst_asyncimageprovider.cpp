@@ -1,5 +1,6 @@
 #include "images/asyncimageprovider.h"
 #include "images/imagedownloader.h"
+#include "images/tintediconprovider.h"
 #include "localhttpserver.h"
 #include "testsupport.h"
 #include <QQmlEngine>
@@ -25,6 +26,8 @@ private slots:
     void coverItemLoadsThroughProvider_data();
     void coverItemLoadsThroughProvider();
     void readsWhileCacheIsWritten();
+    void iconsTakeTheThemeColour_data();
+    void iconsTakeTheThemeColour();
 
 private:
     std::unique_ptr<LocalHttpServer> m_server;
@@ -106,6 +109,44 @@ void TestAsyncImageProvider::unknownIdGivesNullImage()
     QVERIFY(provider.requestImage(m_server->url("/never.png"), &size, QSize(10, 10)).isNull());
     QVERIFY(!size.isValid());
     QVERIFY(provider.requestImage(QString(), nullptr, QSize()).isNull());
+}
+
+void TestAsyncImageProvider::iconsTakeTheThemeColour_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("icon in a colour") << "1a2b3c/TavirelImgs/Images/mute.svg" << true;
+    QTest::newRow("not a colour") << "zz/TavirelImgs/Images/mute.svg" << false;
+    QTest::newRow("no such icon") << "1a2b3c/TavirelImgs/Images/none.svg" << false;
+    QTest::newRow("outside the icons") << "1a2b3c/Settings/SettingsDefaults.json" << false;
+    QTest::newRow("no path") << "1a2b3c" << false;
+}
+
+void TestAsyncImageProvider::iconsTakeTheThemeColour()
+{
+    QFETCH(QString, id);
+    QFETCH(bool, drawn);
+    TintedIconProvider provider;
+    QSize size;
+    const QImage image = provider.requestImage(id, &size, QSize(32, 32));
+    QCOMPARE(!image.isNull(), drawn);
+    if (!drawn)
+        return;
+    QCOMPARE(size, QSize(32, 32));
+    // Every visible pixel is the colour; the shape keeps its transparency.
+    int opaque = 0;
+    int clear = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.alpha() == 255) {
+                ++opaque;
+                QCOMPARE(c.name(), QStringLiteral("#1a2b3c"));
+            }
+            clear += c.alpha() == 0;
+        }
+    }
+    QVERIFY(opaque > 0 && clear > 0);
 }
 
 void TestAsyncImageProvider::coverItemLoadsThroughProvider_data()

@@ -26,6 +26,7 @@ Item {
     }
     PlaylistMoreMenu {
         id: playlistMenu
+        objectName: "playlistMoreMenu"
         width: parent.width
         height: parent.height
         controller: nav

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import ".."
 
 // One device row of the device finder: picture, name and detail, a mark on
 // the device the application is connected to, and an optional remove button.
@@ -119,10 +120,10 @@ Item {
                 border.width: removeButton.activeFocus ? 2 * scaleFactor : 0
                 border.color: currentTheme.getColor("highlight1")
             }
-            Image {
+            TintedIcon {
                 anchors.centerIn: parent
-                source: "qrc:/TavirelImgs/Images/delete.svg"
-                sourceSize: Qt.size(20 * scaleFactor, 20 * scaleFactor)
+                icon: "qrc:/TavirelImgs/Images/delete.svg"
+                iconSize: 20 * scaleFactor
             }
             MouseArea {
                 id: removeMouse

@@ -13,6 +13,7 @@ SettingsRow {
     signal valueChanged(var value)
 
     textLabel: ""
+    labelsShown: false
     height: 80 * scaleFactor
     Accessible.role: Accessible.Slider
     Accessible.name: title + ", " + (hasValue ? Math.round(currentValue) : qsTr("not set"))

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import ".."
 
 // One row of the settings pages: a title, an optional detail line, an arrow
 // for rows that open a page, an optional remove button, and room at the
@@ -10,6 +11,8 @@ FocusScope {
     property bool arrowVisible: false
     property bool removeEnabled: false
     property bool clickable: arrowVisible
+    // Rows that lay out their own title hide the common labels.
+    property bool labelsShown: true
     property real trailingWidth: trailing.childrenRect.width
     default property alias trailingContent: trailing.data
     signal clicked()
@@ -52,6 +55,7 @@ FocusScope {
     }
     Column {
         id: labels
+        visible: row.labelsShown
         anchors {
             left: parent.left; leftMargin: 16 * scaleFactor
             right: trailing.left; rightMargin: 8 * scaleFactor
@@ -95,10 +99,10 @@ FocusScope {
         Accessible.onPressAction: row.removeItem()
         Keys.onSpacePressed: row.removeItem()
         Keys.onReturnPressed: row.removeItem()
-        Image {
+        TintedIcon {
             anchors.centerIn: parent
-            source: "qrc:/TavirelImgs/Images/delete.svg"
-            sourceSize: Qt.size(22 * scaleFactor, 22 * scaleFactor)
+            icon: "qrc:/TavirelImgs/Images/delete.svg"
+            iconSize: 22 * scaleFactor
         }
         Rectangle {
             anchors.fill: parent
