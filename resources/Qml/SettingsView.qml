@@ -20,7 +20,10 @@ Tavirel.SettingsView {
         width: Math.min(parent.width - 32 * scaleFactor, noticeText.implicitWidth + 32 * scaleFactor)
         height: noticeText.implicitHeight + 20 * scaleFactor
         radius: 8 * scaleFactor
-        color: view.statusIsError ? currentTheme.getColor("danger1") : currentTheme.getColor("fill7")
+        // fill7 is a border colour: white in the high-contrast theme, as its text is.
+        color: view.statusIsError ? currentTheme.getColor("danger1") : currentTheme.getColor("fill3")
+        border.width: Math.max(1, scaleFactor)
+        border.color: currentTheme.getColor("fill7")
         visible: opacity > 0
         opacity: 0
         Behavior on opacity { NumberAnimation { duration: 200 } }

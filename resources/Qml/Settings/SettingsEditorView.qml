@@ -23,7 +23,7 @@ Tavirel.SettingsEditorView {
     function openEnum(index, cell) {
         var row = list.listModel[index]
         var dialog = enumDialog.createObject(editor.parent ? editor.parent : editor, {
-            valuesModel: row.values, labelsModel: row.labels, currentValue: row.value })
+            titleText: row.title, valuesModel: row.values, labelsModel: row.labels, currentValue: row.value })
         dialog.valueChanged.connect(function(val, label) {
             list.listModel[index].value = val
             list.listModel[index].label = label
