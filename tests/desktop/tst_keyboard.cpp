@@ -33,7 +33,7 @@ private slots:
     void spacePlaysAndPauses();
     void volumeAndMute();
     void escapeClosesPopup();
-    void ctrlLOpensTheLibrary();
+    void ctrlLAndCtrlFOpenTheLibrary();
 
 private:
     void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -194,7 +194,7 @@ void TestKeyboard::escapeClosesPopup()
     QVERIFY(!addUrlDialog());
 }
 
-void TestKeyboard::ctrlLOpensTheLibrary()
+void TestKeyboard::ctrlLAndCtrlFOpenTheLibrary()
 {
     auto libraryShown = [this] {
         for (QQuickItem* item : m_controller->window()->contentItem()->findChildren<QQuickItem*>()) {
@@ -206,6 +206,16 @@ void TestKeyboard::ctrlLOpensTheLibrary()
     QVERIFY(!libraryShown());
     key(Qt::Key_L, Qt::ControlModifier);
     QTRY_VERIFY(libraryShown());
+    key(Qt::Key_Escape);
+    QTRY_VERIFY(!libraryShown());
+
+    // Ctrl+F: the library on its search page, the text field ready for typing.
+    key(Qt::Key_F, Qt::ControlModifier);
+    QTRY_VERIFY(libraryShown());
+    QQuickItem* field = nullptr;
+    QTRY_VERIFY((field = libraryShown()->findChild<QQuickItem*>(QStringLiteral("searchField"))) && field->hasActiveFocus());
+    key(Qt::Key_Escape);
+    QTRY_VERIFY(libraryShown() && !libraryShown()->findChild<QQuickItem*>(QStringLiteral("searchField")));
     key(Qt::Key_Escape);
     QTRY_VERIFY(!libraryShown());
 }

@@ -201,7 +201,7 @@ SearchRootView {
             NavigationButton {
                 objectName: "selectFilterButton"
                 anchors { right: parent.right; rightMargin: 8 * scaleFactor; verticalCenter: parent.verticalCenter }
-                width: 100 * scaleFactor
+                width: 140 * scaleFactor
                 height: 36 * scaleFactor
                 text: qsTr("Select")
                 onClicked: filterPanel.open = false
