@@ -46,6 +46,7 @@ int main(int argc, char *argv[])
     theme.loadFromFile(Startup::dataFilePath(QLatin1String(Startup::ThemeFile)));
 
     QQuickView view;
+    Startup::addImageProvider(view.engine());
     view.rootContext()->setContextProperty(QStringLiteral("currentTheme"), &theme);
     Startup::setScreenContext(view.rootContext(), 1.0);
     view.setResizeMode(QQuickView::SizeRootObjectToView);

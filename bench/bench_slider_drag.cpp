@@ -34,6 +34,7 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     TavirelTheme theme;
     QQmlEngine engine;
+    Startup::addImageProvider(&engine);
     engine.rootContext()->setContextProperty(QStringLiteral("currentTheme"), &theme);
     Startup::setScreenContext(engine.rootContext(), 1.0);
     QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/Qml/SourcesView/VolumeSlider.qml")));

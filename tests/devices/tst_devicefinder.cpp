@@ -25,12 +25,7 @@ class TestDeviceFinder : public QObject
     DeviceFinderView* openFinder()
     {
         m_view.reset(new QQuickView);
-        QQmlContext* context = m_view->rootContext();
-        context->setContextProperty(QStringLiteral("currentTheme"), &m_theme);
-        Startup::setScreenContext(context, 1.0);
-        m_view->setResizeMode(QQuickView::SizeRootObjectToView);
-        m_view->resize(500, 800);
-        m_view->setSource(QUrl(QStringLiteral("qrc:/main.qml")));
+        TestSupport::loadMainDocument(m_view.data(), &m_theme);
         m_controller = qobject_cast<MainTabController*>(m_view->rootObject());
         if (!m_controller)
             return nullptr;
