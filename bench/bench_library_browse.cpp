@@ -54,12 +54,6 @@ double fastest(const QVector<double> &v)
     return *std::min_element(v.begin(), v.end());
 }
 
-double median(QVector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.at(v.size() / 2);
-}
-
 // Reads the flat list the way a list view does; returns the entries seen.
 int readFlatList(BrowseListView &view)
 {
@@ -86,26 +80,15 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
 
-    // A loopback player server that only records the browse request's id;
-    // the reply text is then handed to the client's message handler.
-    QWebSocketServer server(QStringLiteral("bench"), QWebSocketServer::NonSecureMode);
-    if (!server.listen(QHostAddress::LocalHost, 0)) {
+    BenchSupport::RequestRecorder server(QStringLiteral("core.library.browse"));
+    if (!server.listen()) {
         std::fprintf(stderr, "cannot listen on loopback\n");
         return 1;
     }
-    QString browseId;
-    QObject::connect(&server, &QWebSocketServer::newConnection, [&] {
-        QWebSocket *s = server.nextPendingConnection();
-        QObject::connect(s, &QWebSocket::textMessageReceived, [&](const QString &text) {
-            const QJsonObject req = QJsonDocument::fromJson(text.toUtf8()).object();
-            if (req.value("method") == QLatin1String("core.library.browse"))
-                browseId = req.value("id").toString();
-        });
-    });
 
     TavirelConnThread link;
     Tavirel model;
-    TavirelPlayer *player = BenchSupport::connectBrowsePlayer(link, model, server.serverPort());
+    TavirelPlayer *player = BenchSupport::connectBrowsePlayer(link, model, server.port());
     if (!player) {
         std::fprintf(stderr, "player did not connect\n");
         return 1;
@@ -121,13 +104,9 @@ int main(int argc, char **argv)
     for (int run = 0; run < kRuns; ++run) {
         auto *view = new BrowseListView(&nav);
         nav.pushView(view);
-        browseId.clear();
+        server.clear();
         nav.sendBrowse(view, QStringLiteral("local:directory?type=track"));
-        QElapsedTimer wait;
-        wait.start();
-        while (browseId.isEmpty() && wait.elapsed() < 5000)
-            app.processEvents(QEventLoop::AllEvents, 10);
-        const QJsonObject reply { { "jsonrpc", "2.0" }, { "id", browseId }, { "result", refs } };
+        const QJsonObject reply { { "jsonrpc", "2.0" }, { "id", server.waitForId() }, { "result", refs } };
         const QString text = QString::fromUtf8(QJsonDocument(reply).toJson(QJsonDocument::Compact));
         textBytes = text.toUtf8().size();
 
@@ -181,11 +160,11 @@ int main(int argc, char **argv)
         scrolled.requireLookup(top, top + kVisibleRows);
     const int allowed = kTracks + kVisibleRows + 2 * kMargin;
 
-    const double p = median(parse);
+    const double p = BenchSupport::median(parse);
     std::printf("browse reply: %d tracks, %.1f MB\n", kTracks, textBytes / 1e6);
     std::printf("parse only (QJsonDocument::fromJson):   %8.2f ms\n", p);
     std::printf("browse answer (text -> rowTypesChanged, flat list read): %8.2f ms  ratio %.2f (target <= 3)\n",
-                median(browse), median(browse) / p);
+                BenchSupport::median(browse), BenchSupport::median(browse) / p);
     std::printf("flat list read, 10,000 vs 1,000 entries: %.3f ms vs %.3f ms  ratio %.2f (target <= 10)\n",
                 fastest(large) / kReads, fastest(small) / kReads, fastest(large) / fastest(small));
     std::printf("lookups on first show: %d of %d rows\n", firstWindow, kTracks);

@@ -3,6 +3,7 @@
 //   new queue:   reply text -> queueChanged with 10,000 unknown tracks
 //   known queue: the same reply again, every tlid already in the queue
 // each divided by QJsonDocument::fromJson of the same text.
+#include "benchsupport.h"
 #include "player/song.h"
 #include "player/tavirelplayer.h"
 
@@ -65,39 +66,21 @@ QJsonArray tracklist()
     return list;
 }
 
-double median(QVector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.at(v.size() / 2);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
 
-    // A loopback server so the client sends its requests (and records the
-    // pending one) exactly as it would in use; the reply text is then handed
-    // to the client's message handler directly, leaving transport out.
-    QWebSocketServer server(QStringLiteral("bench"), QWebSocketServer::NonSecureMode);
-    if (!server.listen(QHostAddress::LocalHost, 0)) {
+    BenchSupport::RequestRecorder server(QStringLiteral("core.tracklist.get_tl_tracks"));
+    if (!server.listen()) {
         std::fprintf(stderr, "cannot listen on loopback\n");
         return 1;
     }
-    QString lastQueueRequestId;
-    QObject::connect(&server, &QWebSocketServer::newConnection, [&] {
-        QWebSocket *s = server.nextPendingConnection();
-        QObject::connect(s, &QWebSocket::textMessageReceived, [&](const QString &text) {
-            const QJsonObject req = QJsonDocument::fromJson(text.toUtf8()).object();
-            if (req.value("method") == QLatin1String("core.tracklist.get_tl_tracks"))
-                lastQueueRequestId = req.value("id").toString();
-        });
-    });
 
     TavirelPlayer player;
     player.setIpAddress(QStringLiteral("127.0.0.1"));
-    player.setPort(QString::number(server.serverPort()));
+    player.setPort(QString::number(server.port()));
     player.setConnectionEnabled(true);
     player.startConnection();
     QElapsedTimer wait;
@@ -113,14 +96,10 @@ int main(int argc, char **argv)
     // Ask for the tracklist (as a tracklist_changed event does) and build the
     // reply to that request id.
     auto requestQueue = [&]() -> QString {
-        lastQueueRequestId.clear();
+        server.clear();
         QMetaObject::invokeMethod(&player, "socketMessageReceived", Qt::DirectConnection,
                                   Q_ARG(QString, QStringLiteral(R"({"event":"tracklist_changed"})")));
-        QElapsedTimer t;
-        t.start();
-        while (lastQueueRequestId.isEmpty() && t.elapsed() < 5000)
-            app.processEvents(QEventLoop::AllEvents, 10);
-        const QJsonObject reply{{"jsonrpc", "2.0"}, {"id", lastQueueRequestId}, {"result", list}};
+        const QJsonObject reply{{"jsonrpc", "2.0"}, {"id", server.waitForId()}, {"result", list}};
         return QString::fromUtf8(QJsonDocument(reply).toJson(QJsonDocument::Compact));
     };
 
@@ -172,12 +151,12 @@ int main(int argc, char **argv)
         app.processEvents();
     }
 
-    const double p = median(parse);
+    const double p = BenchSupport::median(parse);
     std::printf("tracklist reply: %d tracks, %.1f MB\n", kTracks, textBytes / 1e6);
     std::printf("parse only (QJsonDocument::fromJson): %8.2f ms\n", p);
-    std::printf("new queue   (text -> queueChanged):   %8.2f ms  ratio %.2fx  (target <= 3.0x)\n", median(fresh),
-                median(fresh) / p);
-    std::printf("known queue (text -> queueChanged):   %8.2f ms  ratio %.2fx  (target <= 1.5x)\n", median(known),
-                median(known) / p);
+    std::printf("new queue   (text -> queueChanged):   %8.2f ms  ratio %.2fx  (target <= 3.0x)\n", BenchSupport::median(fresh),
+                BenchSupport::median(fresh) / p);
+    std::printf("known queue (text -> queueChanged):   %8.2f ms  ratio %.2fx  (target <= 1.5x)\n", BenchSupport::median(known),
+                BenchSupport::median(known) / p);
     return 0;
 }

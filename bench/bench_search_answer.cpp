@@ -11,9 +11,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QWebSocket>
-#include <QWebSocketServer>
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -73,38 +70,21 @@ QJsonArray answer()
     return sets;
 }
 
-double median(QVector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.at(v.size() / 2);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
 
-    // A loopback player server that only records the search request's id;
-    // the reply text is then handed to the client's message handler.
-    QWebSocketServer server(QStringLiteral("bench"), QWebSocketServer::NonSecureMode);
-    if (!server.listen(QHostAddress::LocalHost, 0)) {
+    BenchSupport::RequestRecorder server(QStringLiteral("core.library.search"));
+    if (!server.listen()) {
         std::fprintf(stderr, "cannot listen on loopback\n");
         return 1;
     }
-    QJsonValue searchId;
-    QObject::connect(&server, &QWebSocketServer::newConnection, [&] {
-        QWebSocket *s = server.nextPendingConnection();
-        QObject::connect(s, &QWebSocket::textMessageReceived, [&](const QString &text) {
-            const QJsonObject req = QJsonDocument::fromJson(text.toUtf8()).object();
-            if (req.value("method") == QLatin1String("core.library.search"))
-                searchId = req.value("id");
-        });
-    });
 
     TavirelConnThread link;
     Tavirel model;
-    TavirelPlayer *player = BenchSupport::connectBrowsePlayer(link, model, server.serverPort());
+    TavirelPlayer *player = BenchSupport::connectBrowsePlayer(link, model, server.port());
     if (!player) {
         std::fprintf(stderr, "player did not connect\n");
         return 1;
@@ -119,13 +99,9 @@ int main(int argc, char **argv)
     for (int run = 0; run < kRuns; ++run) {
         auto *view = new SearchRootView(&nav);
         nav.pushView(view);
-        searchId = QJsonValue(QJsonValue::Undefined);
+        server.clear();
         nav.sendSearch(view, QStringLiteral("number"), QString());
-        QElapsedTimer wait;
-        wait.start();
-        while (searchId.isUndefined() && wait.elapsed() < 5000)
-            app.processEvents(QEventLoop::AllEvents, 10);
-        const QJsonObject reply { { "jsonrpc", "2.0" }, { "id", searchId }, { "result", sets } };
+        const QJsonObject reply { { "jsonrpc", "2.0" }, { "id", server.waitForId() }, { "result", sets } };
         const QString text = QString::fromUtf8(QJsonDocument(reply).toJson(QJsonDocument::Compact));
         textBytes = text.toUtf8().size();
 
@@ -154,11 +130,11 @@ int main(int argc, char **argv)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    const double p = median(parse);
+    const double p = BenchSupport::median(parse);
     std::printf("search reply: %d result sets of %d artists, %d albums, %d tracks, %.1f MB\n", kSets, kArtists,
                 kAlbums, kTracks, textBytes / 1e6);
     std::printf("parse only (QJsonDocument::fromJson): %8.2f ms\n", p);
     std::printf("search answer (text -> rowTypesChanged, shown rows read): %8.2f ms ... ratio %.2f (target <= 3)\n",
-                median(search), median(search) / p);
+                BenchSupport::median(search), BenchSupport::median(search) / p);
     return 0;
 }

@@ -10,11 +10,64 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QQmlContext>
 #include <QQuickView>
 #include <QTimer>
+#include <QVector>
+#include <QWebSocket>
+#include <QWebSocketServer>
+#include <algorithm>
 
 namespace BenchSupport {
+
+inline double median(QVector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.at(v.size() / 2);
+}
+
+// A loopback player server that answers nothing and remembers the id of the
+// last request of one method: the client sends its requests (and records
+// the pending one) as in use, and the benchmark hands it the reply text
+// directly, leaving the transport out.
+class RequestRecorder
+{
+public:
+    explicit RequestRecorder(const QString& method)
+        : m_server(QStringLiteral("bench"), QWebSocketServer::NonSecureMode)
+        , m_method(method)
+    {
+        QObject::connect(&m_server, &QWebSocketServer::newConnection, [this] {
+            QWebSocket* socket = m_server.nextPendingConnection();
+            QObject::connect(socket, &QWebSocket::textMessageReceived, [this](const QString& text) {
+                const QJsonObject request = QJsonDocument::fromJson(text.toUtf8()).object();
+                if (request.value(QLatin1String("method")).toString() == m_method)
+                    m_id = request.value(QLatin1String("id")).toString();
+            });
+        });
+    }
+    bool listen() { return m_server.listen(QHostAddress::LocalHost, 0); }
+    quint16 port() const { return m_server.serverPort(); }
+    // Forgets the last id; call before the request is made.
+    void clear() { m_id.clear(); }
+    // The id of the request made since clear(), waiting up to 5 s for it;
+    // empty when none came.
+    QString waitForId()
+    {
+        QElapsedTimer wait;
+        wait.start();
+        while (m_id.isEmpty() && wait.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return m_id;
+    }
+
+private:
+    QWebSocketServer m_server;
+    QString m_method;
+    QString m_id;
+};
 
 // Announces a device with one source whose player listens on
 // 127.0.0.1:`port`; returns that player once connected, null after 5 s.

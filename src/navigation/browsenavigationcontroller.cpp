@@ -201,17 +201,25 @@ void BrowseNavigationController::sendPlayNow(const QStringList &uris)
     sendPlayAt(uris, "browsePlayIndex");
 }
 
-void BrowseNavigationController::sendBrowseList(const QString &uri, const QString &title)
+BrowseListView *BrowseNavigationController::createPlaylistTracks(const QString &title)
 {
     QObject *object = NavigationDocuments::create(this, QLatin1String(BrowseListDocument));
     auto *view = qobject_cast<BrowseListView *>(object);
     if (!view) {
         delete object;
-        return;
+        return nullptr;
     }
     view->setParent(this);
     view->setProperty("insidePlaylistView", true);
     view->setTitle(title);
+    return view;
+}
+
+void BrowseNavigationController::sendBrowseList(const QString &uri, const QString &title)
+{
+    BrowseListView *view = createPlaylistTracks(title);
+    if (!view)
+        return;
     pushView(view);
     setSecondRightVisible(false);
     sendPlaylistBrowse(view, uri);

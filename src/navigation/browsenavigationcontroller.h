@@ -97,6 +97,8 @@ protected:
     // One player for requests and playback alike: the current player also
     // answers the library's requests.
     void setSinglePlayer(bool single) { m_singlePlayer = single; }
+    // A new list for a playlist's tracks; null when its document does not load.
+    BrowseListView *createPlaylistTracks(const QString &title);
     // Asks for a playlist's tracks for `view`, which is loading until they come.
     void sendPlaylistBrowse(BrowseListView *view, const QString &uri);
 

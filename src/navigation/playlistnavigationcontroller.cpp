@@ -11,7 +11,6 @@
 
 namespace {
 const char *const RootDocument = "qrc:/Qml/Playlists/PlaylistRootView.qml";
-const char *const BrowseListDocument = "qrc:/Qml/MusicLibrary/BrowseList.qml";
 }
 
 PlaylistNavigationController::PlaylistNavigationController(QQuickItem *parent)
@@ -80,15 +79,9 @@ void PlaylistNavigationController::showMoreMenu(PlayerItem *item)
 
 void PlaylistNavigationController::pushBrowseList(const QString &uri, const QString &title)
 {
-    QObject *object = NavigationDocuments::create(this, QLatin1String(BrowseListDocument));
-    auto *view = qobject_cast<BrowseListView *>(object);
-    if (!view) {
-        delete object;
+    BrowseListView *view = createPlaylistTracks(title);
+    if (!view)
         return;
-    }
-    view->setParent(this);
-    view->setProperty("insidePlaylistView", true);
-    view->setTitle(title);
     // Pushed as a plain view: only what plays from the list is wired.
     NavigationController::pushView(view);
     setBarProperty("secRightVisible", false);
