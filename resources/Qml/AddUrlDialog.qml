@@ -8,6 +8,7 @@ PopupFrame {
     signal close(Item obj)
 
     okEnabled: urlField.text.trim().length > 0
+    Component.onCompleted: urlField.takeFocus()
 
     PopupField { id: urlField; objectName: "urlField"; label: qsTr("Stream URL"); placeholder: "http://" }
 

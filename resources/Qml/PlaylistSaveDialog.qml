@@ -4,6 +4,8 @@ PopupFrame {
     id: dialog
     property string bodyMessage: ""
     property string playlistUri: ""
+    // The present name, offered for editing when renaming.
+    property string playlistName: ""
     signal createPlaylist(string name)
     signal renamePlaylist(string uri, string name)
     signal requireKeyboard()
@@ -11,6 +13,8 @@ PopupFrame {
     signal close(Item obj)
 
     okEnabled: nameField.text.trim().length > 0
+    Component.onCompleted: nameField.takeFocus()
+    onPlaylistNameChanged: { nameField.text = playlistName; nameField.selectAll() }
 
     PopupMessage { text: dialog.bodyMessage }
     PopupField { id: nameField; objectName: "nameField"; label: qsTr("Name") }

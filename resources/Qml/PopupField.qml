@@ -9,6 +9,7 @@ Column {
     property alias placeholder: input.placeholderText
     property bool password: false
     function takeFocus() { input.forceActiveFocus() }
+    function selectAll() { input.selectAll() }
     width: parent ? parent.width : 200
     spacing: 4 * scaleFactor
     Text {

@@ -18,6 +18,9 @@ FocusScope {
     Accessible.role: Accessible.Dialog
     Accessible.name: headTitle
     Keys.onEscapePressed: frame.rejected()
+    // Return in a field confirms, as the highlighted button would.
+    Keys.onReturnPressed: if (frame.okEnabled) frame.accepted()
+    Keys.onEnterPressed: if (frame.okEnabled) frame.accepted()
 
     Rectangle {
         anchors.fill: parent

@@ -495,7 +495,9 @@ void BrowseNavigationController::menuActionForItemPlaylist(const QString &action
         if (m_currentPlayer)
             m_currentPlayer->actionAddPlaylistWithUri(item->uri());
     } else if (action == QLatin1String("It_Rename")) {
-        showPlaylistDialog(QLatin1String(SaveDialogDocument), item->uri(), true);
+        // The field starts from the present name, to be edited.
+        if (QQuickItem *dialog = showPlaylistDialog(QLatin1String(SaveDialogDocument), item->uri(), true))
+            dialog->setProperty("playlistName", item->name());
     } else if (action == QLatin1String("It_Delete")) {
         showPlaylistDialog(QLatin1String(DeleteDialogDocument), item->uri(), false);
     } else if (action == QLatin1String("It_Associate")) {
@@ -546,12 +548,12 @@ QQuickItem *BrowseNavigationController::createItem(const QString &url, QQuickIte
     return item;
 }
 
-void BrowseNavigationController::showPlaylistDialog(const QString &url, const QString &uri, bool rename)
+QQuickItem *BrowseNavigationController::showPlaylistDialog(const QString &url, const QString &uri, bool rename)
 {
     QQuickItem *holder = parentItem() && parentItem()->parentItem() ? parentItem()->parentItem() : parentItem();
     QQuickItem *dialog = createItem(url, holder);
     if (!dialog)
-        return;
+        return nullptr;
     const bool create = uri.isNull();
     const bool remove = !create && !rename;
     if (create) {
@@ -581,6 +583,7 @@ void BrowseNavigationController::showPlaylistDialog(const QString &url, const QS
         connect(dialog, SIGNAL(renamePlaylist(QString,QString)), this, SLOT(renamePlaylist(QString,QString)));
     else if (remove)
         connect(dialog, SIGNAL(confirmDelete(QString)), this, SLOT(deletePlaylist(QString)));
+    return dialog;
 }
 
 void BrowseNavigationController::secRightButtonClicked()

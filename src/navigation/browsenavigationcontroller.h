@@ -110,7 +110,7 @@ private:
     void playAtIndex(int responseId, const QJsonValue &v, bool play);
     void raiseMenu(QQuickItem *menu);
     QQuickItem *createItem(const QString &url, QQuickItem *visualParent);
-    void showPlaylistDialog(const QString &url, const QString &uri, bool rename);
+    QQuickItem *showPlaylistDialog(const QString &url, const QString &uri, bool rename);
     void pushPlaylistEntries(PlayerItem *item);
     void showNotice(const QString &text);
     void setSecondRightVisible(bool visible);

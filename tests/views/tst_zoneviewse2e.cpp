@@ -299,6 +299,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(playlistNamed(player, "Picnic"), 10000);
 
         choose(QStringLiteral("Picnic"), QStringLiteral("It_Rename"));
+        // The present name is offered for editing.
+        QCOMPARE(findItem(findByProperty(m_root, "headTitle", "Rename"), QStringLiteral("nameField"))->property("text").toString(),
+                 QStringLiteral("Picnic"));
         confirmDialog(QStringLiteral("Rename"), QStringLiteral("Picnic Day"));
         QTRY_VERIFY_WITH_TIMEOUT(m_sim.countReceived(QStringLiteral("UI_COMMAND|2010|100|m3u:Picnic.m3u8|Picnic Day")) == 1, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(mopidyPlaylists().contains("Picnic Day") && !mopidyPlaylists().contains("Picnic"), 10000);
