@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 
 // Covers a tab while the device is not connected; the controllers set connText
 // and, after a refused login, retryVisible.
@@ -19,13 +18,13 @@ Rectangle {
             source: "qrc:/TavirelImgs/Images/tavirel.svg"
             sourceSize: Qt.size(96 * scaleFactor, 96 * scaleFactor)
         }
-        BusyIndicator {
+        // The application's own spinner: the controls' one would load the
+        // whole controls module before the first frame.
+        CustomSpinner {
             objectName: "connectionSpinner"
             anchors.horizontalCenter: parent.horizontalCenter
             width: 40 * scaleFactor
-            height: 40 * scaleFactor
             running: screen.visible
-            palette.dark: currentTheme.getColor("highlight1")
         }
         Text {
             objectName: "connectionText"
