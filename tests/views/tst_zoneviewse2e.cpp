@@ -339,6 +339,14 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!mopidyPlaylists().contains("Picnic Day"), 10000);
         QTRY_VERIFY_WITH_TIMEOUT(!playlistNamed(player, "Picnic Day"), 10000);
 
+        // A streaming service's playlist is neither renamed nor deleted here.
+        PlayerItem streamed;
+        streamed.setUri(QStringLiteral("spotify:playlist:1"));
+        menu->setProperty("selectedItem", QVariant::fromValue(&streamed));
+        QCOMPARE(menu->property("actions").toStringList(),
+                 (QStringList { "It_PlayNow", "It_AddToQueue", "It_Associate" }));
+        menu->setProperty("selectedItem", QVariant());
+
         // A uri the device's messages cannot carry is not assigned; the user is told.
         PlayerItem odd;
         odd.setUri(QStringLiteral("m3u:a@b.m3u8"));
