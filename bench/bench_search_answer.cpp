@@ -76,22 +76,11 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
 
-    BenchSupport::RequestRecorder server(QStringLiteral("core.library.search"));
-    if (!server.listen()) {
-        std::fprintf(stderr, "cannot listen on loopback\n");
+    BenchSupport::LibraryRig rig(QStringLiteral("core.library.search"));
+    if (!rig.start())
         return 1;
-    }
-
-    TavirelConnThread link;
-    Tavirel model;
-    TavirelPlayer *player = BenchSupport::connectBrowsePlayer(link, model, server.port());
-    if (!player) {
-        std::fprintf(stderr, "player did not connect\n");
-        return 1;
-    }
-    BrowseNavigationController nav;
-    nav.setRootView(new BrowseListView(&nav));
-    nav.setCurrTavirel(&model);
+    BrowseNavigationController &nav = rig.nav;
+    TavirelPlayer *player = rig.player;
 
     const QJsonArray sets = answer();
     QVector<double> parse, search;
@@ -99,9 +88,9 @@ int main(int argc, char **argv)
     for (int run = 0; run < kRuns; ++run) {
         auto *view = new SearchRootView(&nav);
         nav.pushView(view);
-        server.clear();
+        rig.server.clear();
         nav.sendSearch(view, QStringLiteral("number"), QString());
-        const QJsonObject reply { { "jsonrpc", "2.0" }, { "id", server.waitForId() }, { "result", sets } };
+        const QJsonObject reply { { "jsonrpc", "2.0" }, { "id", rig.server.waitForId() }, { "result", sets } };
         const QString text = QString::fromUtf8(QJsonDocument(reply).toJson(QJsonDocument::Compact));
         textBytes = text.toUtf8().size();
 

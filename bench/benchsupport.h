@@ -4,6 +4,8 @@
 #include "app/startup.h"
 #include "link/tavirelconnthread.h"
 #include "model/tavirel.h"
+#include "navigation/browselistview.h"
+#include "navigation/browsenavigationcontroller.h"
 #include "player/tavirelplayer.h"
 #include "settings/tavireltheme.h"
 
@@ -19,6 +21,7 @@
 #include <QWebSocket>
 #include <QWebSocketServer>
 #include <algorithm>
+#include <cstdio>
 
 namespace BenchSupport {
 
@@ -83,6 +86,35 @@ inline TavirelPlayer* connectBrowsePlayer(TavirelConnThread& link, Tavirel& mode
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     return player && player->isConnected() ? player : nullptr;
 }
+
+// A library stack whose browse player talks to a RequestRecorder for
+// `method`: what the answer benchmarks share.
+struct LibraryRig
+{
+    explicit LibraryRig(const QString& method) : server(method) {}
+    // False, with a line on stderr, when the player does not connect.
+    bool start()
+    {
+        if (!server.listen()) {
+            std::fprintf(stderr, "cannot listen on loopback\n");
+            return false;
+        }
+        player = connectBrowsePlayer(link, model, server.port());
+        if (!player) {
+            std::fprintf(stderr, "player did not connect\n");
+            return false;
+        }
+        nav.setRootView(new BrowseListView(&nav));
+        nav.setCurrTavirel(&model);
+        return true;
+    }
+
+    RequestRecorder server;
+    TavirelConnThread link;
+    Tavirel model;
+    TavirelPlayer* player = nullptr;
+    BrowseNavigationController nav;
+};
 
 // The application's types, theme, screen sizes and image provider.
 inline void prepareView(QQuickView& view, TavirelTheme& theme, const QSize& size)
