@@ -182,7 +182,8 @@ void TestKeyboard::escapeClosesPopup()
             input = child;
     }
     QVERIFY(input);
-    input->forceActiveFocus();
+    // The field has the keyboard as the dialog opens.
+    QTRY_VERIFY(input->hasActiveFocus());
     for (int k : { Qt::Key_A, Qt::Key_Space, Qt::Key_B })
         key(k);
     QCOMPARE(input->property("text").toString(), QStringLiteral("a b"));
@@ -192,6 +193,17 @@ void TestKeyboard::escapeClosesPopup()
     key(Qt::Key_Escape);
     QTRY_VERIFY(!guard || !guard->isVisible());
     QVERIFY(!addUrlDialog());
+
+    // Return in the field confirms, as the highlighted button does.
+    m_page->showAddUrlDialog();
+    QPointer<QQuickItem> confirmed(addUrlDialog());
+    QVERIFY(confirmed);
+    QSignalSpy added(confirmed.data(), SIGNAL(addUrl(QString)));
+    for (int k : { Qt::Key_X, Qt::Key_Return })
+        key(k);
+    QCOMPARE(added.count(), 1);
+    QCOMPARE(added.first().first().toString(), QStringLiteral("x"));
+    QTRY_VERIFY(!confirmed || !confirmed->isVisible());
 }
 
 void TestKeyboard::ctrlLAndCtrlFOpenTheLibrary()
