@@ -122,6 +122,10 @@
       <source>This playlist's name cannot be stored on the Tavirel</source>
       <translation>Der Name dieser Playlist kann auf dem Tavirel nicht gespeichert werden</translation>
     </message>
+    <message>
+      <source>A playlist name on the Tavirel cannot contain "@" or "|"</source>
+      <translation>Ein Playlist-Name auf dem Tavirel darf kein „@“ und kein „|“ enthalten</translation>
+    </message>
   </context>
   <context>
     <name>ChoiceDialogFrame</name>

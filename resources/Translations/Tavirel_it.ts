@@ -122,6 +122,10 @@
       <source>This playlist's name cannot be stored on the Tavirel</source>
       <translation>Il nome di questa playlist non può essere memorizzato sul Tavirel</translation>
     </message>
+    <message>
+      <source>A playlist name on the Tavirel cannot contain "@" or "|"</source>
+      <translation>Il nome di una playlist sul Tavirel non può contenere "@" o "|"</translation>
+    </message>
   </context>
   <context>
     <name>ChoiceDialogFrame</name>

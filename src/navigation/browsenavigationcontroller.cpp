@@ -607,6 +607,11 @@ void BrowseNavigationController::createPlaylist(const QString &name)
 
 void BrowseNavigationController::renamePlaylist(const QString &uri, const QString &name)
 {
+    // The device would refuse the name silently: say why nothing happens.
+    if (name.contains(QLatin1Char('@')) || name.contains(QLatin1Char('|'))) {
+        showNotice(tr("A playlist name on the Tavirel cannot contain \"@\" or \"|\""));
+        return;
+    }
     if (Tavirel *tavirel = currTavirel())
         tavirel->actionRenamePlaylist(uri, name);
 }

@@ -347,13 +347,15 @@ private slots:
                  (QStringList { "It_PlayNow", "It_AddToQueue", "It_Associate" }));
         menu->setProperty("selectedItem", QVariant());
 
-        // A uri the device's messages cannot carry is not assigned; the user is told.
+        // What the device's messages cannot carry is not sent; the user is told.
         PlayerItem odd;
         odd.setUri(QStringLiteral("m3u:a@b.m3u8"));
         nav->menuActionForItemPlaylist(QStringLiteral("It_Associate"), &odd);
         QCOMPARE(nav->topView(), nav->rootView());
         QCOMPARE(nav->rootView()->property("notice").toString(),
                  QStringLiteral("This playlist's name cannot be stored on the Tavirel"));
+        nav->renamePlaylist(playlistNamed(player, "Road Trip")->uri(), QStringLiteral("Rock | Pop"));
+        QVERIFY(nav->rootView()->property("notice").toString().contains("\"|\""));
         nav->close();
     }
 

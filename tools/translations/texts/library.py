@@ -21,6 +21,9 @@ TEXTS = {
     "There are no playlists yet": ("Es gibt noch keine Playlists", "Non ci sono ancora playlist"),
     "This device has no media player to browse.": ("Dieses Gerät hat keinen Mediaplayer zum Durchsuchen.",
                                                    "Questo dispositivo non ha un lettore multimediale da sfogliare."),
+    "A playlist name on the Tavirel cannot contain \"@\" or \"|\"": (
+        "Ein Playlist-Name auf dem Tavirel darf kein „@“ und kein „|“ enthalten",
+        "Il nome di una playlist sul Tavirel non può contenere \"@\" o \"|\""),
     "Artists, albums or tracks": ("Künstler, Alben oder Titel", "Artisti, album o brani"),
     "Nothing found": ("Nichts gefunden", "Nessun risultato"),
     "Playlist Entries": ("Playlist-Plätze", "Posizioni delle playlist"),
