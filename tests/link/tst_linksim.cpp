@@ -24,6 +24,20 @@ class TestLinkSim : public QObject
         m_device->setPassword(password);
     }
 
+    // Starts the simulator on m_port, or on another free port when a test
+    // running beside this one took that port since it was chosen.
+    bool startSim(SimProcess &sim, const QStringList &args = {})
+    {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            if (sim.start(m_port, args))
+                return true;
+            sim.stop();
+            m_port = TestSupport::freeLoopbackPort();
+            m_device->setLocalPort(m_port);
+        }
+        return false;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -42,7 +56,7 @@ private slots:
     void joinsAndReceivesTheState()
     {
         SimProcess sim;
-        QVERIFY2(sim.start(m_port, { "--user", "alice", "--password", "wonderland" }), qPrintable(sim.log));
+        QVERIFY2(startSim(sim, { "--user", "alice", "--password", "wonderland" }), qPrintable(sim.log));
         TavirelConnThread thread;
         QSignalSpy first(&thread, &TavirelConnThread::firstConnected);
         QSignalSpy urls(&thread, &TavirelConnThread::deviceSettingsUrlsUpdated);
@@ -70,7 +84,7 @@ private slots:
     void refusalThenTheLinkReopens()
     {
         SimProcess sim;
-        QVERIFY(sim.start(m_port, { "--user", "alice", "--password", "other" }));
+        QVERIFY(startSim(sim, { "--user", "alice", "--password", "other" }));
         TavirelConnThread thread;
         QSignalSpy dialog(&thread, &TavirelConnThread::requireAuthenticationDialog);
         QSignalSpy messages(&thread, &TavirelConnThread::setConnectionScreenMessage);
@@ -89,7 +103,7 @@ private slots:
         useCredentials(QString(), QString());
         {
             SimProcess sim;
-            QVERIFY(sim.start(m_port));
+            QVERIFY(startSim(sim));
             TavirelConnThread thread;
             QSignalSpy dialog(&thread, &TavirelConnThread::requireAuthenticationDialog);
             thread.setDevice(m_device.get());
@@ -98,7 +112,7 @@ private slots:
             thread.stop();
         }
         SimProcess sim;
-        QVERIFY(sim.start(m_port, { "--allow-default" }));
+        QVERIFY(startSim(sim, { "--allow-default" }));
         TavirelConnThread thread;
         QSignalSpy first(&thread, &TavirelConnThread::firstConnected);
         thread.setDevice(m_device.get());
@@ -111,7 +125,7 @@ private slots:
     void keepAlivesAreAnswered()
     {
         SimProcess sim;
-        QVERIFY(sim.start(m_port, { "--user", "alice", "--password", "wonderland", "--keepalive", "0.1" }));
+        QVERIFY(startSim(sim, { "--user", "alice", "--password", "wonderland", "--keepalive", "0.1" }));
         TavirelConnThread thread;
         QSignalSpy commands(&thread, &TavirelConnThread::tavirelCommandReceived);
         thread.setDevice(m_device.get());
@@ -132,7 +146,7 @@ private slots:
     void settingsUrlsNeedSixFields()
     {
         SimProcess sim;
-        QVERIFY(sim.start(m_port, { "--user", "alice", "--password", "wonderland", "--short-settings-urls",
+        QVERIFY(startSim(sim, { "--user", "alice", "--password", "wonderland", "--short-settings-urls",
                                     "--ready-count", "2" }));
         TavirelConnThread thread;
         QSignalSpy first(&thread, &TavirelConnThread::firstConnected);
@@ -160,7 +174,7 @@ private slots:
     void watchdogFailureAndRecovery()
     {
         SimProcess sim;
-        QVERIFY(sim.start(m_port, { "--user", "alice", "--password", "wonderland", "--keepalive", "0" }));
+        QVERIFY(startSim(sim, { "--user", "alice", "--password", "wonderland", "--keepalive", "0" }));
         TavirelConnThread thread;
         thread.setTickInterval(50);
         QSignalSpy first(&thread, &TavirelConnThread::firstConnected);
@@ -182,7 +196,7 @@ private slots:
     void linkComesBackWhenTheSimulatorRestarts()
     {
         SimProcess sim;
-        QVERIFY(sim.start(m_port, { "--user", "alice", "--password", "wonderland" }));
+        QVERIFY(startSim(sim, { "--user", "alice", "--password", "wonderland" }));
         TavirelConnThread thread;
         thread.setTickInterval(50);
         QSignalSpy first(&thread, &TavirelConnThread::firstConnected);
@@ -203,7 +217,7 @@ private slots:
     void deviceHangUpIsReopenedWithinTheRun()
     {
         SimProcess sim;
-        QVERIFY(sim.start(m_port, { "--user", "alice", "--password", "wonderland", "--close-after", "300" }));
+        QVERIFY(startSim(sim, { "--user", "alice", "--password", "wonderland", "--close-after", "300" }));
         TavirelConnThread thread;
         QSignalSpy first(&thread, &TavirelConnThread::firstConnected);
         QSignalSpy messages(&thread, &TavirelConnThread::setConnectionScreenMessage);
@@ -220,7 +234,7 @@ private slots:
     void survivesJunkAndTinyWrites()
     {
         SimProcess sim;
-        QVERIFY(sim.start(m_port, { "--user", "alice", "--password", "wonderland", "--garbage", "--chunk", "7" }));
+        QVERIFY(startSim(sim, { "--user", "alice", "--password", "wonderland", "--garbage", "--chunk", "7" }));
         TavirelConnThread thread;
         QSignalSpy first(&thread, &TavirelConnThread::firstConnected);
         QSignalSpy commands(&thread, &TavirelConnThread::tavirelCommandReceived);
@@ -234,7 +248,7 @@ private slots:
     void silentDeviceFailsTheRun()
     {
         SimProcess sim;
-        QVERIFY(sim.start(m_port, { "--user", "alice", "--password", "wonderland", "--silent-after-join" }));
+        QVERIFY(startSim(sim, { "--user", "alice", "--password", "wonderland", "--silent-after-join" }));
         TavirelConnThread thread;
         thread.setTickInterval(30);
         QSignalSpy messages(&thread, &TavirelConnThread::setConnectionScreenMessage);
