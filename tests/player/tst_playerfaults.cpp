@@ -40,6 +40,14 @@ private slots:
     void cleanupTestCase();
 
 private:
+    void connectToServer(TavirelPlayer &player)
+    {
+        player.setIpAddress(m_mopidy.host());
+        player.setPort(QString::number(m_mopidy.port()));
+        player.setConnectionEnabled(true);
+        player.startConnection();
+    }
+
     MopidyFixture m_mopidy;
 };
 
@@ -51,10 +59,7 @@ void TestPlayerFaults::initTestCase()
 void TestPlayerFaults::recoversAfterServerRestart()
 {
     TavirelPlayer player;
-    player.setIpAddress(m_mopidy.host());
-    player.setPort(QString::number(m_mopidy.port()));
-    player.setConnectionEnabled(true);
-    player.startConnection();
+    connectToServer(player);
     QTRY_VERIFY(player.isConnected());
     player.actionPlayAdd(kTracks, -1, true);
     QTRY_COMPARE(player.queue().size(), 3);
@@ -87,10 +92,7 @@ void TestPlayerFaults::recoversAfterServerRestart()
 void TestPlayerFaults::closeConnectionStopsRetries()
 {
     TavirelPlayer player;
-    player.setIpAddress(m_mopidy.host());
-    player.setPort(QString::number(m_mopidy.port()));
-    player.setConnectionEnabled(true);
-    player.startConnection();
+    connectToServer(player);
     QTRY_VERIFY(player.isConnected());
     QTRY_VERIFY(!player.filters().isEmpty());
 
@@ -112,10 +114,7 @@ void TestPlayerFaults::closeConnectionStopsRetries()
 void TestPlayerFaults::restartWithEmptyQueueClearsCurrentTrack()
 {
     TavirelPlayer player;
-    player.setIpAddress(m_mopidy.host());
-    player.setPort(QString::number(m_mopidy.port()));
-    player.setConnectionEnabled(true);
-    player.startConnection();
+    connectToServer(player);
     QTRY_VERIFY(player.isConnected());
     player.actionPlayAdd(kTracks, -1, true);
     QTRY_VERIFY(player.currentSong() && player.currentTlid() > 0);
