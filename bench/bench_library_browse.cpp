@@ -54,17 +54,6 @@ double fastest(const QVector<double> &v)
     return *std::min_element(v.begin(), v.end());
 }
 
-// Reads the flat list the way a list view does; returns the entries seen.
-int readFlatList(BrowseListView &view)
-{
-    QQmlListProperty<PlayerItem> list = view.allSortedItems();
-    const int n = list.count(&list);
-    int seen = 0;
-    for (int i = 0; i < n; ++i)
-        seen += list.at(&list, i) ? 1 : 0;
-    return seen;
-}
-
 void fill(BrowseListView &view, int count)
 {
     QStringList types;
@@ -84,7 +73,6 @@ int main(int argc, char **argv)
     if (!rig.start())
         return 1;
     BrowseNavigationController &nav = rig.nav;
-    TavirelPlayer *player = rig.player;
 
     const QJsonArray refs = trackRefs(kTracks);
     QVector<double> parse, browse;
@@ -94,8 +82,7 @@ int main(int argc, char **argv)
         nav.pushView(view);
         rig.server.clear();
         nav.sendBrowse(view, QStringLiteral("local:directory?type=track"));
-        const QJsonObject reply { { "jsonrpc", "2.0" }, { "id", rig.server.waitForId() }, { "result", refs } };
-        const QString text = QString::fromUtf8(QJsonDocument(reply).toJson(QJsonDocument::Compact));
+        const QString text = rig.replyText(refs);
         textBytes = text.toUtf8().size();
 
         QElapsedTimer clock;
@@ -106,10 +93,8 @@ int main(int argc, char **argv)
             return 1;
 
         int seen = 0;
-        QObject::connect(view, &BrowseListView::rowTypesChanged, [&] { seen = readFlatList(*view); });
-        clock.restart();
-        QMetaObject::invokeMethod(player, "socketMessageReceived", Qt::DirectConnection, Q_ARG(QString, text));
-        browse.append(clock.nsecsElapsed() / 1e6);
+        QObject::connect(view, &BrowseListView::rowTypesChanged, [&] { seen = BenchSupport::readFlatList(*view); });
+        browse.append(rig.deliver(text));
         if (seen != kTracks) {
             std::fprintf(stderr, "flat list not filled (%d)\n", seen);
             return 1;
@@ -128,11 +113,11 @@ int main(int argc, char **argv)
         QElapsedTimer clock;
         clock.start();
         for (int i = 0; i < kReads; ++i)
-            readFlatList(thousand);
+            BenchSupport::readFlatList(thousand);
         small.append(clock.nsecsElapsed() / 1e6);
         clock.restart();
         for (int i = 0; i < kReads; ++i)
-            readFlatList(tenThousand);
+            BenchSupport::readFlatList(tenThousand);
         large.append(clock.nsecsElapsed() / 1e6);
     }
 

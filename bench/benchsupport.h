@@ -87,6 +87,17 @@ inline TavirelPlayer* connectBrowsePlayer(TavirelConnThread& link, Tavirel& mode
     return player && player->isConnected() ? player : nullptr;
 }
 
+// Reads a list's rows the way a list view does; returns the entries seen.
+inline int readFlatList(BrowseListView& view)
+{
+    QQmlListProperty<PlayerItem> list = view.allSortedItems();
+    const int n = list.count(&list);
+    int seen = 0;
+    for (int i = 0; i < n; ++i)
+        seen += list.at(&list, i) ? 1 : 0;
+    return seen;
+}
+
 // A library stack whose browse player talks to a RequestRecorder for
 // `method`: what the answer benchmarks share.
 struct LibraryRig
@@ -107,6 +118,21 @@ struct LibraryRig
         nav.setRootView(new BrowseListView(&nav));
         nav.setCurrTavirel(&model);
         return true;
+    }
+    // The server's reply to the request made since server.clear(), as text.
+    QString replyText(const QJsonValue& result)
+    {
+        const QJsonObject reply { { "jsonrpc", "2.0" }, { "id", server.waitForId() }, { "result", result } };
+        return QString::fromUtf8(QJsonDocument(reply).toJson(QJsonDocument::Compact));
+    }
+    // Hands the text to the player's message handler, leaving the transport
+    // out; the milliseconds until it returned.
+    double deliver(const QString& text)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        QMetaObject::invokeMethod(player, "socketMessageReceived", Qt::DirectConnection, Q_ARG(QString, text));
+        return clock.nsecsElapsed() / 1e6;
     }
 
     RequestRecorder server;
