@@ -74,13 +74,15 @@ protected:
     // Builds the flat list from the sections; search results order theirs.
     virtual void buildSortedItems(QList<PlayerItem *> *items);
     BrowseReference *reference(const QString &typeKey, const QStringList &uris);
+    // A further page of the stack, owned by the stack's item so that it
+    // outlives this one; null when the document does not load.
+    NavigationView *createView(const QString &url);
     QSet<PlayerItem *> *askedLookup() { return &m_askedLookup; }
     QSet<PlayerItem *> *askedImages() { return &m_askedImages; }
 
 private:
     static int itemCount(QQmlListProperty<PlayerItem> *list);
     static PlayerItem *itemAt(QQmlListProperty<PlayerItem> *list, int index);
-    NavigationView *createView(const QString &url);
 
     QStringList m_rowTypes;
     BrowseSections::SectionMap m_sections;

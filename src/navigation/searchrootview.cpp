@@ -1,7 +1,6 @@
 #include "navigation/searchrootview.h"
 
 #include "app/logcategories.h"
-#include "navigation/navigationdocuments.h"
 #include "player/album.h"
 #include "player/sectionitems.h"
 #include "player/song.h"
@@ -21,13 +20,20 @@ struct ResultKind
 // Within one result set the keys always come in this order.
 const ResultKind ResultKinds[] = { { "artists", "artist" }, { "albums", "album" }, { "tracks", "track" } };
 
-PlayerItem *newEntry(const QString &type, QObject *owner)
+// Appends to the section an entry of the class its type calls for.
+void addEntry(SectionItems *section, const QString &type, const QString &uri, const QString &name)
 {
+    PlayerItem *item = nullptr;
     if (type == QLatin1String("album"))
-        return new Album(owner);
-    if (type == QLatin1String("track"))
-        return new Song(owner);
-    return new PlayerItem(owner);
+        item = new Album(section);
+    else if (type == QLatin1String("track"))
+        item = new Song(section);
+    else
+        item = new PlayerItem(section);
+    item->setUri(uri);
+    item->setName(name);
+    item->setType(type);
+    section->append(uri, item);
 }
 }
 
@@ -46,6 +52,7 @@ bool SearchRootView::applySearchResult(const QJsonValue &v)
     }
     QStringList types;
     BrowseSections::SectionMap sections;
+    bool found = false;
     for (const QJsonValue &set : v.toArray()) {
         const QJsonObject result = set.toObject();
         for (const ResultKind &kind : ResultKinds) {
@@ -56,19 +63,16 @@ bool SearchRootView::applySearchResult(const QJsonValue &v)
             auto *section = new SectionItems(this);
             for (const QJsonValue &element : list.toArray()) {
                 const QJsonObject o = element.toObject();
-                PlayerItem *item = newEntry(type, section);
-                item->setUri(o.value(QLatin1String("uri")).toString());
-                item->setName(o.value(QLatin1String("name")).toString());
-                item->setType(type);
-                section->append(item->uri(), item);
+                addEntry(section, type, o.value(QLatin1String("uri")).toString(), o.value(QLatin1String("name")).toString());
             }
+            found = found || section->count() > 0;
             types.append(type);
             sections.insert(type, section);
         }
     }
     setRowTypes(types);
     setSections(sections);
-    setMessage(types.isEmpty() || sortedItems().isEmpty() ? tr("Nothing found") : QString());
+    setMessage(found ? QString() : tr("Nothing found"));
     return true;
 }
 
@@ -131,25 +135,16 @@ void SearchRootView::showSectionDetails(const QString &section)
     SectionItems *newest = sections().value(section);
     if (!newest || newest->count() <= SectionPreview)
         return;
-    QObject *object = NavigationDocuments::create(this, QLatin1String(BrowseListDocument));
-    auto *list = qobject_cast<BrowseListView *>(object);
-    if (!list) {
-        delete object;
+    auto *list = qobject_cast<BrowseListView *>(createView(QLatin1String(BrowseListDocument)));
+    if (!list)
         return;
-    }
-    list->setParent(parentItem() ? static_cast<QObject *>(parentItem()) : parent());
     list->setTitle(DynamicTranslator::label(section));
     // Pushed first, so that its first lookups reach the controller.
     emit pushView(list);
     // The whole section, copied: this page keeps its own.
     auto *copy = new SectionItems(list);
-    for (PlayerItem *item : newest->items()) {
-        PlayerItem *entry = newEntry(section, copy);
-        entry->setUri(item->uri());
-        entry->setName(item->name());
-        entry->setType(item->type());
-        copy->append(entry->uri(), entry);
-    }
+    for (const PlayerItem *item : newest->items())
+        addEntry(copy, section, item->uri(), item->name());
     list->setRowTypes({ section });
     list->setSections({ { section, copy } });
 }
