@@ -653,13 +653,7 @@ void BrowseNavigationController::pushView(NavigationView *view)
     if (isPlaylistRoot(view)) {
         setBarProperty("secRightText", tr("Add"));
         setSecondRightVisible(true);
-        view->setProperty("currTavirel", QVariant::fromValue(currTavirel()));
-        view->setProperty("currPlayer", QVariant::fromValue(m_currentPlayer.data()));
-        connect(view, SIGNAL(openMenuWithItem(PlayerItem*)), this, SLOT(openMenuWithItemPl(PlayerItem*)));
-        connect(view, SIGNAL(requireBrowseForUri(QString,QString)), this, SLOT(sendBrowseList(QString,QString)));
-        connect(view, SIGNAL(requestImage(QString,QQuickItem*)), this, SLOT(requestImage(QString,QQuickItem*)));
-        connect(view, SIGNAL(discardImage(QString,QQuickItem*)), this, SLOT(discardImage(QString,QQuickItem*)));
-        connect(view, SIGNAL(requireLookup(int,int)), this, SLOT(requireLookup(int,int)));
+        wirePlaylistRoot(view, SLOT(openMenuWithItemPl(PlayerItem*)), SLOT(sendBrowseList(QString,QString)));
         return;
     }
     if (auto *search = qobject_cast<SearchRootView *>(view)) {
@@ -673,6 +667,17 @@ void BrowseNavigationController::pushView(NavigationView *view)
         connect(list, &BrowseListView::playNow, this, &BrowseNavigationController::sendPlayNow);
         connect(list, &BrowseListView::openMenuWithItem, this, &BrowseNavigationController::openMenuWithItem);
     }
+}
+
+void BrowseNavigationController::wirePlaylistRoot(NavigationView *view, const char *menuSlot, const char *browseSlot)
+{
+    view->setProperty("currTavirel", QVariant::fromValue(currTavirel()));
+    view->setProperty("currPlayer", QVariant::fromValue(m_currentPlayer.data()));
+    connect(view, SIGNAL(openMenuWithItem(PlayerItem*)), this, menuSlot);
+    connect(view, SIGNAL(requireBrowseForUri(QString,QString)), this, browseSlot);
+    connect(view, SIGNAL(requestImage(QString,QQuickItem*)), this, SLOT(requestImage(QString,QQuickItem*)));
+    connect(view, SIGNAL(discardImage(QString,QQuickItem*)), this, SLOT(discardImage(QString,QQuickItem*)));
+    connect(view, SIGNAL(requireLookup(int,int)), this, SLOT(requireLookup(int,int)));
 }
 
 void BrowseNavigationController::forgetPendingOf(NavigationView *view)

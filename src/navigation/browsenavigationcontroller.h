@@ -99,6 +99,9 @@ protected:
     void setSinglePlayer(bool single) { m_singlePlayer = single; }
     // A new list for a playlist's tracks; null when its document does not load.
     BrowseListView *createPlaylistTracks(const QString &title);
+    // Gives a playlists page the device and player and connects its requests;
+    // its menu and row choice go to the slots named.
+    void wirePlaylistRoot(NavigationView *view, const char *menuSlot, const char *browseSlot);
     // Asks for a playlist's tracks for `view`, which is loading until they come.
     void sendPlaylistBrowse(BrowseListView *view, const QString &uri);
 

@@ -21,9 +21,8 @@ PlaylistNavigationController::PlaylistNavigationController(QQuickItem *parent)
 
 void PlaylistNavigationController::setCurrPlayer(TavirelPlayer *player)
 {
-    if (m_followed)
-        disconnect(m_followed, nullptr, this, nullptr);
-    m_followed = player;
+    if (TavirelPlayer *previous = currentPlayer())
+        disconnect(previous, nullptr, this, nullptr);
     if (player) {
         connect(player, &TavirelPlayer::playlistsChanged, this, &PlaylistNavigationController::currPlayerChanged);
         connect(player, &TavirelPlayer::playlistsImagesChanged, this,
@@ -50,13 +49,7 @@ void PlaylistNavigationController::initRootView()
     }
     root->setParent(this);
     setRootView(root);
-    root->setProperty("currTavirel", QVariant::fromValue(currTavirel()));
-    root->setProperty("currPlayer", QVariant::fromValue(currentPlayer()));
-    connect(root, SIGNAL(openMenuWithItem(PlayerItem*)), this, SLOT(showMoreMenu(PlayerItem*)));
-    connect(root, SIGNAL(requireBrowseForUri(QString,QString)), this, SLOT(pushBrowseList(QString,QString)));
-    connect(root, SIGNAL(requestImage(QString,QQuickItem*)), this, SLOT(requestImage(QString,QQuickItem*)));
-    connect(root, SIGNAL(discardImage(QString,QQuickItem*)), this, SLOT(discardImage(QString,QQuickItem*)));
-    connect(root, SIGNAL(requireLookup(int,int)), this, SLOT(requireLookup(int,int)));
+    wirePlaylistRoot(root, SLOT(showMoreMenu(PlayerItem*)), SLOT(pushBrowseList(QString,QString)));
 }
 
 void PlaylistNavigationController::menuActionForItem(const QString &action, PlayerItem *item)

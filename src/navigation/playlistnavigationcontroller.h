@@ -29,7 +29,4 @@ public slots:
     void playlistImagesReceived();
     void pushBrowseList(const QString &uri, const QString &title);
     void showMoreMenu(PlayerItem *item);
-
-private:
-    QPointer<TavirelPlayer> m_followed;
 };
