@@ -58,8 +58,11 @@ private:
     QPointer<QQuickItem> m_connectionScreen;
 
     // The library popup, kept once opened so that it reopens where it was.
+    // Creates the popup of a page stack on first use, keeps it in step with
+    // the page's device and source through `sync`, and shows it.
+    void showStackPopup(QPointer<QQuickItem>& popup, const char* url, void (PlayerView::*sync)(bool deviceChanged));
     void syncMusicLibrary(bool deviceChanged);
-    void syncPlaylists();
+    void syncPlaylists(bool deviceChanged);
     QPointer<QQuickItem> m_libraryPopup;
     QPointer<QQuickItem> m_playlistsPopup;
 };

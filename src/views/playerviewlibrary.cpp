@@ -14,21 +14,26 @@ const char* const LibraryPopupDocument = "qrc:/Qml/MusicLibrary/MusicLibraryPopu
 const char* const PlaylistsPopupDocument = "qrc:/Qml/Playlists/PlaylistsNavPopup.qml";
 }
 
-void PlayerView::openMusicLibrary()
+void PlayerView::showStackPopup(QPointer<QQuickItem>& popup, const char* url, void (PlayerView::*sync)(bool))
 {
-    if (!m_libraryPopup) {
-        QQuickItem* popup = DocumentItem::create(this, QLatin1String(LibraryPopupDocument), this);
-        if (!popup)
+    if (!popup) {
+        QQuickItem* item = DocumentItem::create(this, QLatin1String(url), this);
+        if (!item)
             return;
         // Above everything the page shows, the connection screen included.
-        popup->setZ(100);
-        m_libraryPopup = popup;
-        connect(this, &PlayerView::tavirelChanged, popup, [this] { syncMusicLibrary(true); });
-        connect(this, &PlayerView::selectedSourceChanged, popup, [this] { syncMusicLibrary(false); });
+        item->setZ(100);
+        popup = item;
+        connect(this, &PlayerView::tavirelChanged, item, [this, sync] { (this->*sync)(true); });
+        connect(this, &PlayerView::selectedSourceChanged, item, [this, sync] { (this->*sync)(false); });
     }
-    syncMusicLibrary(false);
-    m_libraryPopup->setVisible(true);
-    m_libraryPopup->forceActiveFocus();
+    (this->*sync)(false);
+    popup->setVisible(true);
+    popup->forceActiveFocus();
+}
+
+void PlayerView::openMusicLibrary()
+{
+    showStackPopup(m_libraryPopup, LibraryPopupDocument, &PlayerView::syncMusicLibrary);
 }
 
 void PlayerView::syncMusicLibrary(bool deviceChanged)
@@ -66,28 +71,18 @@ void PlayerView::openMusicSearch()
 
 void PlayerView::openPlaylists()
 {
-    if (!m_playlistsPopup) {
-        QQuickItem* popup = DocumentItem::create(this, QLatin1String(PlaylistsPopupDocument), this);
-        if (!popup)
-            return;
-        popup->setZ(100);
-        m_playlistsPopup = popup;
-        connect(this, &PlayerView::tavirelChanged, popup, [this] { syncPlaylists(); });
-        connect(this, &PlayerView::selectedSourceChanged, popup, [this] { syncPlaylists(); });
-    }
-    syncPlaylists();
-    m_playlistsPopup->setVisible(true);
-    m_playlistsPopup->forceActiveFocus();
+    showStackPopup(m_playlistsPopup, PlaylistsPopupDocument, &PlayerView::syncPlaylists);
 }
 
-void PlayerView::syncPlaylists()
+void PlayerView::syncPlaylists(bool deviceChanged)
 {
     auto* nav = m_playlistsPopup ? m_playlistsPopup->findChild<PlaylistNavigationController*>() : nullptr;
     if (!nav)
         return;
     Source* source = selectedSource();
     TavirelPlayer* player = source ? source->player() : nullptr;
-    if (nav->currTavirel() != tavirel()) {
+    if (deviceChanged || nav->currTavirel() != tavirel()) {
+        // What the stack shows belongs to the old device.
         nav->popToRootView();
         nav->setCurrTavirel(tavirel());
     }
