@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import ".."
+import "rows.js" as Rows
 
 // One row of a library list: folders and playlists one line high, the other
 // entries with a cover and details, which arrive lazily. `holder` is the
@@ -47,18 +48,8 @@ Loader {
             removeEnabled: false
             playNowVisible: isAlbum && !row.inPlaylist
 
-            function askImage() {
-                if (imagePath === requestedPath)
-                    return
-                if (requestedPath.length > 0)
-                    row.holder.discardImage(requestedPath, cell)
-                requestedPath = imagePath
-                imgSource = ""
-                if (imagePath.length > 0)
-                    row.holder.requestImage(imagePath, cell)
-            }
-            onImagePathChanged: askImage()
-            Component.onCompleted: askImage()
+            onImagePathChanged: Rows.followImage(cell, row.holder)
+            Component.onCompleted: Rows.followImage(cell, row.holder)
             Component.onDestruction: if (requestedPath.length > 0) row.holder.discardImage(requestedPath, cell)
 
             onClicked: {

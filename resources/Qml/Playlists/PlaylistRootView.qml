@@ -67,18 +67,8 @@ PlaylistRootView {
             textLabel: playlist ? playlist.name : ""
             detailTextLabel: playlist ? view.slotName(playlist.uri) : ""
 
-            function askImage() {
-                if (imagePath === requestedPath)
-                    return
-                if (requestedPath.length > 0)
-                    view.discardImage(requestedPath, cell)
-                requestedPath = imagePath
-                imgSource = ""
-                if (imagePath.length > 0)
-                    view.requestImage(imagePath, cell)
-            }
-            onImagePathChanged: askImage()
-            Component.onCompleted: askImage()
+            onImagePathChanged: Rows.followImage(cell, view)
+            Component.onCompleted: Rows.followImage(cell, view)
             Component.onDestruction: if (requestedPath.length > 0) view.discardImage(requestedPath, cell)
 
             onClicked: view.requireBrowseForUri(playlist.uri, playlist.name)
