@@ -11,6 +11,7 @@ MainTabController {
     containerView: container
 
     function sourcesButtonEnabled() { tabModel.setProperty(0, "enabledTab", true) }
+    function sourcesButtonDisabled() { tabModel.setProperty(0, "enabledTab", false) }
     function playerButtonEnabled() { tabModel.setProperty(1, "enabledTab", true) }
     function playerButtonDisabled() { tabModel.setProperty(1, "enabledTab", false) }
 

@@ -220,6 +220,29 @@
       <source>Add Tavirel</source>
       <translation>Tavirel hinzufügen</translation>
     </message>
+    <message>
+      <source>Remove saved Tavirel</source>
+      <translation>Gespeicherten Tavirel entfernen</translation>
+    </message>
+    <message>
+      <source>Remove</source>
+      <translation>Entfernen</translation>
+    </message>
+    <message>
+      <source>Remove %1 (%2) from the saved Tavirel? Its user name and password are forgotten.</source>
+      <translation>%1 (%2) aus den gespeicherten Tavirel entfernen? Benutzername und Passwort werden vergessen.</translation>
+    </message>
+  </context>
+  <context>
+    <name>DeviceFinderView</name>
+    <message>
+      <source>%1 was removed.</source>
+      <translation>%1 wurde entfernt.</translation>
+    </message>
+    <message>
+      <source>Tavirel</source>
+      <translation>Tavirel</translation>
+    </message>
   </context>
   <context>
     <name>DeviceStore</name>
@@ -708,6 +731,14 @@
     <message>
       <source>Authentication failed.</source>
       <translation>Anmeldung fehlgeschlagen.</translation>
+    </message>
+    <message>
+      <source>No Tavirel selected.</source>
+      <translation>Kein Tavirel ausgewählt.</translation>
+    </message>
+    <message>
+      <source>%1 was removed and disconnected. Choose a Tavirel to control.</source>
+      <translation>%1 wurde entfernt und getrennt. Wählen Sie ein Tavirel zum Steuern.</translation>
     </message>
   </context>
   <context>

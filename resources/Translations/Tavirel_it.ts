@@ -220,6 +220,29 @@
       <source>Add Tavirel</source>
       <translation>Aggiungi Tavirel</translation>
     </message>
+    <message>
+      <source>Remove saved Tavirel</source>
+      <translation>Rimuovi Tavirel salvato</translation>
+    </message>
+    <message>
+      <source>Remove</source>
+      <translation>Rimuovi</translation>
+    </message>
+    <message>
+      <source>Remove %1 (%2) from the saved Tavirel? Its user name and password are forgotten.</source>
+      <translation>Rimuovere %1 (%2) dai Tavirel salvati? Nome utente e password verranno dimenticati.</translation>
+    </message>
+  </context>
+  <context>
+    <name>DeviceFinderView</name>
+    <message>
+      <source>%1 was removed.</source>
+      <translation>%1 è stato rimosso.</translation>
+    </message>
+    <message>
+      <source>Tavirel</source>
+      <translation>Tavirel</translation>
+    </message>
   </context>
   <context>
     <name>DeviceStore</name>
@@ -708,6 +731,14 @@
     <message>
       <source>Authentication failed.</source>
       <translation>Autenticazione non riuscita.</translation>
+    </message>
+    <message>
+      <source>No Tavirel selected.</source>
+      <translation>Nessun Tavirel selezionato.</translation>
+    </message>
+    <message>
+      <source>%1 was removed and disconnected. Choose a Tavirel to control.</source>
+      <translation>%1 è stato rimosso e disconnesso. Scegli un Tavirel da controllare.</translation>
     </message>
   </context>
   <context>

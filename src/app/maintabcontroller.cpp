@@ -2,6 +2,7 @@
 
 #include "app/logcategories.h"
 #include "devices/device.h"
+#include "devices/devicefinderview.h"
 #include "devices/devicestore.h"
 #include "link/tavirelconnthread.h"
 #include "model/source.h"
@@ -60,6 +61,7 @@ void MainTabController::tabLoadingCompleted()
             connect(m_settingsView, &SettingsView::showAddPopup, this, &MainTabController::showAddDeviceDialog);
             connect(m_settingsView, &SettingsView::connectToDevice, this,
                     &MainTabController::showDeviceConnDialog);
+            connect(m_settingsView, &SettingsView::savedDeviceRemoved, this, &MainTabController::savedDeviceRemoved);
         }
         if (m_sourcesView)
             connect(m_sourcesView, &SourcesView::requireSelectSource, this, &MainTabController::openPlayerView);
@@ -118,7 +120,7 @@ void MainTabController::setCurrentDevice(Device* device)
 
 void MainTabController::startLink()
 {
-    if (!m_tavirel)
+    if (!m_tavirel || !m_currentDevice)
         return;
     if (m_linkThread)
         stopLink();
@@ -330,6 +332,13 @@ void MainTabController::showDeviceConnDialog(bool alreadySaved, Device* dev)
     popup->setProperty("cancBtnText", tr("Cancel"));
     if (!alreadySaved && dev)
         popup->setProperty("username", dev->username());
+    // The finder replaces its records when the device is announced again:
+    // the popup keeps a copy of its own, so that Connect still has a device.
+    if (dev) {
+        auto* copy = new Device(popup);
+        DeviceStore::textToObject(copy, DeviceStore::objectToText(dev));
+        popup->setProperty("deviceRef", QVariant::fromValue(copy));
+    }
     const QByteArray signature = popup->metaObject()->indexOfSignal("confirmConnection(bool,Device*)") >= 0
         ? QByteArrayLiteral("2confirmConnection(bool,Device*)")
         : QByteArrayLiteral("2confirmConnection(bool,QObject*)");
@@ -365,6 +374,44 @@ void MainTabController::connectToDevice(bool alreadySaved, Device* dev)
     m_switchToSourcesOnConnect = true;
     setCurrentDevice(device);
     startLink();
+}
+
+void MainTabController::savedDeviceRemoved(DeviceFinderView* page, Device* removed)
+{
+    if (!removed)
+        return;
+    Device lastSelected;
+    const bool inUse = (m_currentDevice && DeviceStore::sameEntry(m_currentDevice, removed))
+        || (m_settingsView && m_settingsView->lastSelDevice()
+            && DeviceStore::sameEntry(m_settingsView->lastSelDevice(), removed))
+        || (DeviceStore::readLastSelected(&lastSelected) && DeviceStore::sameEntry(&lastSelected, removed));
+    if (!inUse)
+        return;
+    qCDebug(lcApp) << "the device in use was removed; stopping its link";
+    stopLink();
+    // Its password must not stay behind as the last selected device.
+    DeviceStore::forgetLastSelected();
+    m_credentialsFor = nullptr;
+    if (m_settingsView)
+        m_settingsView->setLastSelDevice(nullptr);
+    setCurrentDevice(nullptr);
+    m_switchToSourcesOnConnect = true;
+    setAuthenticationFailed(false);
+    const QString message = tr("No Tavirel selected.");
+    for (auto* view : { static_cast<QQuickItem*>(m_sourcesView), static_cast<QQuickItem*>(m_playerView) }) {
+        if (auto* sources = qobject_cast<SourcesView*>(view)) {
+            sources->setConnectionScreenMessage(message);
+            sources->showConnectionScreen(true);
+        } else if (auto* player = qobject_cast<PlayerView*>(view)) {
+            player->setConnectionScreenMessage(message);
+            player->showConnectionScreen(true);
+        }
+    }
+    callRoot("sourcesButtonDisabled");
+    callRoot("playerButtonDisabled");
+    if (page)
+        page->setNotice(tr("%1 was removed and disconnected. Choose a Tavirel to control.")
+                            .arg(DeviceFinderView::displayName(removed)));
 }
 
 QQuickItem* MainTabController::openPopup(Popup kind, const QString& document, const char* closeSlot)

@@ -60,6 +60,9 @@ public Q_SLOTS:
                            const QString& password);
     void showDeviceConnDialog(bool alreadySaved, Device* dev);
     void connectToDevice(bool alreadySaved, Device* dev);
+    // A saved entry went; when it is the device in use the link stops and the
+    // app forgets it as the last selected device.
+    void savedDeviceRemoved(DeviceFinderView* page, Device* removed);
     void closeDialog();
     void menuListViewIndexChanged();
     void openPlayerView(int source);

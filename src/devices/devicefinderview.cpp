@@ -89,9 +89,30 @@ void DeviceFinderView::removeSavedDevAtIndex(int index)
 {
     Device* removed = index >= 0 && index < m_saved.size() ? m_saved.at(index) : nullptr;
     DeviceStore::removeSavedDevice(m_saved, index);
-    if (removed)
+    if (removed) {
+        // The link may be running with the removed account: the controller
+        // decides that before the record goes.
+        setNotice(tr("%1 was removed.").arg(displayName(removed)));
+        Q_EMIT savedDeviceRemoved(this, removed);
         removed->deleteLater();
+    }
     Q_EMIT savedDevicesChanged();
+}
+
+void DeviceFinderView::setNotice(const QString& notice)
+{
+    m_notice = notice;
+    Q_EMIT noticeChanged();
+}
+
+QString DeviceFinderView::displayName(const Device* device)
+{
+    const QString name = device->getPropDictionaryValue(QStringLiteral("name"));
+    if (!name.isEmpty())
+        return name;
+    if (!device->serialNumber().isEmpty())
+        return device->serialNumber();
+    return device->localIp().isEmpty() ? tr("Tavirel") : device->localIp();
 }
 
 void DeviceFinderView::setDiscoveryAvailable(bool available)

@@ -19,6 +19,8 @@ class DeviceFinderView : public NavigationView
     Q_PROPERTY(QQmlListProperty<Device> detectedDevices READ detectedDevices NOTIFY detectedDevicesChanged)
     Q_PROPERTY(QQmlListProperty<Device> savedDevices READ savedDevices NOTIFY savedDevicesChanged)
     Q_PROPERTY(bool discoveryAvailable READ discoveryAvailable NOTIFY discoveryAvailableChanged)
+    // What the last removal did, shown above the lists until the next one.
+    Q_PROPERTY(QString notice READ notice WRITE setNotice NOTIFY noticeChanged)
 public:
     explicit DeviceFinderView(QQuickItem* parent = nullptr);
     ~DeviceFinderView() override;
@@ -28,10 +30,16 @@ public:
     // False once the run found it cannot discover anything (no mDNS daemon,
     // no IPv4 network); a new run starts out true.
     bool discoveryAvailable() const { return m_discoveryAvailable; }
+    QString notice() const { return m_notice; }
+    void setNotice(const QString& notice);
 
     QList<Device*> detectedDeviceList() const { return m_detected; }
     QList<Device*> savedDeviceList() const { return m_saved; }
     ServiceBrowser* serviceBrowser() const { return m_browser; }
+
+    // The name a person knows the device by: its own name, else its serial
+    // number, else its address.
+    static QString displayName(const Device* device);
 
     Q_INVOKABLE void loadSavedDevices();
     Q_INVOKABLE void removeSavedDevAtIndex(int index);
@@ -44,6 +52,10 @@ Q_SIGNALS:
     void showAddPopup(DeviceFinderView* page);
     void connectToDevice(bool alreadySaved, Device* device);
     void discoveryAvailableChanged();
+    void noticeChanged();
+    // A saved entry was removed from the store; the record stays valid until
+    // control returns to the event loop.
+    void savedDeviceRemoved(DeviceFinderView* page, Device* removed);
 
 public Q_SLOTS:
     void detectedDevicesUpdated();
@@ -56,4 +68,5 @@ private:
     QList<Device*> m_detected;
     QPointer<ServiceBrowser> m_browser;
     bool m_discoveryAvailable = true;
+    QString m_notice;
 };

@@ -262,12 +262,15 @@ void updateCredentials(Device* device, const QString& username, const QString& p
 
 bool sameEntry(const Device* a, const Device* b)
 {
+    // One entry per account on a device: two users of one device keep their
+    // own entries, and a corrected password replaces its own.
+    if (a->username() != b->username())
+        return false;
     if (!a->serialNumber().isEmpty() && !b->serialNumber().isEmpty())
         return a->serialNumber() == b->serialNumber();
     // Devices added by hand often have no serial number: two of them are one
-    // entry only when they are reached at the same place with the same account.
-    return a->serialNumber() == b->serialNumber() && a->username() == b->username()
-        && a->password() == b->password() && a->localIp() == b->localIp() && a->localPort() == b->localPort()
+    // entry only when they are reached at the same place.
+    return a->serialNumber() == b->serialNumber() && a->localIp() == b->localIp() && a->localPort() == b->localPort()
         && a->remoteIp() == b->remoteIp() && a->remotePort() == b->remotePort();
 }
 
@@ -311,5 +314,12 @@ bool readLastSelected(Device* device)
     if (!settings.contains(QLatin1String(LastSelectedKey)))
         return false;
     return readDevice(device, settings.value(QLatin1String(LastSelectedKey)).toString());
+}
+
+void forgetLastSelected()
+{
+    QSettings settings;
+    settings.remove(QLatin1String(LastSelectedKey));
+    settings.sync();
 }
 }

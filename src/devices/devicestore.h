@@ -60,7 +60,9 @@ void removeSavedDevice(QList<Device*>& devices, int index);
 // Fills device from the last selected text; false when there is none or it
 // is unreadable.
 bool readLastSelected(Device* device);
-// Whether two records denote the same saved entry: the same serial number
-// when both have one; otherwise the same serial, credentials and addresses.
+// Removes the last selected device, credentials and all.
+void forgetLastSelected();
+// Whether two records denote the same saved entry: the same user name, and
+// the same serial number when both have one, otherwise the same addresses.
 bool sameEntry(const Device* a, const Device* b);
 }

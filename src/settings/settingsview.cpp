@@ -212,6 +212,8 @@ void SettingsView::pushDeviceFinder()
     }
     connect(finder, SIGNAL(showAddPopup(DeviceFinderView*)), this, SIGNAL(showAddPopup(DeviceFinderView*)));
     connect(finder, SIGNAL(connectToDevice(bool, Device*)), this, SIGNAL(connectToDevice(bool, Device*)));
+    if (auto* page = qobject_cast<DeviceFinderView*>(finder))
+        connect(page, &DeviceFinderView::savedDeviceRemoved, this, &SettingsView::savedDeviceRemoved);
     pushView(finder);
 }
 

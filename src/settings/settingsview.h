@@ -56,6 +56,7 @@ Q_SIGNALS:
     void lastSelDeviceChanged();
     void showAddPopup(DeviceFinderView* finder);
     void connectToDevice(bool alreadySaved, Device* device);
+    void savedDeviceRemoved(DeviceFinderView* page, Device* removed);
     void showConnectionScreen(bool show);
     void statusMessageChanged();
 

@@ -1,6 +1,7 @@
 #include "app/maintabcontroller.h"
 #include "app/startup.h"
 #include "devices/device.h"
+#include "devices/devicefinderview.h"
 #include "devices/devicestore.h"
 #include "link/tavirelconnthread.h"
 #include "model/source.h"
@@ -216,9 +217,11 @@ private Q_SLOTS:
         START_SIMULATOR(sim);
         MainTabController* c = openWindow();
         QVERIFY(c);
-        Device found;
-        DeviceStore::textToObject(&found, deviceText(sim.port(), QString(), QString()));
-        c->showDeviceConnDialog(false, &found);
+        auto* found = new Device;
+        DeviceStore::textToObject(found, deviceText(sim.port(), QString(), QString()));
+        c->showDeviceConnDialog(false, found);
+        // The finder replaces its record when the device is announced again.
+        delete found;
         QQuickItem* popup = c->currentDialog();
         QVERIFY(popup);
         QCOMPARE(popup->property("headTitle").toString(), QStringLiteral("Tavirel Connection"));
@@ -344,6 +347,53 @@ private Q_SLOTS:
         QCOMPARE(stored.localPort(), 7551);
         QCOMPARE(c->findChild<SettingsView*>(QStringLiteral("mySettingsView"))->lastSelDevice()->serialNumber(),
                  QStringLiteral("SN-9"));
+    }
+
+    // Removing the device in use asks first, then stops its link and forgets
+    // it with its password; the finder says so.
+    void removingTheDeviceInUse()
+    {
+        START_SIMULATOR(sim);
+        MainTabController* c = openWindow();
+        QVERIFY(c);
+        Device other, used;
+        DeviceStore::textToObject(&other, deviceText(sim.port(), QStringLiteral("guest"), QStringLiteral("guest")));
+        DeviceStore::saveNewDevice(&other);
+        DeviceStore::textToObject(&used, deviceText(sim.port(), QStringLiteral("admin"), QStringLiteral("admin")));
+        c->connectToDevice(false, &used);
+        QTRY_COMPARE_WITH_TIMEOUT(tabIndex(c), 0, 15000);
+        c->menuListView()->setProperty("currentIndex", 2);
+        QTRY_COMPARE(c->currentTab(), 2);
+        auto* settings = c->findChild<SettingsView*>(QStringLiteral("mySettingsView"));
+        settings->pushDeviceFinder();
+        auto* finder = qobject_cast<DeviceFinderView*>(settings->topView());
+        QVERIFY(finder);
+        QCOMPARE(finder->savedDeviceList().size(), 2); // one entry per account
+
+        auto* dialog = finder->findChild<QQuickItem*>(QStringLiteral("removeDeviceDialog"));
+        QVERIFY(dialog && !dialog->isVisible());
+        QMetaObject::invokeMethod(finder, "askRemoval", Q_ARG(QVariant, 1),
+                                  Q_ARG(QVariant, QVariant::fromValue(finder->savedDeviceList().at(1))));
+        QVERIFY(dialog->isVisible());
+        press(dialog, "cancelButton");
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(QSettings().value(QLatin1String(DeviceStore::SavedKey)).toStringList().size(), 2);
+        QVERIFY(c->linkThread());
+
+        QMetaObject::invokeMethod(finder, "askRemoval", Q_ARG(QVariant, 1),
+                                  Q_ARG(QVariant, QVariant::fromValue(finder->savedDeviceList().at(1))));
+        press(dialog, "okButton");
+        QVERIFY(!c->linkThread());
+        QVERIFY(!QSettings().contains(QLatin1String(DeviceStore::LastSelectedKey)));
+        QVERIFY(!settings->lastSelDevice());
+        QVERIFY(!tabEnabled(c, 0));
+        QVERIFY(finder->notice().contains(QLatin1String("removed and disconnected")));
+        const QStringList left = QSettings().value(QLatin1String(DeviceStore::SavedKey)).toStringList();
+        QCOMPARE(left.size(), 1);
+        QVERIFY(left.first().contains(QLatin1String("\"username\":\"guest\"")));
+        // Becoming active again does not bring the removed device back.
+        c->applicationStateChanged(Qt::ApplicationActive);
+        QVERIFY(!c->linkThread());
     }
 
     void applicationStateDrivesTheLink()

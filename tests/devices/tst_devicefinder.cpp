@@ -120,7 +120,13 @@ private Q_SLOTS:
             m_controller->closeDialog();
         }
 
+        // Removal asks first; the dialog names the entry.
         QVERIFY(QMetaObject::invokeMethod(row(finder, QStringLiteral("deviceRow0")), "removeItem"));
+        auto* confirm = finder->findChild<QQuickItem*>(QStringLiteral("removeDeviceDialog"));
+        QVERIFY(confirm && confirm->isVisible());
+        QCOMPARE(QSettings().value(QLatin1String(DeviceStore::SavedKey)).toStringList().size(), 2);
+        QMetaObject::invokeMethod(confirm->findChild<QObject*>(QStringLiteral("okButton")), "clicked");
+        QCOMPARE(finder->notice(), QStringLiteral("Kitchen was removed."));
         const QStringList stored = QSettings().value(QLatin1String(DeviceStore::SavedKey)).toStringList();
         QCOMPARE(stored.size(), 1);
         QVERIFY(stored.first().contains(QLatin1String("\"serialNumber\":\"S-2\"")));

@@ -134,14 +134,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<bool>("same");
-        QTest::newRow("serials equal, credentials differ") << "A/u/p" << "A/u2/p2/10.9.9.9" << true;
+        QTest::newRow("serials and users equal, password and address differ") << "A/u/p" << "A/u/p2/10.9.9.9" << true;
+        QTest::newRow("serials equal, users differ") << "A/u/p" << "A/u2/p" << false;
         QTest::newRow("serials differ") << "A/u/p" << "B/u/p" << false;
         QTest::newRow("one serial missing") << "A/u/p" << "-/u/p" << false;
         QTest::newRow("no serials, all equal") << "-/u/p" << "-/u/p" << true;
         QTest::newRow("no serials, address differs") << "-/u/p/10.0.0.1" << "-/u/p/10.0.0.2" << false;
         QTest::newRow("no serials, port differs") << "-/u/p/10.0.0.1/7550" << "-/u/p/10.0.0.1/7551" << false;
         QTest::newRow("no serials, user differs") << "-/u/p" << "-/v/p" << false;
-        QTest::newRow("no serials, password differs") << "-/u/p" << "-/u/q" << false;
+        QTest::newRow("no serials, password differs") << "-/u/p" << "-/u/q" << true;
     }
     void matching()
     {
@@ -166,9 +167,12 @@ private Q_SLOTS:
         const QString h = QStringLiteral("/10.1.2.3/7550");
         QTest::newRow("save twice, stored once") << QStringList { "A/u/p" + h } << "save" << "A/u/p" + h
                                                  << QStringList { "A/u/p" + h } << "A/u/p" + h;
-        QTest::newRow("reconnect with new credentials updates the entry")
-            << QStringList { "B/u/p" + h, "A/u/p" + h + "/Kitchen" } << "save" << "A/u2/p2/10.1.2.4/7551"
-            << QStringList { "B/u/p" + h, "A/u2/p2/10.1.2.4/7551/Kitchen" } << "A/u2/p2/10.1.2.4/7551";
+        QTest::newRow("reconnect with a corrected password updates the entry")
+            << QStringList { "B/u/p" + h, "A/u/p" + h + "/Kitchen" } << "save" << "A/u/p2/10.1.2.4/7551"
+            << QStringList { "B/u/p" + h, "A/u/p2/10.1.2.4/7551/Kitchen" } << "A/u/p2/10.1.2.4/7551";
+        QTest::newRow("a second account on the device is an entry of its own")
+            << QStringList { "A/u/p" + h } << "save" << "A/v/q" + h
+            << QStringList { "A/u/p" + h, "A/v/q" + h } << "A/v/q" + h;
         QTest::newRow("second hand-added device at another address")
             << QStringList { "-/u/p" + h } << "save" << "-/u/p/10.1.2.4/7550"
             << QStringList { "-/u/p" + h, "-/u/p/10.1.2.4/7550" } << "-/u/p/10.1.2.4/7550";
@@ -182,8 +186,9 @@ private Q_SLOTS:
         QTest::newRow("renaming one of two hand-added devices")
             << QStringList { "-/u/p" + h, "-/u/p/10.1.2.4/7550" } << "dictionary" << "-/u/p/10.1.2.4/7550/Hall"
             << QStringList { "-/u/p" + h, "-/u/p/10.1.2.4/7550/Hall" } << "-/u/p/10.1.2.4/7550/Hall";
-        QTest::newRow("remove the matching entry") << QStringList { "A/u/p" + h, "B/u/p" + h } << "remove"
-                                                   << "A/x/y" + h << QStringList { "B/u/p" + h } << QString();
+        QTest::newRow("remove the matching entry, not the other account")
+            << QStringList { "A/u/p" + h, "B/u/p" + h, "A/v/p" + h } << "remove" << "A/u/y" + h
+            << QStringList { "B/u/p" + h, "A/v/p" + h } << QString();
         QTest::newRow("remove from a stale list keeps a device saved since")
             << QStringList { "A/u/p" + h, "B/u/p" + h } << "remove stale" << "C/u/p" + h
             << QStringList { "B/u/p" + h, "C/u/p" + h } << "C/u/p" + h;

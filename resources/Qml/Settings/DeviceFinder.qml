@@ -46,6 +46,22 @@ Tavirel.DeviceFinderView {
         savedRows = rows
     }
 
+    // The saved row that the removal dialog asks about.
+    property int removalIndex: -1
+    property Device removalDevice: null
+    function askRemoval(index, device) {
+        removalIndex = index
+        removalDevice = device
+        removeDialog.forceActiveFocus()
+    }
+    function endRemoval(confirmed) {
+        var index = removalIndex
+        removalIndex = -1
+        removalDevice = null
+        if (confirmed)
+            removeSavedDevAtIndex(index)
+    }
+
     onDetectedDevicesChanged: rebuild()
     onSavedDevicesChanged: rebuild()
     Component.onCompleted: {
@@ -64,6 +80,24 @@ Tavirel.DeviceFinderView {
         Column {
             id: sections
             width: parent.width
+
+            Text {
+                objectName: "finderNotice"
+                width: parent.width
+                visible: finder.notice !== ""
+                leftPadding: 16 * scaleFactor
+                rightPadding: 16 * scaleFactor
+                topPadding: 10 * scaleFactor
+                bottomPadding: 10 * scaleFactor
+                text: finder.notice
+                textFormat: Text.PlainText
+                wrapMode: Text.WordWrap
+                font.family: "MorvaneUnicodePN"
+                font.pixelSize: fontSize14
+                color: currentTheme.getColor("text1")
+                Accessible.role: Accessible.AlertMessage
+                Accessible.name: text
+            }
 
             Item {
                 width: parent.width
@@ -139,7 +173,7 @@ Tavirel.DeviceFinderView {
                     connectionFlag: finder.isConnected(modelData.device, true)
                     removeEnabled: true
                     onClicked: finder.connectToDevice(true, modelData.device)
-                    onRemoveItem: finder.removeSavedDevAtIndex(modelData.index)
+                    onRemoveItem: finder.askRemoval(modelData.index, modelData.device)
                 }
             }
             DeviceCell {
@@ -161,6 +195,24 @@ Tavirel.DeviceFinderView {
                 imgSource: "qrc:/TavirelImgs/Images/add.svg"
                 onClicked: finder.showAddPopup(finder)
             }
+        }
+    }
+
+    Doc.PopupFrame {
+        id: removeDialog
+        objectName: "removeDeviceDialog"
+        visible: finder.removalDevice !== null
+        headTitle: qsTr("Remove saved Tavirel")
+        okBtnText: qsTr("Remove")
+        onAccepted: finder.endRemoval(true)
+        onRejected: finder.endRemoval(false)
+        Doc.PopupMessage {
+            textFormat: Text.PlainText
+            text: finder.removalDevice
+                  ? qsTr("Remove %1 (%2) from the saved Tavirel? Its user name and password are forgotten.")
+                    .arg(finder.rowText(finder.removalDevice))
+                    .arg(finder.removalDevice.serialNumber + " - " + finder.removalDevice.username)
+                  : ""
         }
     }
 }

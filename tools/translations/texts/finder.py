@@ -16,4 +16,14 @@ TEXTS = {
     "Connected": ("Verbunden", "Connesso"),
     "connected": ("verbunden", "connesso"),
     "Remove %1": ("%1 entfernen", "Rimuovi %1"),
+    "Remove saved Tavirel": ("Gespeicherten Tavirel entfernen", "Rimuovi Tavirel salvato"),
+    "Remove": ("Entfernen", "Rimuovi"),
+    "Remove %1 (%2) from the saved Tavirel? Its user name and password are forgotten.": (
+        "%1 (%2) aus den gespeicherten Tavirel entfernen? Benutzername und Passwort werden vergessen.",
+        "Rimuovere %1 (%2) dai Tavirel salvati? Nome utente e password verranno dimenticati."),
+    "%1 was removed.": ("%1 wurde entfernt.", "%1 è stato rimosso."),
+    "%1 was removed and disconnected. Choose a Tavirel to control.": (
+        "%1 wurde entfernt und getrennt. Wählen Sie ein Tavirel zum Steuern.",
+        "%1 è stato rimosso e disconnesso. Scegli un Tavirel da controllare."),
+    "No Tavirel selected.": ("Kein Tavirel ausgewählt.", "Nessun Tavirel selezionato."),
 }
