@@ -40,6 +40,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QQmlContext>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QQuickWindow>
 #include <QTimer>
@@ -91,9 +92,21 @@ QString generateUniqueId()
     return formatUniqueId(a, b, uuid);
 }
 
+bool isUniqueId(const QString& id)
+{
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{4}[0-9a-f]{32}[0-9]{4}")));
+    return form.match(id).hasMatch();
+}
+
 QString ensureUniqueId(QSettings& settings)
 {
-    if (!settings.contains(QLatin1String(UniqueIdKey))) {
+    const QVariant stored = settings.value(QLatin1String(UniqueIdKey));
+    // The identifier travels in the handshake as it stands: a damaged one
+    // would be refused at every connection, or break the request apart.
+    if (!stored.isValid() || !isUniqueId(stored.toString())) {
+        if (stored.isValid())
+            qCWarning(lcApp) << "the stored installation identifier is malformed; a new one is made";
         settings.setValue(QLatin1String(UniqueIdKey), generateUniqueId());
         settings.sync();
     }

@@ -33,7 +33,11 @@ void prepareSettingsFile();
 QString formatUniqueId(int a, int b, const QString& uuidDigits);
 // A new identifier from a random UUID and the seeded pseudo-random generator.
 QString generateUniqueId();
-// Writes "uniqueID" when absent (and syncs at once); returns the stored value.
+// Whether id has the identifier's form: four digits, 32 lower-case
+// hexadecimal digits, four digits.
+bool isUniqueId(const QString& id);
+// Writes "uniqueID" when absent or malformed (and syncs at once); returns the
+// stored value.
 QString ensureUniqueId(QSettings& settings);
 
 struct ScreenLayout {

@@ -8,11 +8,28 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSet>
 #include <QThread>
 
 namespace {
 constexpr auto KeyAttribute = QNetworkRequest::User;
 constexpr auto BatchAttribute = QNetworkRequest::Attribute(QNetworkRequest::User + 1);
+// What the request asks for, for the log: the URL itself carries the key.
+constexpr auto TermsAttribute = QNetworkRequest::Attribute(QNetworkRequest::User + 2);
+
+// Albums the service had no cover for, this session: "artist\nalbum".
+// Every player and page has a fetcher of its own, so this is shared; the GUI
+// thread alone reads and writes it.
+QSet<QString> &failedAlbums()
+{
+    static QSet<QString> failed;
+    return failed;
+}
+
+QString albumTerms(const QString &artist, const QString &album)
+{
+    return artist + QLatin1Char('\n') + album;
+}
 
 const char DefaultEndpoint[] = "https://ws.audioscrobbler.com/2.0/";
 const char DefaultKey[] = "0f1e2d3c4b5a69788796a5b4c3d2e1f0";
@@ -118,6 +135,7 @@ void BackupImageDownloader::download(const QList<PlayerItem *> &items)
     stopThread();
     ++m_batch;
     m_pending.clear();
+    m_terms.clear();
 
     const QString base = endpoint();
     const QString key = apiKey();
@@ -127,15 +145,30 @@ void BackupImageDownloader::download(const QList<PlayerItem *> &items)
             continue;
         QString artist, album;
         searchTerms(item, &artist, &album);
+        const QString terms = albumTerms(artist, album);
+        if (failedAlbums().contains(terms.toCaseFolded()))
+            continue;
         const QUrl url = requestUrl(base, key, artist, album);
         const QString text = url.toString(QUrl::FullyEncoded);
-        if (!m_pending.contains(text))
+        if (!m_pending.contains(text)) {
             urls.append(url);
+            m_terms.insert(text, terms);
+        }
         m_pending[text].append(QPointer<PlayerItem>(item));
     }
     m_stopped = false;
-    if (urls.isEmpty())
+    if (urls.isEmpty()) {
+        // Nothing left to ask: the batch is complete as it stands.
+        const quint64 batch = m_batch;
+        QMetaObject::invokeMethod(
+            this, [this, batch] {
+                if (batch == m_batch && !m_stopped)
+                    emit imagesDownloaded();
+            },
+            Qt::QueuedConnection);
         return;
+    }
+    const QHash<QString, QString> terms = m_terms;
 
     m_thread = std::make_unique<QThread>();
     const quint64 batch = m_batch;
@@ -144,7 +177,7 @@ void BackupImageDownloader::download(const QList<PlayerItem *> &items)
     // Runs in the new thread: the manager and its replies belong to it.
     connect(
         thread, &QThread::started, thread,
-        [this, thread, urls, batch, timeout]() {
+        [this, thread, urls, batch, timeout, terms]() {
             auto *manager = new QNetworkAccessManager;
             connect(manager, &QNetworkAccessManager::finished, manager,
                     [this](QNetworkReply *reply) { replyFinished(reply); });
@@ -156,6 +189,7 @@ void BackupImageDownloader::download(const QList<PlayerItem *> &items)
                 QNetworkRequest request(url);
                 request.setAttribute(KeyAttribute, url.toString(QUrl::FullyEncoded));
                 request.setAttribute(BatchAttribute, batch);
+                request.setAttribute(TermsAttribute, terms.value(url.toString(QUrl::FullyEncoded)));
                 request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                                      QNetworkRequest::NoLessSafeRedirectPolicy);
                 request.setTransferTimeout(timeout);
@@ -177,14 +211,18 @@ void BackupImageDownloader::replyFinished(QNetworkReply *reply)
     reply->deleteLater();
     const QString key = reply->request().attribute(KeyAttribute).toString();
     const quint64 batch = reply->request().attribute(BatchAttribute).toULongLong();
+    // Never the URL or the error text, which quotes it: both carry the key.
+    const QString terms = reply->request().attribute(TermsAttribute).toString().replace(QLatin1Char('\n'),
+                                                                                         QLatin1String(" / "));
     PlayerItem::ImageTable images;
     bool ok = false;
     if (reply->error() == QNetworkReply::NoError) {
         ok = parseAlbumInfo(reply->readAll(), &images);
         if (!ok)
-            qCDebug(lcImages) << "album info reply ignored:" << key;
+            qCDebug(lcImages) << "no album art from the web service for" << terms;
     } else {
-        qCDebug(lcImages) << "album info request failed:" << key << reply->errorString();
+        qCDebug(lcImages) << "album art request failed for" << terms << "error" << reply->error() << "HTTP"
+                          << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     }
     // The items belong to the GUI thread: write them there.
     QMetaObject::invokeMethod(
@@ -201,6 +239,9 @@ void BackupImageDownloader::applyResult(quint64 batch, const QString &key, bool 
         return;
     const QList<QPointer<PlayerItem>> items = it.value();
     m_pending.erase(it);
+    const QString terms = m_terms.take(key);
+    if (!ok && !terms.isEmpty())
+        failedAlbums().insert(terms.toCaseFolded());
     if (ok) {
         for (const QPointer<PlayerItem> &item : items) {
             if (item)
@@ -221,4 +262,9 @@ void BackupImageDownloader::stopThread()
     m_thread->quit();
     m_thread->wait();
     m_thread.reset();
+}
+
+void BackupImageDownloader::forgetFailures()
+{
+    failedAlbums().clear();
 }

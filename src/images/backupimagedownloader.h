@@ -32,10 +32,14 @@ public:
     // Starts a batch for `items`, abandoning a batch still running (that one
     // is then never announced). Items without artist and album still send a
     // request; the service's error reply is ignored. Items that share a
-    // request share its one GET.
+    // request share its one GET; items of an album that failed before send
+    // none. A batch with nothing to ask is announced at once.
     void download(const QList<PlayerItem *> &items);
 
     void setTransferTimeout(int ms) { m_transferTimeout = ms; }
+    // An album the service failed on is not asked for again in this session;
+    // this forgets them all.
+    static void forgetFailures();
     bool isRunning() const;
 
     static QString endpoint();
@@ -71,4 +75,6 @@ private:
     bool m_stopped = false;
     // GUI thread only: request URL -> items waiting for it.
     QHash<QString, QList<QPointer<PlayerItem>>> m_pending;
+    // GUI thread only: request URL -> the album it asks for.
+    QHash<QString, QString> m_terms;
 };

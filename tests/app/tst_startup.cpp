@@ -55,6 +55,33 @@ private Q_SLOTS:
         QVERIFY(Startup::generateUniqueId().mid(4, 32) != first.mid(4, 32));
     }
 
+    // A stored identifier is used only in its own form; anything else is
+    // replaced once and the replacement kept.
+    void storedUniqueId_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("kept");
+        const QString hex(32, QLatin1Char('b'));
+        QTest::newRow("well formed") << "1234" + hex + "5678" << true;
+        QTest::newRow("field separators") << QStringLiteral("|||") + QString(37, QLatin1Char('|')) << false;
+        QTest::newRow("upper-case hexadecimal") << "1234" + hex.toUpper() + "5678" << false;
+        QTest::newRow("one character short") << "123" + hex + "5678" << false;
+        QTest::newRow("trailing newline") << "1234" + hex + "5678\n" << false;
+        QTest::newRow("empty") << QString() << false;
+    }
+    void storedUniqueId()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, kept);
+        QSettings settings;
+        settings.setValue(QLatin1String(Startup::UniqueIdKey), stored);
+        const QString id = Startup::ensureUniqueId(settings);
+        QVERIFY2(Startup::isUniqueId(id), qPrintable(id));
+        QCOMPARE(id == stored, kept);
+        QCOMPARE(QSettings().value(QLatin1String(Startup::UniqueIdKey)).toString(), id);
+        QCOMPARE(Startup::ensureUniqueId(settings), id);
+    }
+
     void layout_data()
     {
         QTest::addColumn<qreal>("dpi");

@@ -3,6 +3,7 @@
 #include "player/album.h"
 #include "player/song.h"
 #include <QJsonArray>
+#include <QLoggingCategory>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSignalSpy>
@@ -77,6 +78,7 @@ private slots:
     void itemsSharingARequestAllGetImages();
     void destroyedItemDoesNotStopTheBatch();
     void newBatchAbandonsTheRunningOne();
+    void failedAlbumIsNotAskedAgainAndTheKeyStaysOutOfTheLog();
 
 private:
     std::unique_ptr<LocalHttpServer> m_server;
@@ -91,6 +93,7 @@ void TestBackupImageDownloader::init()
         return m_reply ? m_reply(target) : jsonResponse(albumInfo(QStringLiteral("x")));
     };
     m_reply = nullptr;
+    BackupImageDownloader::forgetFailures();
     qputenv("TAVIREL_LASTFM_URL", m_server->url("/2.0/").toUtf8());
     qputenv("TAVIREL_LASTFM_KEY", "feedfacefeedfacefeedfacefeedface");
 }
@@ -319,6 +322,43 @@ void TestBackupImageDownloader::newBatchAbandonsTheRunningOne()
     QTest::qWait(100);
     QCOMPARE(done.count(), 1);
     QVERIFY(!slow->hasImages());
+}
+
+namespace {
+QStringList g_logged;
+void collect(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    g_logged << message;
+}
+}
+
+void TestBackupImageDownloader::failedAlbumIsNotAskedAgainAndTheKeyStaysOutOfTheLog()
+{
+    m_reply = [](const QByteArray &) {
+        HttpResponse r = jsonResponse(R"({"error": 6, "message": "Album not found"})");
+        r.status = 404;
+        return r;
+    };
+    QLoggingCategory::setFilterRules(QStringLiteral("tavirel.images.debug=true"));
+    g_logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collect);
+    std::unique_ptr<Song> first(newSong(QStringLiteral("Corin Vale"), QStringLiteral("Night Trains")));
+    std::unique_ptr<Song> again(newSong(QStringLiteral("corin vale"), QStringLiteral("Night Trains")));
+    for (Song *song : {first.get(), again.get()}) {
+        // A fetcher of its own each time, as every player and page has.
+        BackupImageDownloader fallback;
+        QSignalSpy done(&fallback, &BackupImageDownloader::imagesDownloaded);
+        fallback.download({song});
+        QTRY_COMPARE(done.count(), 1);
+    }
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
+    QCOMPARE(m_server->totalHits(), 1);
+    QVERIFY(!g_logged.isEmpty());
+    for (const QString &line : qAsConst(g_logged)) {
+        QVERIFY2(!line.contains(QLatin1String("feedface")), qPrintable(line));
+        QVERIFY2(line.contains(QLatin1String("Night Trains")), qPrintable(line));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestBackupImageDownloader)
