@@ -163,7 +163,8 @@ void MprisService::setVolume(double volume)
 {
     if (!m_source || !m_model || qIsNaN(volume))
         return;
-    m_model->actionSetVolumeForSource(qBound(0, qRound(volume * 100), 100), m_source->index());
+    // Clamped before rounding: a huge value would overflow qRound.
+    m_model->actionSetVolumeForSource(qRound(qBound(0.0, volume, 1.0) * 100), m_source->index());
 }
 
 bool MprisService::canPlay() const

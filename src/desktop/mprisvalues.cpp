@@ -30,8 +30,10 @@ QString fetchableArtUrl(const QString& image, const QString& host, const QString
         return {};
     const QUrl url(image);
     const QString scheme = url.scheme().toLower();
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("file"))
-        return url.isValid() && (scheme == QLatin1String("file") || !url.host().isEmpty()) ? image : QString();
+    // A file on the server means nothing here, and a file named by the server
+    // is not for the desktop to open on this computer.
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+        return url.isValid() && !url.host().isEmpty() ? image : QString();
     // Mopidy hands out its own images as absolute paths on its HTTP server.
     if (!scheme.isEmpty() || !image.startsWith(QLatin1Char('/')) || image.startsWith(QLatin1String("//"))
         || host.isEmpty())

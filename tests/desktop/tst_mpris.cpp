@@ -186,6 +186,7 @@ void TestMpris::artUrls_data()
     QTest::newRow("other host by path") << "//evil.example/x.jpg" << "h" << "6680" << "";
     QTest::newRow("bad port") << "/local/a.png" << "h" << "99999" << "";
     QTest::newRow("no host") << "/local/a.png" << "" << "6680" << "";
+    QTest::newRow("file named by the server") << "file:///home/user/.ssh/id_rsa" << "h" << "6680" << "";
 }
 
 void TestMpris::artUrls()
@@ -285,6 +286,17 @@ void TestMpris::volumeIsTheSourceVolume()
     QTRY_COMPARE_WITH_TIMEOUT(music->volume(), 30, 10000);
     QTRY_COMPARE(m_listener.lastChange("Volume").toDouble(), 0.3);
     QCOMPARE(property("Volume").toDouble(), 0.3);
+    // Out of range asks for the nearest end, never wraps to silence.
+    for (const double asked : {1e12, qInf()}) {
+        props.call("Set", kPlayer, "Volume", QVariant::fromValue(QDBusVariant(asked)));
+        QTRY_COMPARE_WITH_TIMEOUT(music->volume(), 100, 10000);
+        props.call("Set", kPlayer, "Volume", QVariant::fromValue(QDBusVariant(0.3)));
+        QTRY_COMPARE_WITH_TIMEOUT(music->volume(), 30, 10000);
+    }
+    props.call("Set", kPlayer, "Volume", QVariant::fromValue(QDBusVariant(-1e12)));
+    QTRY_COMPARE_WITH_TIMEOUT(music->volume(), 0, 10000);
+    props.call("Set", kPlayer, "Volume", QVariant::fromValue(QDBusVariant(0.3)));
+    QTRY_COMPARE_WITH_TIMEOUT(music->volume(), 30, 10000);
 }
 
 void TestMpris::followsSelectedSource()
