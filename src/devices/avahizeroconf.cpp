@@ -10,6 +10,8 @@
 #include <avahi-common/malloc.h>
 #include <avahi-common/thread-watch.h>
 
+#include <algorithm>
+
 struct AvahiCallbacks
 {
     static void client(AvahiClient* client, AvahiClientState state, void* userdata)
@@ -43,22 +45,29 @@ struct AvahiCallbacks
         const QString key = QString::number(interface) + QLatin1Char('/') + QString::fromUtf8(name);
         switch (event) {
         case AVAHI_BROWSER_NEW: {
-            if (self->m_resolvers.contains(key))
+            const auto waiting = std::find_if(self->m_waiting.cbegin(), self->m_waiting.cend(),
+                                              [&key](const AvahiZeroConf::Announced& a) { return a.key == key; });
+            if (self->m_resolvers.contains(key) || waiting != self->m_waiting.cend())
                 break;
-            // The resolver stays open, so that a new address or TXT record is
-            // reported as an update.
-            AvahiServiceResolver* resolver = avahi_service_resolver_new(
-                self->m_client, interface, protocol, name, type, domain, AVAHI_PROTO_INET,
-                AvahiLookupFlags(0), &AvahiCallbacks::resolve, self);
-            if (!resolver)
-                qCDebug(lcDevices) << "zeroconf: cannot resolve" << name << avahi_strerror(avahi_client_errno(self->m_client));
-            else
-                self->m_resolvers.insert(key, resolver);
+            if (self->m_resolvers.size() + self->m_waiting.size() >= AvahiZeroConf::MaxServices) {
+                if (!self->m_floodReported)
+                    qCDebug(lcDevices) << "zeroconf: more than" << AvahiZeroConf::MaxServices
+                                       << "announcements; the rest are ignored";
+                self->m_floodReported = true;
+                break;
+            }
+            self->m_waiting.append({ interface, protocol, QByteArray(name), QByteArray(type), QByteArray(domain), key });
+            self->resolveWaiting();
             break;
         }
         case AVAHI_BROWSER_REMOVE: {
+            self->m_waiting.erase(std::remove_if(self->m_waiting.begin(), self->m_waiting.end(),
+                                                 [&key](const AvahiZeroConf::Announced& a) { return a.key == key; }),
+                                  self->m_waiting.end());
+            self->m_resolving.remove(key);
             if (AvahiServiceResolver* resolver = self->m_resolvers.take(key))
                 avahi_service_resolver_free(resolver);
+            self->resolveWaiting();
             if (self->m_reported.remove(key)) {
                 ZeroConfService service;
                 service.name = QString::fromUtf8(name);
@@ -87,11 +96,16 @@ struct AvahiCallbacks
         const QString key = QString::number(interface) + QLatin1Char('/') + QString::fromUtf8(name);
         if (event != AVAHI_RESOLVER_FOUND || !address || address->proto != AVAHI_PROTO_INET) {
             qCDebug(lcDevices) << "zeroconf: cannot resolve" << name << "on interface" << interface;
-            if (self->m_resolvers.value(key) == resolver)
+            if (self->m_resolvers.value(key) == resolver) {
                 self->m_resolvers.remove(key);
+                self->m_resolving.remove(key);
+            }
             avahi_service_resolver_free(resolver);
+            self->resolveWaiting();
             return;
         }
+        if (self->m_resolving.remove(key))
+            self->resolveWaiting();
         ZeroConfService service;
         service.name = QString::fromUtf8(name);
         service.type = QString::fromUtf8(type);
@@ -237,11 +251,33 @@ void AvahiZeroConf::stopBrowser()
     unlock();
 }
 
+void AvahiZeroConf::resolveWaiting()
+{
+    while (m_resolving.size() < MaxResolving && !m_waiting.isEmpty()) {
+        const Announced next = m_waiting.takeFirst();
+        // The resolver stays open, so that a new address or TXT record is
+        // reported as an update.
+        AvahiServiceResolver* resolver = avahi_service_resolver_new(
+            m_client, AvahiIfIndex(next.interface), AvahiProtocol(next.protocol), next.name.constData(),
+            next.type.constData(), next.domain.constData(), AVAHI_PROTO_INET, AvahiLookupFlags(0),
+            &AvahiCallbacks::resolve, this);
+        if (!resolver) {
+            qCDebug(lcDevices) << "zeroconf: cannot resolve" << next.name << avahi_strerror(avahi_client_errno(m_client));
+            continue;
+        }
+        m_resolvers.insert(next.key, resolver);
+        m_resolving.insert(next.key);
+    }
+}
+
 void AvahiZeroConf::freeBrowsing()
 {
     for (AvahiServiceResolver* resolver : qAsConst(m_resolvers))
         avahi_service_resolver_free(resolver);
     m_resolvers.clear();
+    m_resolving.clear();
+    m_waiting.clear();
+    m_floodReported = false;
     m_reported.clear();
     if (m_browser)
         avahi_service_browser_free(m_browser);

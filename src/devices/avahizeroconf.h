@@ -3,6 +3,7 @@
 #include "devices/zeroconf.h"
 
 #include <QHash>
+#include <QList>
 #include <QSet>
 
 struct AvahiClient;
@@ -43,8 +44,26 @@ private:
     AvahiClient* m_client = nullptr;
     bool m_pollRunning = false;
 
+    // A flood of announcements must not grow without bound: at most
+    // MaxServices are followed, and at most MaxResolving resolved at once.
+    static constexpr int MaxServices = 256;
+    static constexpr int MaxResolving = 4;
+    struct Announced {
+        int interface;
+        int protocol;
+        QByteArray name;
+        QByteArray type;
+        QByteArray domain;
+        QString key;
+    };
+    void resolveWaiting();
+
     AvahiServiceBrowser* m_browser = nullptr;
     QHash<QString, AvahiServiceResolver*> m_resolvers;
+    // Resolvers that have not answered yet, and announcements waiting for one.
+    QSet<QString> m_resolving;
+    QList<Announced> m_waiting;
+    bool m_floodReported = false;
     QSet<QString> m_reported;
 
     AvahiEntryGroup* m_group = nullptr;

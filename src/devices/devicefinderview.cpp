@@ -6,7 +6,12 @@
 
 DeviceFinderView::DeviceFinderView(QQuickItem* parent)
     : NavigationView(parent)
+    , m_detectedModel(new FoundDevicesModel(this))
+    , m_updateTimer(new QTimer(this))
 {
+    m_updateTimer->setSingleShot(true);
+    m_updateTimer->setInterval(UpdateInterval);
+    connect(m_updateTimer, &QTimer::timeout, this, &DeviceFinderView::detectedDevicesUpdated);
     startDeviceDiscovery();
 }
 
@@ -31,6 +36,7 @@ QQmlListProperty<Device> DeviceFinderView::savedDevices()
 
 void DeviceFinderView::startDeviceDiscovery()
 {
+    m_updateTimer->stop();
     replaceDetected({});
     Q_EMIT detectedDevicesChanged();
     setDiscoveryAvailable(true);
@@ -40,8 +46,8 @@ void DeviceFinderView::startDeviceDiscovery()
     connect(this, &NavigationView::dismissed, browser, &QThread::quit);
     // Only the latest run speaks for the page.
     connect(browser, &ServiceBrowser::deviceDiscovered, this, [this, browser] {
-        if (browser == m_browser)
-            detectedDevicesUpdated();
+        if (browser == m_browser && !m_updateTimer->isActive())
+            m_updateTimer->start();
     });
     connect(browser, &ServiceBrowser::discoveryUnavailable, this, [this, browser] {
         if (browser == m_browser)
@@ -71,11 +77,13 @@ void DeviceFinderView::replaceDetected(const QList<Device*>& devices)
     // run; a row that is no longer listed goes once the document has let go.
     for (Device* device : devices)
         device->setParent(this);
+    m_detectedModel->sync(devices);
     for (Device* device : qAsConst(m_detected)) {
         if (!devices.contains(device))
             device->deleteLater();
     }
-    m_detected = devices;
+    // In the order the rows show them: the first found stays first.
+    m_detected = m_detectedModel->devices();
 }
 
 void DeviceFinderView::loadSavedDevices()

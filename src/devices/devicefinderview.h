@@ -1,11 +1,13 @@
 #pragma once
 
+#include "devices/founddevicesmodel.h"
 #include "devices/servicebrowser.h"
 #include "navigation/navigationview.h"
 
 #include <QList>
 #include <QPointer>
 #include <QQmlListProperty>
+#include <QTimer>
 
 class Device;
 
@@ -21,6 +23,8 @@ class DeviceFinderView : public NavigationView
     Q_PROPERTY(bool discoveryAvailable READ discoveryAvailable NOTIFY discoveryAvailableChanged)
     // What the last removal did, shown above the lists until the next one.
     Q_PROPERTY(QString notice READ notice WRITE setNotice NOTIFY noticeChanged)
+    // The detected devices as rows that change one at a time.
+    Q_PROPERTY(QAbstractItemModel* detectedModel READ detectedModel CONSTANT)
 public:
     explicit DeviceFinderView(QQuickItem* parent = nullptr);
     ~DeviceFinderView() override;
@@ -34,6 +38,7 @@ public:
     void setNotice(const QString& notice);
 
     QList<Device*> detectedDeviceList() const { return m_detected; }
+    QAbstractItemModel* detectedModel() const { return m_detectedModel; }
     QList<Device*> savedDeviceList() const { return m_saved; }
     ServiceBrowser* serviceBrowser() const { return m_browser; }
 
@@ -65,6 +70,11 @@ private:
     void replaceDetected(const QList<Device*>& devices);
 
     QList<Device*> m_saved;
+    FoundDevicesModel* m_detectedModel = nullptr;
+    // Announcements come in bursts: the list follows at most every
+    // UpdateInterval milliseconds.
+    static constexpr int UpdateInterval = 150;
+    QTimer* m_updateTimer = nullptr;
     QList<Device*> m_detected;
     QPointer<ServiceBrowser> m_browser;
     bool m_discoveryAvailable = true;

@@ -85,6 +85,7 @@ void ServiceBrowser::beginRun(const QList<Subnet>& subnets)
 {
     releaseUnclaimed();
     m_found.clear();
+    m_fullReported = false;
     m_subnets = subnets;
     const bool onlyLoopback = std::all_of(m_subnets.cbegin(), m_subnets.cend(), [](const Subnet& subnet) {
         return subnet.first.isLoopback();
@@ -131,6 +132,13 @@ void ServiceBrowser::bonjourServiceRemoved(const ZeroConfService&)
 
 void ServiceBrowser::store(Device* device)
 {
+    if (!m_found.contains(device->serialNumber()) && m_found.size() >= MaxDevices) {
+        if (!m_fullReported)
+            qCDebug(lcDevices) << "discovery: more than" << MaxDevices << "devices; the rest are not listed";
+        m_fullReported = true;
+        delete device;
+        return;
+    }
     Device* previous = m_found.value(device->serialNumber());
     if (previous && !previous->parent())
         previous->deleteLater();

@@ -26,6 +26,8 @@ class ServiceBrowser : public QThread
 public:
     using Subnet = QPair<QHostAddress, int>;
     static constexpr const char* ServiceType = "_tavirel._tcp";
+    // A network flooded with announcements lists no more than this.
+    static constexpr int MaxDevices = 256;
 
     explicit ServiceBrowser(QObject* parent = nullptr);
     ~ServiceBrowser() override;
@@ -62,4 +64,5 @@ private:
     QList<Subnet> m_subnets;
     // Guarded: a device taken over by the finder may go before the browser.
     QHash<QString, QPointer<Device>> m_found;
+    bool m_fullReported = false;
 };

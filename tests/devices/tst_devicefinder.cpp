@@ -8,6 +8,8 @@
 #include "settings/tavireltheme.h"
 #include "testsupport.h"
 
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QQmlContext>
 #include <QQuickView>
 #include <QSettings>
@@ -132,6 +134,39 @@ private Q_SLOTS:
         QVERIFY(stored.first().contains(QLatin1String("\"serialNumber\":\"S-2\"")));
         QTRY_VERIFY(!row(finder, QStringLiteral("deviceRow1")));
         QCOMPARE(row(finder, QStringLiteral("deviceRow0"))->property("textLabel").toString(), QStringLiteral("Hall"));
+    }
+
+    // A flood of announcements lists a bounded number of rows, quickly, and a
+    // device announced again keeps its row.
+    void floodIsBoundedAndRowsStay()
+    {
+        DeviceFinderView* finder = openFinder();
+        QVERIFY(finder);
+        QTRY_VERIFY(ScriptedZeroConf::last && ScriptedZeroConf::last->browsing());
+        ScriptedZeroConf* zeroconf = ScriptedZeroConf::last;
+        Q_EMIT zeroconf->serviceAdded(ScriptedZeroConf::service(QStringLiteral("Cellar"), QStringLiteral("127.0.0.7"), "D-1"));
+        QTRY_VERIFY(row(finder, QStringLiteral("deviceRow2000")));
+        const QPointer<QQuickItem> first = row(finder, QStringLiteral("deviceRow2000"));
+
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < 600; ++i) {
+            Q_EMIT zeroconf->serviceAdded(ScriptedZeroConf::service(QStringLiteral("Flood %1").arg(i),
+                                                                    QStringLiteral("127.0.0.8"),
+                                                                    "F-" + QByteArray::number(i)));
+            if (i % 50 == 0)
+                QCoreApplication::processEvents();
+        }
+        QTRY_COMPARE(finder->detectedDeviceList().size(), int(ServiceBrowser::MaxDevices));
+        QTRY_VERIFY(row(finder, QStringLiteral("deviceRow%1").arg(2000 + ServiceBrowser::MaxDevices - 1)));
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(!row(finder, QStringLiteral("deviceRow%1").arg(2000 + ServiceBrowser::MaxDevices)));
+
+        const ZeroConfService renamed = ScriptedZeroConf::service(QStringLiteral("Wine cellar"),
+                                                                    QStringLiteral("127.0.0.7"), "D-1");
+        Q_EMIT zeroconf->serviceUpdated(renamed);
+        QTRY_COMPARE(first ? first->property("textLabel").toString() : QString(), QStringLiteral("Wine cellar (Rack)"));
+        QCOMPARE(row(finder, QStringLiteral("deviceRow2000")), first.data());
     }
 
     void discoveryThatCannotWorkSaysWhy()

@@ -9,6 +9,12 @@
 #include "settings/tavireltheme.h"
 #include "testsupport.h"
 
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusReply>
+#include <QElapsedTimer>
 #include <QQmlContext>
 #include <QQuickView>
 #include <QStandardPaths>
@@ -170,6 +176,54 @@ private Q_SLOTS:
         QMetaObject::invokeMethod(popup, "accepted");
         QTRY_COMPARE_WITH_TIMEOUT(controller->currentTab(), int(MainTabController::SourcesTab), 20000);
         QCOMPARE(settings->lastSelDevice()->localIp(), QString::fromLatin1(AvahiNamespace::Address));
+    }
+
+    // A host flooding the network with announcements: the app follows a
+    // bounded number of them and lists a bounded number of rows, in bounded
+    // time. Last, since it leaves the browsers full.
+    void announcementFloodIsBounded()
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(
+            m_ns.environment().value(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS")), QStringLiteral("flood"));
+        QVERIFY2(bus.isConnected(), qPrintable(bus.lastError().message()));
+        qDBusRegisterMetaType<QByteArrayList>();
+        QDBusInterface server(QStringLiteral("org.freedesktop.Avahi"), QStringLiteral("/"),
+                              QStringLiteral("org.freedesktop.Avahi.Server"), bus);
+        // The daemon takes a few dozen entries per group.
+        const int total = 400;
+        for (int group = 0; group < total / 25; ++group) {
+            const QDBusReply<QDBusObjectPath> path = server.call(QStringLiteral("EntryGroupNew"));
+            QVERIFY2(path.isValid(), qPrintable(path.error().message()));
+            QDBusInterface entries(QStringLiteral("org.freedesktop.Avahi"), path.value().path(),
+                                   QStringLiteral("org.freedesktop.Avahi.EntryGroup"), bus);
+            for (int i = group * 25; i < (group + 1) * 25; ++i) {
+                const QList<QByteArray> txt { "serial=FLOOD-" + QByteArray::number(i) };
+                const QDBusMessage added = entries.call(
+                    QStringLiteral("AddService"), -1, 0, 0u, QStringLiteral("Flood %1").arg(i),
+                    QStringLiteral("_tavirel._tcp"), QString(), QString(), QVariant::fromValue(quint16(7000 + i % 500)), QVariant::fromValue(txt));
+                QVERIFY2(added.type() == QDBusMessage::ReplyMessage, qPrintable(added.errorMessage()));
+            }
+            QCOMPARE(entries.call(QStringLiteral("Commit")).type(), QDBusMessage::ReplyMessage);
+        }
+        QElapsedTimer timer;
+        timer.start();
+        const auto floodSeen = [this] {
+            int seen = 0;
+            for (const QString& name : QSet<QString>(m_seen.cbegin(), m_seen.cend()))
+                seen += name.startsWith(QLatin1String("Flood ")) ? 1 : 0;
+            return seen;
+        };
+        // Every followed announcement resolves, and then nothing more comes.
+        QTRY_VERIFY_WITH_TIMEOUT(m_browser->devices().size() > 200, 30000);
+        int settled = -1;
+        while (settled != floodSeen() && timer.elapsed() < 40000) {
+            settled = floodSeen();
+            QTest::qWait(1500);
+        }
+        QVERIFY2(timer.elapsed() < 40000, "the flood did not settle");
+        QVERIFY2(floodSeen() <= 256, qPrintable(QString::number(floodSeen())));
+        QVERIFY(m_browser->devices().size() <= ServiceBrowser::MaxDevices);
+        QDBusConnection::disconnectFromBus(QStringLiteral("flood"));
     }
 };
 

@@ -16,7 +16,6 @@ Tavirel.DeviceFinderView {
     readonly property bool linkUp: !!parent && (parent.connected === true
                                                || (!!parent.rootView && parent.rootView.connectionStatus === true))
 
-    property var detectedRows: []
     property var savedRows: []
 
     function rowText(device) {
@@ -35,12 +34,7 @@ Tavirel.DeviceFinderView {
     }
     function rebuild() {
         var rows = []
-        var list = finder.detectedDevices
-        for (var i = 0; i < list.length; ++i)
-            rows.push({ index: 2000 + i, device: list[i] })
-        detectedRows = rows
-        rows = []
-        list = finder.savedDevices
+        var list = finder.savedDevices
         for (var j = 0; j < list.length; ++j)
             rows.push({ index: j, device: list[j] })
         savedRows = rows
@@ -62,7 +56,6 @@ Tavirel.DeviceFinderView {
             removeSavedDevAtIndex(index)
     }
 
-    onDetectedDevicesChanged: rebuild()
     onSavedDevicesChanged: rebuild()
     Component.onCompleted: {
         loadSavedDevices()
@@ -138,19 +131,21 @@ Tavirel.DeviceFinderView {
                 }
             }
             Repeater {
-                model: finder.detectedRows
+                id: detectedRepeater
+                // Rows change one by one as devices announce themselves.
+                model: finder.detectedModel
                 delegate: DeviceCell {
-                    objectName: "deviceRow" + modelData.index
-                    textLabel: finder.rowText(modelData.device)
-                    detailTextLabel: modelData.device.serialNumber
+                    objectName: "deviceRow" + (2000 + index)
+                    textLabel: model.device ? finder.rowText(model.device) : ""
+                    detailTextLabel: model.device ? model.device.serialNumber : ""
                     imgSource: "qrc:/TavirelImgs/Images/tavirel.svg"
-                    connectionFlag: finder.isConnected(modelData.device, false)
-                    onClicked: finder.connectToDevice(false, modelData.device)
+                    connectionFlag: finder.isConnected(model.device, false)
+                    onClicked: finder.connectToDevice(false, model.device)
                 }
             }
             DeviceCell {
                 objectName: "emptyDetectedRow"
-                visible: finder.detectedRows.length === 0
+                visible: detectedRepeater.count === 0
                 placeholder: true
                 textLabel: finder.discoveryAvailable
                            ? qsTr("Looking for Tavirel on this network…")
