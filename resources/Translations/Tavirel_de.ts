@@ -1166,6 +1166,10 @@
       <source>the user name or password was not accepted</source>
       <translation>Benutzername oder Passwort wurden nicht akzeptiert</translation>
     </message>
+    <message>
+      <source>the answer is too large</source>
+      <translation>die Antwort ist zu groß</translation>
+    </message>
   </context>
   <context>
     <name>SettingsView</name>

@@ -1166,6 +1166,10 @@
       <source>the user name or password was not accepted</source>
       <translation>nome utente o password non accettati</translation>
     </message>
+    <message>
+      <source>the answer is too large</source>
+      <translation>la risposta è troppo grande</translation>
+    </message>
   </context>
   <context>
     <name>SettingsView</name>

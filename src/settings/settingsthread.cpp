@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
 
 SettingsThread::SettingsThread(QObject* parent)
     : SettingsTransfer(parent)
@@ -18,7 +19,15 @@ void SettingsThread::start(const QString& url, const QString& username, const QS
 
 QNetworkReply* SettingsThread::send(QNetworkAccessManager* manager, const QNetworkRequest& request)
 {
-    return manager->get(request);
+    QNetworkReply* reply = manager->get(request);
+    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
+        if (received <= MaxSettingsBytes && total <= MaxSettingsBytes)
+            return;
+        qCDebug(lcSettings) << "settings download larger than" << MaxSettingsBytes << "bytes; abandoned";
+        reply->setProperty(TooLargeProperty, true);
+        reply->abort();
+    });
+    return reply;
 }
 
 void SettingsThread::succeeded(const QByteArray& body)

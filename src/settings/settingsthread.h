@@ -9,6 +9,10 @@ class SettingsThread : public SettingsTransfer
 {
     Q_OBJECT
 public:
+    // A device's settings are a few kilobytes; a larger answer is refused
+    // while it arrives instead of being held in memory.
+    static constexpr qint64 MaxSettingsBytes = 4 * 1024 * 1024;
+
     explicit SettingsThread(QObject* parent = nullptr);
 
     void start(const QString& url, const QString& username, const QString& password);

@@ -90,6 +90,11 @@ void SettingsTransfer::replyFinished(QNetworkReply* reply)
         return;
     }
     qCDebug(lcSettings) << "settings transfer failed:" << reply->errorString();
+    if (reply->property(TooLargeProperty).toBool()) {
+        Q_EMIT transferFailed(QCoreApplication::translate("SettingsTransfer", "the answer is too large"));
+        quit();
+        return;
+    }
     const bool credentials = error == QNetworkReply::AuthenticationRequiredError
         || m_authenticationCount > MaxAnsweredChallenges;
     Q_EMIT transferFailed(credentials

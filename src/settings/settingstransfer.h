@@ -22,6 +22,8 @@ class SettingsTransfer : public QThread
 public:
     // Challenges answered per run before the request is given up.
     static constexpr int MaxAnsweredChallenges = 3;
+    // Set on a reply abandoned because it grew too large.
+    static constexpr const char* TooLargeProperty = "tavirelTooLarge";
 
     ~SettingsTransfer() override;
 

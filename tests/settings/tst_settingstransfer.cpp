@@ -141,14 +141,19 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("body");
-        QTest::newRow("array") << 200 << QByteArray("[{\"this_tavirel\":{}}]");
-        QTest::newRow("broken") << 200 << QByteArray("{\"this_tavirel\":");
-        QTest::newRow("server error") << 500 << QByteArray("{}");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("array") << 200 << QByteArray("[{\"this_tavirel\":{}}]") << QString();
+        QTest::newRow("broken") << 200 << QByteArray("{\"this_tavirel\":") << QString();
+        QTest::newRow("server error") << 500 << QByteArray("{}") << QString();
+        // A well-formed object, but far larger than any device's settings.
+        QTest::newRow("200 MB") << 200 << "{\"pad\":\"" + QByteArray(200 * 1024 * 1024, 'x') + "\"}"
+                                << QStringLiteral("the answer is too large");
     }
     void unusableAnswers()
     {
         QFETCH(int, status);
         QFETCH(QByteArray, body);
+        QFETCH(QString, reason);
         LocalHttpServer server;
         QVERIFY(server.listen());
         HttpResponse r;
@@ -163,6 +168,8 @@ private Q_SLOTS:
         finish(&t);
         QTRY_COMPARE(failed.count(), 1);
         QCOMPARE(got.count(), 0);
+        if (!reason.isEmpty())
+            QCOMPARE(failed.first().first().toString(), reason);
     }
 };
 

@@ -66,6 +66,7 @@ TEXTS = {
     "on": ("an", "attivo"),
     "selected": ("ausgewählt", "selezionato"),
     "the answer is not a settings object": ("die Antwort ist kein Einstellungsobjekt", "la risposta non è un oggetto di impostazioni"),
+    "the answer is too large": ("die Antwort ist zu groß", "la risposta è troppo grande"),
     "the device has not said where to send them": ("das Gerät hat nicht mitgeteilt, wohin sie gesendet werden", "il dispositivo non ha indicato dove inviarle"),
     "the user name or password was not accepted": ("Benutzername oder Passwort wurden nicht akzeptiert", "nome utente o password non accettati"),
 }
