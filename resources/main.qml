@@ -84,6 +84,7 @@ MainTabController {
                     colourName: tabBar.currentIndex === index ? "highlight1" : "text2"
                 }
                 Text {
+                    textFormat: Text.PlainText
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: model.title
                     font.family: "MorvaneUnicodePN"

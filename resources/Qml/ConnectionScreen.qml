@@ -27,6 +27,7 @@ Rectangle {
             running: screen.visible
         }
         Text {
+            textFormat: Text.PlainText
             objectName: "connectionText"
             anchors.horizontalCenter: parent.horizontalCenter
             width: screen.width - 48 * scaleFactor

@@ -43,6 +43,7 @@ Rectangle {
         }
         spacing: 2 * scaleFactor
         Text {
+            textFormat: Text.PlainText
             width: parent.width
             text: cell.textLabel
             elide: Text.ElideRight
@@ -52,6 +53,7 @@ Rectangle {
             color: cell.selected ? currentTheme.getColor("highlight1") : cell.textColor
         }
         Text {
+            textFormat: Text.PlainText
             width: parent.width
             text: cell.detailTextLabel
             visible: text.length > 0

@@ -46,6 +46,7 @@ Rectangle {
                 height: parent.height
                 spacing: 6 * scaleFactor
                 Text {
+                    textFormat: Text.PlainText
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: (vslider.knobValue > 0 ? "+" : "") + Math.round(vslider.knobValue)
                     font.family: "MorvaneUnicodePN"
@@ -66,6 +67,7 @@ Rectangle {
                     onNewValueToSend: eq.sendAll()
                 }
                 Text {
+                    textFormat: Text.PlainText
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: eq.labels[index]
                     font.family: "MorvaneUnicodePN"

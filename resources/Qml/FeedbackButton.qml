@@ -44,6 +44,7 @@ Item {
         opacity: icon.opacity
     }
     Text {
+        textFormat: Text.PlainText
         id: label
         anchors.centerIn: parent
         width: Math.min(button.textContentWidth, button.width)

@@ -31,6 +31,7 @@ FocusScope {
         onClicked: { cell.forceActiveFocus(); cell.clicked() }
     }
     Text {
+        textFormat: Text.PlainText
         id: label
         anchors {
             left: parent.left; leftMargin: 16 * scaleFactor
@@ -51,6 +52,7 @@ FocusScope {
         onClicked: cell.removeItem()
     }
     Text {
+        textFormat: Text.PlainText
         id: arrow
         anchors { right: parent.right; rightMargin: 14 * scaleFactor; verticalCenter: parent.verticalCenter }
         visible: cell.arrowVisible

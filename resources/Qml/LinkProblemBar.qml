@@ -9,6 +9,7 @@ Rectangle {
     color: currentTheme.getColor("fill3")
     Rectangle { width: parent.width; height: 1; color: currentTheme.getColor("danger1") }
     Text {
+        textFormat: Text.PlainText
         id: label
         objectName: "problemText"
         anchors {

@@ -43,6 +43,7 @@ Rectangle {
                 Repeater {
                     model: matrix.sourcesModel
                     delegate: Text {
+                        textFormat: Text.PlainText
                         width: matrix.cellSize
                         height: parent.height
                         text: modelData.name
@@ -66,6 +67,7 @@ Rectangle {
                     property int routedIndex: output.selectedSource ? output.selectedSource.index : -1
                     height: matrix.cellSize
                     Text {
+                        textFormat: Text.PlainText
                         width: matrix.nameWidth
                         height: parent.height
                         verticalAlignment: Text.AlignVCenter

@@ -103,6 +103,7 @@ Item {
                 }
             }
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 padding: 14 * scaleFactor
                 elide: Text.ElideRight
@@ -132,6 +133,7 @@ Item {
                 }
             }
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 visible: menu.pendingAction.length > 0 && actionList.count === 0
                 padding: 14 * scaleFactor

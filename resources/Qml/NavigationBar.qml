@@ -39,6 +39,7 @@ NavigationBar {
         onClicked: bar.back()
     }
     Text {
+        textFormat: Text.PlainText
         id: titleLabel
         anchors.centerIn: parent
         width: parent.width * 0.4

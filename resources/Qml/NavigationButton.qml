@@ -30,6 +30,7 @@ Item {
         visible: button.activeFocus
     }
     Text {
+        textFormat: Text.PlainText
         id: chevron
         visible: button.type === "back"
         anchors { left: parent.left; leftMargin: 8 * scaleFactor; verticalCenter: parent.verticalCenter }
@@ -39,6 +40,7 @@ Item {
         color: button.textColor
     }
     Text {
+        textFormat: Text.PlainText
         id: label
         anchors {
             left: chevron.visible ? chevron.right : parent.left

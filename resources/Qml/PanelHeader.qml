@@ -13,6 +13,7 @@ Rectangle {
     color: currentTheme.getColor("fill2")
 
     Text {
+        textFormat: Text.PlainText
         anchors { left: parent.left; leftMargin: 16 * scaleFactor; right: toolRow.left; verticalCenter: parent.verticalCenter }
         text: header.title
         elide: Text.ElideRight

@@ -20,6 +20,7 @@ Rectangle {
     Keys.onReturnPressed: button.clicked()
     Keys.onEnterPressed: button.clicked()
     Text {
+        textFormat: Text.PlainText
         id: label
         anchors.centerIn: parent
         font.family: "MorvaneUnicodePN"

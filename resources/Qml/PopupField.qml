@@ -13,6 +13,7 @@ Column {
     width: parent ? parent.width : 200
     spacing: 4 * scaleFactor
     Text {
+        textFormat: Text.PlainText
         id: caption
         font.family: "MorvaneUnicodePN"
         font.pixelSize: fontSize12

@@ -49,6 +49,7 @@ FocusScope {
             anchors { left: parent.left; right: parent.right; top: parent.top; margins: 16 * scaleFactor }
             spacing: 10 * scaleFactor
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 text: frame.headTitle
                 font.family: "MorvaneUnicodePN"
@@ -60,6 +61,7 @@ FocusScope {
         }
 
         Text {
+            textFormat: Text.PlainText
             id: error
             objectName: "errorText"
             anchors { left: parent.left; right: parent.right; top: column.bottom; margins: 16 * scaleFactor; topMargin: 10 * scaleFactor }

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 
 Text {
+    textFormat: Text.PlainText
     width: parent ? parent.width : 200
     font.family: "MorvaneUnicodePN"
     font.pixelSize: fontSize14

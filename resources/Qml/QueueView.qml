@@ -94,6 +94,7 @@ Rectangle {
             onRemoveItem: queue.currentPlayer.actionRemoveTrackFromQueue(index)
         }
         Text {
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             visible: list.count === 0
             text: queue.currentPlayer ? qsTr("The queue is empty") : qsTr("No player selected")

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 
 Text {
+    textFormat: Text.PlainText
     leftPadding: 16 * scaleFactor
     topPadding: 12 * scaleFactor
     bottomPadding: 4 * scaleFactor

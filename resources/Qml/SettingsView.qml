@@ -30,6 +30,7 @@ Tavirel.SettingsView {
         Accessible.role: Accessible.AlertMessage
         Accessible.name: noticeText.text
         Text {
+            textFormat: Text.PlainText
             id: noticeText
             anchors.centerIn: parent
             width: Math.min(implicitWidth, notice.parent.width - 64 * scaleFactor)

@@ -66,6 +66,7 @@ FocusScope {
         }
         spacing: 2 * scaleFactor
         Text {
+            textFormat: Text.PlainText
             id: title
             width: parent.width
             elide: Text.ElideRight
@@ -74,6 +75,7 @@ FocusScope {
             color: currentTheme.getColor("text1")
         }
         Text {
+            textFormat: Text.PlainText
             id: detail
             width: parent.width
             visible: text.length > 0

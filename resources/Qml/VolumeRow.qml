@@ -51,6 +51,7 @@ Item {
             anchors { left: leadingBox.right; leftMargin: 10 * scaleFactor; top: parent.top; topMargin: 8 * scaleFactor; right: buttons.left; rightMargin: 4 * scaleFactor }
             spacing: 1 * scaleFactor
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 text: row.title
                 elide: Text.ElideRight
@@ -60,6 +61,7 @@ Item {
                 color: currentTheme.getColor("text1")
             }
             Text {
+                textFormat: Text.PlainText
                 objectName: "subtitle"
                 width: parent.width
                 text: row.subtitle
@@ -70,6 +72,7 @@ Item {
                 color: currentTheme.getColor("text2")
             }
             Text {
+                textFormat: Text.PlainText
                 objectName: "caption"
                 width: parent.width
                 text: row.caption
@@ -89,6 +92,7 @@ Item {
             onNewValueToSend: row.volumeRequested(Math.round(value))
         }
         Text {
+            textFormat: Text.PlainText
             id: volumeText
             anchors { right: buttons.left; rightMargin: 4 * scaleFactor; verticalCenter: slider.verticalCenter }
             width: 26 * scaleFactor

@@ -1,3 +1,5 @@
 tavirel_add_test(tst_sliderrules SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_sliderrules.cpp LABELS views)
 tavirel_add_test(tst_zoneviews SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_zoneviews.cpp LABELS views)
 tavirel_add_test(tst_zoneviewse2e SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_zoneviewse2e.cpp LABELS views e2e TIMEOUT 300)
+tavirel_add_test(tst_untrustedtext SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_untrustedtext.cpp LABELS views)
+add_test(NAME qml_plain_text COMMAND python3 ${PROJECT_SOURCE_DIR}/tools/qml/plaintext.py --check WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})

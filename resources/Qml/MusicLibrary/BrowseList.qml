@@ -55,6 +55,7 @@ BrowseListView {
         }
 
         footer: Text {
+            textFormat: Text.PlainText
             width: list.width
             visible: view.message.length > 0 && list.count > 0
             height: visible ? implicitHeight + 32 * scaleFactor : 0
@@ -73,6 +74,7 @@ BrowseListView {
         visible: view.loading
     }
     Text {
+        textFormat: Text.PlainText
         anchors { left: parent.left; right: parent.right; verticalCenter: parent.verticalCenter; margins: 24 * scaleFactor }
         visible: !view.loading && list.count === 0
         horizontalAlignment: Text.AlignHCenter

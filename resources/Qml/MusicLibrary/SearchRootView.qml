@@ -98,6 +98,7 @@ SearchRootView {
             onClicked: filterPanel.open = true
         }
         Text {
+            textFormat: Text.PlainText
             objectName: "filterLabel"
             anchors { right: parent.right; rightMargin: 12 * scaleFactor; verticalCenter: filterButton.verticalCenter }
             width: parent.width - filterButton.width - 28 * scaleFactor
@@ -159,6 +160,7 @@ SearchRootView {
         visible: view.loading
     }
     Text {
+        textFormat: Text.PlainText
         anchors { left: parent.left; right: parent.right; verticalCenter: list.verticalCenter; margins: 24 * scaleFactor }
         visible: !view.loading && list.count === 0
         horizontalAlignment: Text.AlignHCenter

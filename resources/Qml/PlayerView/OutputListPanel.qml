@@ -51,6 +51,7 @@ Rectangle {
             onEqualizerRequested: panel.requestEqualizer(modelData)
         }
         Text {
+            textFormat: Text.PlainText
             anchors { top: parent.top; topMargin: 12 * scaleFactor; horizontalCenter: parent.horizontalCenter }
             visible: list.count === 0
             text: qsTr("No output plays this source")

@@ -94,6 +94,7 @@ PlayerView {
         anchors { left: parent.left; right: parent.right; top: parent.top }
         height: 52 * scaleFactor
         Text {
+            textFormat: Text.PlainText
             anchors { left: parent.left; leftMargin: 16 * scaleFactor; right: toolbar.left; verticalCenter: parent.verticalCenter }
             text: view.selectedSource ? view.selectedSource.name : qsTr("No source selected")
             elide: Text.ElideRight
@@ -168,6 +169,7 @@ PlayerView {
                                              : "qrc:/TavirelImgs/Images/defaultcoverart.png"
             }
             Text {
+                textFormat: Text.PlainText
                 objectName: "songTitle"
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
@@ -181,6 +183,7 @@ PlayerView {
                 color: currentTheme.getColor("text1")
             }
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 elide: Text.ElideRight
@@ -190,6 +193,7 @@ PlayerView {
                 color: currentTheme.getColor("text1")
             }
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 elide: Text.ElideRight
@@ -213,6 +217,7 @@ PlayerView {
                     onNewValueToSend: if (view.player) view.player.actionSeek(Math.round(value) * 1000)
                 }
                 Text {
+                    textFormat: Text.PlainText
                     id: elapsed
                     objectName: "elapsedTime"
                     anchors { left: parent.left; top: progress.bottom }
@@ -222,6 +227,7 @@ PlayerView {
                     color: currentTheme.getColor("text2")
                 }
                 Text {
+                    textFormat: Text.PlainText
                     objectName: "totalTime"
                     anchors { right: parent.right; top: progress.bottom }
                     text: view.song ? view.formatTime(view.song.duration) : "0:00"

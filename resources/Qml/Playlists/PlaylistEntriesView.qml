@@ -41,6 +41,7 @@ NavigationView {
         }
     }
     Text {
+        textFormat: Text.PlainText
         anchors { left: parent.left; right: parent.right; verticalCenter: parent.verticalCenter; margins: 24 * scaleFactor }
         visible: list.count === 0
         horizontalAlignment: Text.AlignHCenter

@@ -78,6 +78,7 @@ PlaylistRootView {
     }
 
     Text {
+        textFormat: Text.PlainText
         anchors { left: parent.left; right: parent.right; verticalCenter: parent.verticalCenter; margins: 24 * scaleFactor }
         visible: list.count === 0
         horizontalAlignment: Text.AlignHCenter
@@ -98,6 +99,7 @@ PlaylistRootView {
         color: currentTheme.getColor("fill2")
         border.color: currentTheme.getColor("highlight1")
         Text {
+            textFormat: Text.PlainText
             id: noticeText
             anchors { left: parent.left; right: parent.right; verticalCenter: parent.verticalCenter; margins: 12 * scaleFactor }
             wrapMode: Text.Wrap

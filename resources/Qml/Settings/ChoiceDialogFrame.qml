@@ -42,6 +42,7 @@ FocusScope {
             anchors { left: parent.left; right: parent.right; top: parent.top; margins: 16 * scaleFactor }
             spacing: 6 * scaleFactor
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 text: frame.titleText
                 wrapMode: Text.WordWrap
@@ -51,6 +52,7 @@ FocusScope {
                 color: currentTheme.getColor("text1")
             }
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 visible: text.length > 0
                 text: frame.messageText
@@ -77,6 +79,7 @@ FocusScope {
                 Accessible.name: modelData + (index === frame.currentChoice ? ", " + qsTr("selected") : "")
                 onClicked: frame.chosen(index)
                 Text {
+                    textFormat: Text.PlainText
                     width: 20 * scaleFactor
                     text: index === frame.currentChoice ? "\u2713" : ""
                     font.family: "MorvaneUnicodePN"

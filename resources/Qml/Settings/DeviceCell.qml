@@ -67,6 +67,7 @@ Item {
         }
         spacing: 3 * scaleFactor
         Text {
+            textFormat: Text.PlainText
             width: parent.width
             text: cell.textLabel
             elide: Text.ElideRight
@@ -78,6 +79,7 @@ Item {
             maximumLineCount: cell.placeholder ? 4 : 2
         }
         Text {
+            textFormat: Text.PlainText
             width: parent.width
             visible: text !== ""
             text: cell.detailTextLabel
@@ -92,6 +94,7 @@ Item {
         anchors { right: parent.right; rightMargin: 12 * scaleFactor; verticalCenter: parent.verticalCenter }
         spacing: 8 * scaleFactor
         Text {
+            textFormat: Text.PlainText
             objectName: "connectionMark"
             anchors.verticalCenter: parent.verticalCenter
             visible: cell.connectionFlag

@@ -59,6 +59,7 @@ NavigationView {
                 color: currentTheme.getColor("fill2")
                 border.color: currentTheme.getColor("fill7")
                 Text {
+                    textFormat: Text.PlainText
                     id: keyText
                     anchors.centerIn: parent
                     text: qsTranslate("KeyboardShortcuts", model.keys)
@@ -69,6 +70,7 @@ NavigationView {
                 }
             }
             Text {
+                textFormat: Text.PlainText
                 anchors { left: keyCap.right; leftMargin: 14 * scaleFactor; right: parent.right
                           rightMargin: 16 * scaleFactor; verticalCenter: parent.verticalCenter }
                 text: qsTranslate("KeyboardShortcuts", model.action)

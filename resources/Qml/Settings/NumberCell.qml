@@ -24,6 +24,7 @@ SettingsRow {
         anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: 10 * scaleFactor; leftMargin: 16 * scaleFactor; rightMargin: 16 * scaleFactor }
         height: titleText.implicitHeight
         Text {
+            textFormat: Text.PlainText
             id: titleText
             anchors.left: parent.left
             anchors.right: valueText.left
@@ -34,6 +35,7 @@ SettingsRow {
             color: currentTheme.getColor("text1")
         }
         Text {
+            textFormat: Text.PlainText
             id: valueText
             anchors.right: parent.right
             text: cell.hasValue ? Math.round(cell.currentValue) : "\u2013"

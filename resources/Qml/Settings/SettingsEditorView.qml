@@ -45,6 +45,7 @@ Tavirel.SettingsEditorView {
     Rectangle { anchors.fill: parent; color: currentTheme.getColor("fill1") }
 
     Text {
+        textFormat: Text.PlainText
         anchors.centerIn: parent
         width: parent.width - 48 * scaleFactor
         visible: list.count === 0

@@ -53,6 +53,7 @@ Tavirel.SettingsRootView {
                         anchors { left: picture.right; leftMargin: 12 * scaleFactor; right: parent.right; rightMargin: 12 * scaleFactor; verticalCenter: parent.verticalCenter }
                         spacing: 4 * scaleFactor
                         Text {
+                            textFormat: Text.PlainText
                             objectName: "deviceTitle"
                             width: parent.width
                             text: root.deviceName
@@ -63,6 +64,7 @@ Tavirel.SettingsRootView {
                             color: currentTheme.getColor("text1")
                         }
                         Text {
+                            textFormat: Text.PlainText
                             width: parent.width
                             visible: text.length > 0
                             text: root.lastSelDevice
@@ -84,6 +86,7 @@ Tavirel.SettingsRootView {
                                 sourceSize: Qt.size(16 * scaleFactor, 16 * scaleFactor)
                             }
                             Text {
+                                textFormat: Text.PlainText
                                 id: statusText
                                 objectName: "connectionText"
                                 text: root.connectionStatus ? qsTr("Connected") : qsTr("Not connected")

@@ -62,6 +62,7 @@ FocusScope {
             verticalCenter: parent.verticalCenter
         }
         Text {
+            textFormat: Text.PlainText
             width: parent.width
             text: row.textLabel
             visible: text.length > 0
@@ -71,6 +72,7 @@ FocusScope {
             color: currentTheme.getColor("text1")
         }
         Text {
+            textFormat: Text.PlainText
             width: parent.width
             text: row.detailTextLabel
             visible: text.length > 0
@@ -115,6 +117,7 @@ FocusScope {
         MouseArea { anchors.fill: parent; onClicked: row.removeItem() }
     }
     Text {
+        textFormat: Text.PlainText
         id: arrow
         visible: row.arrowVisible
         anchors { right: parent.right; rightMargin: 14 * scaleFactor; verticalCenter: parent.verticalCenter }

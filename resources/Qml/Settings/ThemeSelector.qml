@@ -52,6 +52,7 @@ Tavirel.NavigationView {
                 }
             }
             Text {
+                textFormat: Text.PlainText
                 anchors.verticalCenter: parent ? parent.verticalCenter : undefined
                 width: 20 * scaleFactor
                 text: index === page.selTheme ? "\u2713" : ""

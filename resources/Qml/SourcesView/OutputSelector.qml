@@ -48,6 +48,7 @@ Rectangle {
                 border.width: 2 * scaleFactor
                 border.color: row.ticked ? currentTheme.getColor("highlight1") : currentTheme.getColor("text2")
                 Text {
+                    textFormat: Text.PlainText
                     anchors.centerIn: parent
                     visible: row.ticked
                     text: "\u2713"

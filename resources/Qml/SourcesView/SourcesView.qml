@@ -55,6 +55,7 @@ SourcesView {
         height: 52 * scaleFactor
         color: currentTheme.getColor("fill2")
         Text {
+            textFormat: Text.PlainText
             anchors { left: parent.left; leftMargin: 16 * scaleFactor; verticalCenter: parent.verticalCenter }
             text: qsTr("Sources")
             font.family: "MorvaneUnicodePN"
