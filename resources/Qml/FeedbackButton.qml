@@ -44,8 +44,8 @@ Item {
         opacity: icon.opacity
     }
     Text {
-        textFormat: Text.PlainText
         id: label
+        textFormat: Text.PlainText
         anchors.centerIn: parent
         width: Math.min(button.textContentWidth, button.width)
         visible: button.imgSource.length === 0

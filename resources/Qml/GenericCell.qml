@@ -31,8 +31,8 @@ FocusScope {
         onClicked: { cell.forceActiveFocus(); cell.clicked() }
     }
     Text {
-        textFormat: Text.PlainText
         id: label
+        textFormat: Text.PlainText
         anchors {
             left: parent.left; leftMargin: 16 * scaleFactor
             right: remove.visible ? remove.left : arrow.left; rightMargin: 8 * scaleFactor
@@ -52,8 +52,8 @@ FocusScope {
         onClicked: cell.removeItem()
     }
     Text {
-        textFormat: Text.PlainText
         id: arrow
+        textFormat: Text.PlainText
         anchors { right: parent.right; rightMargin: 14 * scaleFactor; verticalCenter: parent.verticalCenter }
         visible: cell.arrowVisible
         width: visible ? implicitWidth : 0

@@ -9,8 +9,8 @@ Rectangle {
     color: currentTheme.getColor("fill3")
     Rectangle { width: parent.width; height: 1; color: currentTheme.getColor("danger1") }
     Text {
-        textFormat: Text.PlainText
         id: label
+        textFormat: Text.PlainText
         objectName: "problemText"
         anchors {
             left: parent.left; right: retryButton.left; verticalCenter: parent.verticalCenter

@@ -39,8 +39,8 @@ NavigationBar {
         onClicked: bar.back()
     }
     Text {
-        textFormat: Text.PlainText
         id: titleLabel
+        textFormat: Text.PlainText
         anchors.centerIn: parent
         width: parent.width * 0.4
         horizontalAlignment: Text.AlignHCenter

@@ -30,8 +30,8 @@ Item {
         visible: button.activeFocus
     }
     Text {
-        textFormat: Text.PlainText
         id: chevron
+        textFormat: Text.PlainText
         visible: button.type === "back"
         anchors { left: parent.left; leftMargin: 8 * scaleFactor; verticalCenter: parent.verticalCenter }
         text: "\u2039"
@@ -40,8 +40,8 @@ Item {
         color: button.textColor
     }
     Text {
-        textFormat: Text.PlainText
         id: label
+        textFormat: Text.PlainText
         anchors {
             left: chevron.visible ? chevron.right : parent.left
             right: parent.right

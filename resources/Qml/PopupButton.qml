@@ -20,8 +20,8 @@ Rectangle {
     Keys.onReturnPressed: button.clicked()
     Keys.onEnterPressed: button.clicked()
     Text {
-        textFormat: Text.PlainText
         id: label
+        textFormat: Text.PlainText
         anchors.centerIn: parent
         font.family: "MorvaneUnicodePN"
         font.pixelSize: fontSize14

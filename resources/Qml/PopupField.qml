@@ -13,8 +13,8 @@ Column {
     width: parent ? parent.width : 200
     spacing: 4 * scaleFactor
     Text {
-        textFormat: Text.PlainText
         id: caption
+        textFormat: Text.PlainText
         font.family: "MorvaneUnicodePN"
         font.pixelSize: fontSize12
         color: currentTheme.getColor("text2")

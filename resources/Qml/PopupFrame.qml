@@ -61,8 +61,8 @@ FocusScope {
         }
 
         Text {
-            textFormat: Text.PlainText
             id: error
+            textFormat: Text.PlainText
             objectName: "errorText"
             anchors { left: parent.left; right: parent.right; top: column.bottom; margins: 16 * scaleFactor; topMargin: 10 * scaleFactor }
             visible: frame.errorText.length > 0

@@ -30,8 +30,8 @@ Tavirel.SettingsView {
         Accessible.role: Accessible.AlertMessage
         Accessible.name: noticeText.text
         Text {
-            textFormat: Text.PlainText
             id: noticeText
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             width: Math.min(implicitWidth, notice.parent.width - 64 * scaleFactor)
             wrapMode: Text.WordWrap

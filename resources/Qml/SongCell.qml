@@ -66,8 +66,8 @@ FocusScope {
         }
         spacing: 2 * scaleFactor
         Text {
-            textFormat: Text.PlainText
             id: title
+            textFormat: Text.PlainText
             width: parent.width
             elide: Text.ElideRight
             font.family: "MorvaneUnicodePN"
@@ -75,8 +75,8 @@ FocusScope {
             color: currentTheme.getColor("text1")
         }
         Text {
-            textFormat: Text.PlainText
             id: detail
+            textFormat: Text.PlainText
             width: parent.width
             visible: text.length > 0
             maximumLineCount: 2

@@ -92,8 +92,8 @@ Item {
             onNewValueToSend: row.volumeRequested(Math.round(value))
         }
         Text {
-            textFormat: Text.PlainText
             id: volumeText
+            textFormat: Text.PlainText
             anchors { right: buttons.left; rightMargin: 4 * scaleFactor; verticalCenter: slider.verticalCenter }
             width: 26 * scaleFactor
             horizontalAlignment: Text.AlignRight

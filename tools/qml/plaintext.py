@@ -34,6 +34,10 @@ def fix(path, check):
             continue
         missing += 1
         out.append(' ' * (len(m.group(1)) + 4) + 'textFormat: Text.PlainText')
+    # The id stays the first line of its element.
+    for i in range(len(out) - 1):
+        if out[i].strip() == 'textFormat: Text.PlainText' and re.match(r'^\s*id:\s*\w+\s*$', out[i + 1]):
+            out[i], out[i + 1] = out[i + 1], out[i]
     if missing and not check:
         path.write_text('\n'.join(out))
     return missing

@@ -217,8 +217,8 @@ PlayerView {
                     onNewValueToSend: if (view.player) view.player.actionSeek(Math.round(value) * 1000)
                 }
                 Text {
-                    textFormat: Text.PlainText
                     id: elapsed
+                    textFormat: Text.PlainText
                     objectName: "elapsedTime"
                     anchors { left: parent.left; top: progress.bottom }
                     text: view.formatTime(progress.knobValue)

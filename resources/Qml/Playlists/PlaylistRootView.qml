@@ -99,8 +99,8 @@ PlaylistRootView {
         color: currentTheme.getColor("fill2")
         border.color: currentTheme.getColor("highlight1")
         Text {
-            textFormat: Text.PlainText
             id: noticeText
+            textFormat: Text.PlainText
             anchors { left: parent.left; right: parent.right; verticalCenter: parent.verticalCenter; margins: 12 * scaleFactor }
             wrapMode: Text.Wrap
             text: view.notice

@@ -59,8 +59,8 @@ NavigationView {
                 color: currentTheme.getColor("fill2")
                 border.color: currentTheme.getColor("fill7")
                 Text {
-                    textFormat: Text.PlainText
                     id: keyText
+                    textFormat: Text.PlainText
                     anchors.centerIn: parent
                     text: qsTranslate("KeyboardShortcuts", model.keys)
                     font.family: "MorvaneUnicodePN"

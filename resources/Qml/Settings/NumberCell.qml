@@ -24,8 +24,8 @@ SettingsRow {
         anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: 10 * scaleFactor; leftMargin: 16 * scaleFactor; rightMargin: 16 * scaleFactor }
         height: titleText.implicitHeight
         Text {
-            textFormat: Text.PlainText
             id: titleText
+            textFormat: Text.PlainText
             anchors.left: parent.left
             anchors.right: valueText.left
             text: cell.title
@@ -35,8 +35,8 @@ SettingsRow {
             color: currentTheme.getColor("text1")
         }
         Text {
-            textFormat: Text.PlainText
             id: valueText
+            textFormat: Text.PlainText
             anchors.right: parent.right
             text: cell.hasValue ? Math.round(cell.currentValue) : "\u2013"
             font.family: "MorvaneUnicodePN"

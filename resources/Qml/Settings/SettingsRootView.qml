@@ -86,8 +86,8 @@ Tavirel.SettingsRootView {
                                 sourceSize: Qt.size(16 * scaleFactor, 16 * scaleFactor)
                             }
                             Text {
-                                textFormat: Text.PlainText
                                 id: statusText
+                                textFormat: Text.PlainText
                                 objectName: "connectionText"
                                 text: root.connectionStatus ? qsTr("Connected") : qsTr("Not connected")
                                 font.family: "MorvaneUnicodePN"

@@ -117,8 +117,8 @@ FocusScope {
         MouseArea { anchors.fill: parent; onClicked: row.removeItem() }
     }
     Text {
-        textFormat: Text.PlainText
         id: arrow
+        textFormat: Text.PlainText
         visible: row.arrowVisible
         anchors { right: parent.right; rightMargin: 14 * scaleFactor; verticalCenter: parent.verticalCenter }
         text: "\u203A"
