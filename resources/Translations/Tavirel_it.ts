@@ -1157,6 +1157,13 @@
     </message>
   </context>
   <context>
+    <name>SettingsSchema</name>
+    <message>
+      <source>The minimum volume (%1 dB) cannot be above the maximum volume (%2 dB).</source>
+      <translation>Il volume minimo (%1 dB) non può superare il volume massimo (%2 dB).</translation>
+    </message>
+  </context>
+  <context>
     <name>SettingsTransfer</name>
     <message>
       <source>the answer is not a settings object</source>

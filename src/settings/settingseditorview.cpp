@@ -149,10 +149,26 @@ void SettingsEditorView::saveSettings()
     if (isArrayNode()) {
         Q_EMIT readyToSave(m_parentKey, m_node.array);
     } else {
-        m_node.object = SettingsSchema::applyRows(m_node.object, editedRows());
+        const QJsonObject edited = SettingsSchema::applyRows(m_node.object, editedRows());
+        const QString problem = SettingsSchema::saveProblem(edited);
+        if (!problem.isEmpty()) {
+            // The page stays, with the edits, until the user mends them.
+            qCDebug(lcSettings) << "settings not saved:" << problem;
+            setProblem(problem);
+            refreshBar();
+            return;
+        }
+        m_node.object = edited;
         Q_EMIT readyToSave(m_parentKey, m_node.object);
     }
+    setProblem(QString());
     Q_EMIT popLastView();
+}
+
+void SettingsEditorView::setProblem(const QString& problem)
+{
+    m_problem = problem;
+    Q_EMIT problemChanged();
 }
 
 void SettingsEditorView::commitSave(const QVariant& key, const QJsonValue& value)

@@ -21,6 +21,8 @@ class SettingsEditorView : public NavigationView
     Q_PROPERTY(QVariant parentKey READ parentKey WRITE setParentKey NOTIFY parentKeyChanged)
     Q_PROPERTY(bool edited READ edited WRITE setEdited NOTIFY editedChanged)
     Q_PROPERTY(bool isEditableList READ isEditableList NOTIFY isEditableListChanged)
+    // Why the last save was refused; empty once saved or edited again.
+    Q_PROPERTY(QString problem READ problem WRITE setProblem NOTIFY problemChanged)
 public:
     static constexpr const char* Document = "qrc:/Qml/Settings/SettingsEditorView.qml";
 
@@ -35,6 +37,8 @@ public:
     bool edited() const { return m_edited; }
     void setEdited(bool edited);
     bool isEditableList() const { return m_isEditableList; }
+    QString problem() const { return m_problem; }
+    void setProblem(const QString& problem);
 
     QStringList addableTypes() const { return m_node.addable; }
     // The node's current value (the array for list nodes).
@@ -54,6 +58,7 @@ Q_SIGNALS:
     void parentKeyChanged();
     void editedChanged();
     void isEditableListChanged();
+    void problemChanged();
     void readyToSave(const QVariant& key, const QJsonValue& value);
 
 public Q_SLOTS:
@@ -77,4 +82,5 @@ private:
     QPointer<NavigationBar> m_navBar;
     bool m_edited = false;
     bool m_isEditableList = false;
+    QString m_problem;
 };

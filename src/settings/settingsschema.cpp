@@ -1,5 +1,7 @@
 #include "settings/settingsschema.h"
 
+#include <QCoreApplication>
+
 #include "app/logcategories.h"
 #include "settings/dynamictranslator.h"
 
@@ -124,6 +126,7 @@ QVariantList rows(const QJsonObject& schema, const Node& node)
         else if (type == QLatin1String("number")) {
             for (const char* limit : { "min", "max", "step" })
                 row.insert(text(limit), field.value(text(limit)).toInt(0));
+            row.insert(text("unit"), unitFor(key));
         }
         out << row;
     }
@@ -139,8 +142,32 @@ QJsonObject applyRows(QJsonObject object, const QVariantList& rows)
         // leave the settings as they were.
         if (key.isEmpty() || !row.contains(text("value")) || !row.value(text("value")).isValid())
             continue;
-        object.insert(key, QJsonValue::fromVariant(row.value(text("value"))));
+        QJsonValue value = QJsonValue::fromVariant(row.value(text("value")));
+        const int min = row.value(text("min")).toInt();
+        const int max = row.value(text("max")).toInt();
+        if (row.value(text("type")).toString() == QLatin1String("number") && value.isDouble() && min < max)
+            value = qBound(double(min), value.toDouble(), double(max));
+        object.insert(key, value);
     }
     return object;
+}
+
+QString unitFor(const QString& key)
+{
+    if (key.endsWith(QLatin1String("_volume")) || key.startsWith(QLatin1String("vol_")))
+        return QStringLiteral("dB");
+    return QString();
+}
+
+QString saveProblem(const QJsonObject& object)
+{
+    const QJsonValue min = object.value(text("min_volume"));
+    const QJsonValue max = object.value(text("max_volume"));
+    if (min.isDouble() && max.isDouble() && min.toDouble() > max.toDouble())
+        return QCoreApplication::translate("SettingsSchema",
+                                           "The minimum volume (%1 dB) cannot be above the maximum volume (%2 dB).")
+            .arg(min.toDouble())
+            .arg(max.toDouble());
+    return QString();
 }
 }

@@ -28,8 +28,15 @@ struct Node
 Node load(const QJsonObject& schema, const QJsonValue& value, const QString& key);
 // The cell rows of a node, as the list view's "model".
 QVariantList rows(const QJsonObject& schema, const Node& node);
-// Stores every row's "value" into the object under the row's "key".
+// Stores every row's "value" into the object under the row's "key"; a number
+// is kept within its row's "min" and "max".
 QJsonObject applyRows(QJsonObject object, const QVariantList& rows);
+// The unit a number setting is given in, from what its key names: "dB" for
+// volumes and the preamplifier, otherwise empty.
+QString unitFor(const QString& key);
+// A user-facing text when the edited node cannot be saved as it stands (a
+// minimum volume above the maximum), otherwise empty.
+QString saveProblem(const QJsonObject& object);
 // The node type of a list's elements: the part of the list type before the
 // first "_" ("nasitem_list" gives "nasitem").
 QString elementType(const QString& listType);

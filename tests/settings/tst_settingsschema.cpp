@@ -125,6 +125,49 @@ private Q_SLOTS:
         QCOMPARE(savedItunes.value("country").toString(), QStringLiteral("AF"));
     }
 
+    // An output's volumes as edited: kept within the schema's range, given in
+    // dB, and refused when the minimum is above the maximum.
+    void volumeRanges_data()
+    {
+        QTest::addColumn<int>("minVolume");
+        QTest::addColumn<int>("maxVolume");
+        QTest::addColumn<int>("savedMin");
+        QTest::addColumn<int>("savedMax");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("within range") << -40 << 10 << -40 << 10 << false;
+        QTest::newRow("equal") << 0 << 0 << 0 << 0 << false;
+        QTest::newRow("below the schema's minimum") << -200 << 10 << -80 << 10 << false;
+        QTest::newRow("above the schema's maximum") << -10 << 999 << -10 << 20 << false;
+        QTest::newRow("minimum above maximum") << 5 << -5 << 5 << -5 << true;
+        QTest::newRow("above each other once clamped") << 500 << 300 << 20 << 20 << false;
+    }
+    void volumeRanges()
+    {
+        QFETCH(int, minVolume);
+        QFETCH(int, maxVolume);
+        QFETCH(int, savedMin);
+        QFETCH(int, savedMax);
+        QFETCH(bool, refused);
+        const QJsonObject& schema = SettingsSchema::shipped();
+        const QJsonObject output = json("{'id': 0, 'name': 'Kitchen', 'min_volume': -80, 'max_volume': 20}").toObject();
+        QVariantList rows = SettingsSchema::rows(schema, SettingsSchema::load(schema, output, "output"));
+        for (QVariant& r : rows) {
+            QVariantMap row = r.toMap();
+            if (row.value("key") == QLatin1String("min_volume"))
+                row.insert("value", minVolume);
+            if (row.value("key") == QLatin1String("max_volume"))
+                row.insert("value", maxVolume);
+            if (row.value("type") == QLatin1String("number"))
+                QCOMPARE(row.value("unit").toString(), QStringLiteral("dB"));
+            r = row;
+        }
+        const QJsonObject saved = SettingsSchema::applyRows(output, rows);
+        QCOMPARE(saved.value("min_volume").toInt(), savedMin);
+        QCOMPARE(saved.value("max_volume").toInt(), savedMax);
+        QCOMPARE(!SettingsSchema::saveProblem(saved).isEmpty(), refused);
+        QVERIFY(SettingsSchema::unitFor(QStringLiteral("name")).isEmpty());
+    }
+
     // The shipped country list: ISO codes, sorted by name as a reader expects.
     void countryList()
     {

@@ -171,6 +171,29 @@ private Q_SLOTS:
         m_tab->popToRootView();
     }
 
+    // A minimum volume above the maximum is refused on the page, which keeps
+    // the edits; nothing reaches the device until it is mended.
+    void impossibleRangeIsRefusedInPlace()
+    {
+        m_tab->pushSettingsEditor();
+        top()->openSettingsWithKey("outputs");
+        top()->openSettingsWithIndex(1);
+        const int depth = m_tab->views().size();
+        edit("min_volume", 10);
+        edit("max_volume", -10);
+        const int before = stored();
+        pressRight();
+        QCOMPARE(m_tab->views().size(), depth);
+        QVERIFY(top()->problem().contains(QLatin1String("cannot be above")));
+        QTest::qWait(300);
+        QCOMPARE(stored(), before);
+        edit("max_volume", 15);
+        QVERIFY(top()->problem().isEmpty());
+        pressRight();
+        QCOMPARE(m_tab->views().size(), 1);
+        QTRY_COMPARE(stored(), before + 1);
+    }
+
     void enumDialog()
     {
         m_tab->pushSettingsEditor();

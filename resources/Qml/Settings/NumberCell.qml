@@ -8,6 +8,9 @@ SettingsRow {
     property int minimumValue: 0
     property int maximumValue: 100
     property int stepSize: 1
+    // Shown after the value, such as "dB".
+    property string unit: ""
+    readonly property string shownValue: hasValue ? Math.round(currentValue) + (unit ? " " + unit : "") : ""
     readonly property bool hasValue: currentValue !== undefined && currentValue !== null
     readonly property string title: textLabel
     signal valueChanged(var value)
@@ -16,7 +19,7 @@ SettingsRow {
     labelsShown: false
     height: 80 * scaleFactor
     Accessible.role: Accessible.Slider
-    Accessible.name: title + ", " + (hasValue ? Math.round(currentValue) : qsTr("not set"))
+    Accessible.name: title + ", " + (hasValue ? shownValue : qsTr("not set"))
     onActiveFocusChanged: if (activeFocus) slider.forceActiveFocus()
 
     Item {
@@ -38,7 +41,7 @@ SettingsRow {
             id: valueText
             textFormat: Text.PlainText
             anchors.right: parent.right
-            text: cell.hasValue ? Math.round(cell.currentValue) : "\u2013"
+            text: cell.hasValue ? cell.shownValue : "\u2013"
             font.family: "MorvaneUnicodePN"
             font.pixelSize: fontSize14
             color: currentTheme.getColor("text2")

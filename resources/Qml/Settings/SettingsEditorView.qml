@@ -11,6 +11,7 @@ Tavirel.SettingsEditorView {
 
     function markEdited() {
         editor.edited = true
+        editor.problem = ""
         if (editor.navBar) {
             editor.navBar.rightText = qsTr("Save")
             editor.navBar.rightVisible = true
@@ -58,10 +59,31 @@ Tavirel.SettingsEditorView {
         color: currentTheme.getColor("text2")
     }
 
+    Rectangle {
+        id: problemBar
+        objectName: "settingsProblem"
+        anchors { left: parent.left; right: parent.right; top: parent.top }
+        visible: editor.problem !== ""
+        height: visible ? problemText.implicitHeight + 20 * scaleFactor : 0
+        color: currentTheme.getColor("fill2")
+        Accessible.role: Accessible.AlertMessage
+        Accessible.name: editor.problem
+        Text {
+            id: problemText
+            textFormat: Text.PlainText
+            anchors { left: parent.left; right: parent.right; verticalCenter: parent.verticalCenter; margins: 16 * scaleFactor }
+            text: editor.problem
+            wrapMode: Text.WordWrap
+            font.family: "MorvaneUnicodePN"
+            font.pixelSize: fontSize14
+            color: currentTheme.getColor("danger1")
+        }
+    }
+
     ListView {
         id: list
         objectName: "settingsList"
-        anchors.fill: parent
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom; top: problemBar.bottom }
         anchors.topMargin: 8 * scaleFactor
         clip: true
         property var listModel: []
@@ -133,6 +155,7 @@ Tavirel.SettingsEditorView {
             minimumValue: row.min
             maximumValue: row.max
             stepSize: row.step
+            unit: row.unit === undefined ? "" : row.unit
             onValueChanged: editor.setValue(rowIndex, value)
         }
     }

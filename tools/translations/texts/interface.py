@@ -67,6 +67,9 @@ TEXTS = {
     "selected": ("ausgewählt", "selezionato"),
     "the answer is not a settings object": ("die Antwort ist kein Einstellungsobjekt", "la risposta non è un oggetto di impostazioni"),
     "the answer is too large": ("die Antwort ist zu groß", "la risposta è troppo grande"),
+    "The minimum volume (%1 dB) cannot be above the maximum volume (%2 dB).": (
+        "Die Mindestlautstärke (%1 dB) darf nicht über der Höchstlautstärke (%2 dB) liegen.",
+        "Il volume minimo (%1 dB) non può superare il volume massimo (%2 dB)."),
     "the device has not said where to send them": ("das Gerät hat nicht mitgeteilt, wohin sie gesendet werden", "il dispositivo non ha indicato dove inviarle"),
     "the user name or password was not accepted": ("Benutzername oder Passwort wurden nicht akzeptiert", "nome utente o password non accettati"),
 }
