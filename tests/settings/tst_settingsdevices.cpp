@@ -103,6 +103,7 @@ private Q_SLOTS:
         Startup::registerMetaTypes();
         Startup::registerQmlTypes();
         Startup::createImageServices();
+        m_theme.loadFromFile(TestSupport::sourceDir() + QStringLiteral("/themes/theme0.json"));
         QVERIFY(m_held.listen(QHostAddress::LocalHost));
         QVERIFY(m_configA.open());
         m_configA.write(QJsonDocument(QJsonObject { { "settingsGetUrl", m_held.url("/get") },
