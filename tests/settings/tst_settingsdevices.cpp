@@ -30,11 +30,10 @@ public:
         connect(this, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket* socket = nextPendingConnection()) {
                 connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                    const QByteArray head = socket->peek(4);
                     if (socket->property("counted").toBool())
                         return;
                     socket->setProperty("counted", true);
-                    (head.startsWith("POST") ? posts : requests) += 1;
+                    (socket->peek(4).startsWith("POST") ? posts : requests) += 1;
                     m_waiting << socket;
                 });
             }
