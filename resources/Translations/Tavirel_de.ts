@@ -1179,6 +1179,21 @@
     </message>
   </context>
   <context>
+    <name>SettingsUnavailable</name>
+    <message>
+      <source>Reading the device's settings...</source>
+      <translation>Die Einstellungen des Geräts werden gelesen...</translation>
+    </message>
+    <message>
+      <source>The device's settings are not available yet.</source>
+      <translation>Die Einstellungen des Geräts sind noch nicht verfügbar.</translation>
+    </message>
+    <message>
+      <source>Retry</source>
+      <translation>Erneut versuchen</translation>
+    </message>
+  </context>
+  <context>
     <name>SettingsView</name>
     <message>
       <source>Settings</source>

@@ -1179,6 +1179,21 @@
     </message>
   </context>
   <context>
+    <name>SettingsUnavailable</name>
+    <message>
+      <source>Reading the device's settings...</source>
+      <translation>Lettura delle impostazioni del dispositivo...</translation>
+    </message>
+    <message>
+      <source>The device's settings are not available yet.</source>
+      <translation>Le impostazioni del dispositivo non sono ancora disponibili.</translation>
+    </message>
+    <message>
+      <source>Retry</source>
+      <translation>Riprova</translation>
+    </message>
+  </context>
+  <context>
     <name>SettingsView</name>
     <message>
       <source>Settings</source>

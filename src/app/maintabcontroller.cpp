@@ -134,6 +134,7 @@ void MainTabController::startLink()
                 &SettingsView::showConnectionScreen);
         connect(m_linkThread, &TavirelConnThread::deviceSettingsUrlsUpdated, m_settingsView,
                 &SettingsView::deviceSettingsUrlsUpdated);
+        m_settingsView->setLink(m_linkThread, m_currentDevice);
     }
     if (m_sourcesView) {
         connect(m_linkThread, &TavirelConnThread::showConnectionScreen, m_sourcesView,

@@ -24,10 +24,41 @@ SettingsView::SettingsView(QQuickItem* parent)
 
 void SettingsView::setLastSelDevice(Device* d)
 {
+    if (d != m_lastSelDevice)
+        forgetSettings();
     m_lastSelDevice = d;
     Q_EMIT lastSelDeviceChanged();
     if (m_root)
         m_root->setLastSelDevice(d);
+}
+
+void SettingsView::setLink(const QObject* link, Device* device)
+{
+    m_link = link;
+    if (device != m_linkDevice)
+        forgetSettings();
+    m_linkDevice = device;
+}
+
+void SettingsView::forgetSettings()
+{
+    ++m_deviceRun;
+    m_download = 0;
+    m_downloadProblem.clear();
+    m_getUrl.clear();
+    m_postUrl.clear();
+    m_settings = QJsonObject();
+    if (settingsPageShown())
+        popToRootView();
+}
+
+bool SettingsView::settingsPageShown() const
+{
+    for (NavigationView* view : views()) {
+        if (qobject_cast<SettingsEditorView*>(view) || (m_unavailablePage && view == m_unavailablePage))
+            return true;
+    }
+    return false;
 }
 
 void SettingsView::setStatus(const QString& message, bool error)
@@ -85,6 +116,11 @@ SettingsEditorView* SettingsView::topEditor() const
 
 void SettingsView::deviceSettingsUrlsUpdated(const QString& getUrl, const QString& postUrl)
 {
+    // A run that was stopped may still have an announcement queued.
+    if (sender() && m_link && sender() != m_link) {
+        qCDebug(lcSettings) << "settings addresses from an earlier link run; dropped";
+        return;
+    }
     m_getUrl = getUrl;
     m_postUrl = postUrl;
     startDownload();
@@ -94,14 +130,52 @@ void SettingsView::startDownload()
 {
     if (m_getUrl.isEmpty())
         return;
+    // Only the newest download of the current device may answer.
+    const int id = ++m_lastDownload;
+    m_download = id;
+    m_downloadProblem.clear();
     auto* download = new SettingsThread;
-    connect(download, &SettingsThread::settingsDownloaded, this, &SettingsView::settingsDownloaded);
-    connect(download, &SettingsTransfer::transferFailed, this, [this](const QString& reason) {
-        setStatus(tr("Could not read the device's settings: %1").arg(reason), true);
+    connect(download, &SettingsThread::settingsDownloaded, this, [this, id](const QJsonObject& settings) {
+        if (id != m_download) {
+            qCDebug(lcSettings) << "settings from an earlier device or download; dropped";
+            return;
+        }
+        settingsDownloaded(settings);
+    });
+    connect(download, &SettingsTransfer::transferFailed, this, [this, id](const QString& reason) {
+        if (id != m_download)
+            return;
+        m_downloadProblem = tr("Could not read the device's settings: %1").arg(reason);
+        setStatus(m_downloadProblem, true);
+    });
+    // Queued behind the answer, so it ends the wait whatever the outcome.
+    connect(download, &QThread::finished, this, [this, id] {
+        if (id != m_download)
+            return;
+        m_download = 0;
+        updateUnavailablePage();
     });
     connect(download, &QThread::finished, download, &QObject::deleteLater);
-    download->start(m_getUrl, m_lastSelDevice ? m_lastSelDevice->username() : QString(),
-                    m_lastSelDevice ? m_lastSelDevice->password() : QString());
+    // The credentials the link joined with: the selected record may still
+    // hold the ones the device has just refused.
+    Device* account = m_linkDevice ? m_linkDevice.data() : m_lastSelDevice.data();
+    download->start(m_getUrl, account ? account->username() : QString(), account ? account->password() : QString());
+    updateUnavailablePage();
+}
+
+void SettingsView::retryDownload()
+{
+    if (!m_download)
+        startDownload();
+}
+
+void SettingsView::updateUnavailablePage()
+{
+    if (!m_unavailablePage)
+        return;
+    m_unavailablePage->setProperty("loading", m_download != 0);
+    m_unavailablePage->setProperty("canRetry", !m_getUrl.isEmpty());
+    m_unavailablePage->setProperty("reason", m_downloadProblem);
 }
 
 void SettingsView::settingsDownloaded(const QJsonObject& settings)
@@ -116,14 +190,38 @@ void SettingsView::settingsDownloaded(const QJsonObject& settings)
     if (m_root)
         m_root->setLastSelDevice(m_lastSelDevice);
     DeviceStore::updatePropDictionary(m_lastSelDevice);
+    // The user asked for the settings before they were there.
+    if (m_unavailablePage && topView() == m_unavailablePage) {
+        popLastView();
+        pushSettingsEditor();
+    }
 }
 
 void SettingsView::pushSettingsEditor()
 {
+    // Nothing read from this device yet: say so rather than edit nothing.
+    if (m_settings.isEmpty()) {
+        NavigationView* page = createView(UnavailableDocument);
+        if (!page)
+            return;
+        m_unavailablePage = page;
+        connect(page, SIGNAL(requireRetry()), this, SLOT(retryDownload()));
+        page->setTitle(tr("Device settings"));
+        updateUnavailablePage();
+        pushView(page);
+        return;
+    }
     auto* editor = qobject_cast<SettingsEditorView*>(createView(SettingsEditorView::Document));
     if (!editor)
         return;
-    connect(editor, &SettingsEditorView::readyToSave, this, &SettingsView::uploadSettings);
+    connect(editor, &SettingsEditorView::readyToSave, this,
+            [this, run = m_deviceRun](const QVariant& key, const QJsonValue& value) {
+                if (run != m_deviceRun) {
+                    qCDebug(lcSettings) << "an editor of another device saved; nothing sent";
+                    return;
+                }
+                uploadSettings(key, value);
+            });
     editor->setTitle(tr("Device settings"));
     editor->setNavBar(navigationBar());
     editor->loadSettings(m_settings, QLatin1String(SettingsSchema::RootKey));
@@ -135,11 +233,18 @@ void SettingsView::uploadSettings(const QVariant& key, const QJsonValue& value)
     Q_UNUSED(key)
     if (!value.isObject())
         return;
+    // Never send one device's settings to another.
+    if (m_settings.isEmpty()) {
+        qCDebug(lcSettings) << "no settings read from this device; nothing sent";
+        return;
+    }
     const QJsonObject settings = value.toObject();
     // UTF-8 once: ASCII stays byte for byte what the device always got.
     const QString json = QString::fromUtf8(QJsonDocument(settings).toJson(QJsonDocument::Compact));
     auto* upload = new SettingsUploadThread;
-    connect(upload, &SettingsUploadThread::uploadSucceeded, this, [this, settings] {
+    connect(upload, &SettingsUploadThread::uploadSucceeded, this, [this, settings, run = m_deviceRun] {
+        if (run != m_deviceRun)
+            return;
         // The editor opens what the device now holds, without waiting for
         // the next settings-address message; a fresh download confirms it.
         m_settings = settings;
@@ -155,8 +260,9 @@ void SettingsView::uploadSettings(const QVariant& key, const QJsonValue& value)
         delete upload;
         return;
     }
-    upload->start(m_postUrl, m_lastSelDevice ? m_lastSelDevice->username() : QString(),
-                  m_lastSelDevice ? m_lastSelDevice->password() : QString(), json);
+    Device* account = m_linkDevice ? m_linkDevice.data() : m_lastSelDevice.data();
+    upload->start(m_postUrl, account ? account->username() : QString(), account ? account->password() : QString(),
+                  json);
 }
 
 void SettingsView::rightButtonClicked()

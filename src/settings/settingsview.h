@@ -34,12 +34,16 @@ public:
     static constexpr const char* ShortcutsDocument = "qrc:/Qml/Settings/KeyboardShortcuts.qml";
     static constexpr const char* ThemesDocument = "qrc:/Qml/Settings/ThemeSelector.qml";
     static constexpr const char* ItemDialogDocument = "qrc:/Qml/Settings/SettingsItemDialog.qml";
+    static constexpr const char* UnavailableDocument = "qrc:/Qml/Settings/SettingsUnavailable.qml";
     static constexpr const char* TermsText = ":/Settings/morvaneappseula_en.html";
 
     explicit SettingsView(QQuickItem* parent = nullptr);
 
     Device* lastSelDevice() const { return m_lastSelDevice; }
     void setLastSelDevice(Device* d);
+    // The link run whose settings addresses count from now on, and the record
+    // (with the credentials) it joined with. A new run forgets the settings.
+    void setLink(const QObject* link, Device* device);
     QString statusMessage() const { return m_statusMessage; }
     bool statusIsError() const { return m_statusIsError; }
     QJsonObject settings() const { return m_settings; }
@@ -73,19 +77,36 @@ public Q_SLOTS:
     void closeDialog(QQuickItem* dialog);
     void setTheme(int theme);
     void deviceSettingsUrlsUpdated(const QString& getUrl, const QString& postUrl);
+    // Downloads again from the current device's address.
+    void retryDownload();
 
 private:
     void startDownload();
+    // Drops what belongs to the previous device: settings, addresses, the
+    // pages showing them, and any answer still on its way.
+    void forgetSettings();
+    void updateUnavailablePage();
+    bool settingsPageShown() const;
     void setStatus(const QString& message, bool error);
     void resetBar();
     SettingsEditorView* topEditor() const;
     NavigationView* createView(const char* url);
 
     QPointer<Device> m_lastSelDevice;
+    QPointer<Device> m_linkDevice;
+    const QObject* m_link = nullptr;
     QString m_getUrl;
     QString m_postUrl;
     QJsonObject m_settings;
+    // Bumped on every device or link change; editors and uploads of an
+    // earlier one are ignored.
+    int m_deviceRun = 0;
+    // The download whose answer is awaited; 0 for none.
+    int m_download = 0;
+    int m_lastDownload = 0;
+    QString m_downloadProblem;
     QPointer<SettingsRootView> m_root;
+    QPointer<NavigationView> m_unavailablePage;
     QString m_statusMessage;
     bool m_statusIsError = false;
 };

@@ -171,6 +171,7 @@ private Q_SLOTS:
         row("Qml/Settings/SettingsEditorView.qml", "SettingsEditorView", {}, "");
         row("Qml/Settings/SettingsRootView.qml", "SettingsRootView", {},
             "requirePushSettingsEditor requirePushDeviceFinder requirePushTermsAndCond requirePushThemeSel");
+        row("Qml/Settings/SettingsUnavailable.qml", "NavigationView", words("loading canRetry reason"), "requireRetry");
         row("Qml/Settings/TermsAndConditions.qml", "NavigationView", words("textSource"), "");
         row("Qml/Settings/ThemeSelector.qml", "NavigationView", words("themes selTheme names"), "requireSetTheme");
     }

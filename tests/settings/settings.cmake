@@ -3,3 +3,4 @@ tavirel_add_test(tst_settingstransfer SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_sett
 tavirel_add_test(tst_settingsschema SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settingsschema.cpp LABELS settings)
 tavirel_add_test(tst_settingstab SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settingstab.cpp LABELS settings TIMEOUT 180)
 add_test(NAME translations_complete COMMAND ${PROJECT_SOURCE_DIR}/tools/translations/update.sh --check)
+tavirel_add_test(tst_settingsdevices SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settingsdevices.cpp LABELS settings TIMEOUT 120)
