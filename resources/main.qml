@@ -16,7 +16,7 @@ MainTabController {
     function playerButtonDisabled() { tabModel.setProperty(1, "enabledTab", false) }
 
     Rectangle { anchors.fill: parent; color: currentTheme.getColor("fill1") }
-    Doc.AppShortcuts { objectName: "appShortcuts"; controller: root; tabBar: tabBar; playerView: playerView }
+    Doc.AppShortcuts { objectName: "appShortcuts"; controller: root; tabBar: tabBar; playerView: playerView; settingsView: settingsView }
 
     Item {
         id: container

@@ -8,6 +8,7 @@ Item {
     property Item controller: null
     property Item tabBar: null
     property Item playerView: null
+    property Item settingsView: null
 
     readonly property var source: playerView ? playerView.selectedSource : null
     readonly property var player: source ? source.player : null
@@ -137,4 +138,9 @@ Item {
     Shortcut { sequence: "Ctrl+Down"; onActivated: keys.changeVolume(-keys.volumeStep) }
     Shortcut { sequence: "Ctrl+M"; onActivated: keys.toggleMute() }
     Shortcut { sequence: "Escape"; onActivated: keys.closeTopPopup() }
+    Shortcut {
+        sequence: "Ctrl+S"
+        enabled: !!keys.settingsView && keys.settingsView.visible
+        onActivated: keys.settingsView.saveShownPage()
+    }
 }

@@ -10,10 +10,13 @@ FocusScope {
     property string headTitle: ""
     property string okBtnText: qsTr("OK")
     property string cancBtnText: qsTr("Cancel")
+    // A third choice between the two, shown when it has a text.
+    property string otherBtnText: ""
     property bool okEnabled: true
     property string errorText: ""
     signal accepted()
     signal rejected()
+    signal otherChosen()
 
     Accessible.role: Accessible.Dialog
     Accessible.name: headTitle
@@ -81,6 +84,12 @@ FocusScope {
             spacing: 10 * scaleFactor
             height: 36 * scaleFactor
             PopupButton { objectName: "cancelButton"; text: frame.cancBtnText; onClicked: frame.rejected() }
+            PopupButton {
+                objectName: "otherButton"
+                visible: frame.otherBtnText !== ""
+                text: frame.otherBtnText
+                onClicked: frame.otherChosen()
+            }
             PopupButton {
                 objectName: "okButton"
                 text: frame.okBtnText

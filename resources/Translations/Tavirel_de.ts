@@ -678,6 +678,14 @@
       <source>Move a focused slider</source>
       <translation>Gewählten Schieberegler bewegen</translation>
     </message>
+    <message>
+      <source>Ctrl+S</source>
+      <translation>Strg+S</translation>
+    </message>
+    <message>
+      <source>Save the settings page</source>
+      <translation>Die Einstellungsseite speichern</translation>
+    </message>
   </context>
   <context>
     <name>LinkProblemBar</name>
@@ -1238,6 +1246,26 @@
     <message>
       <source>Keyboard shortcuts</source>
       <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+      <source>Unsaved changes</source>
+      <translation>Nicht gespeicherte Änderungen</translation>
+    </message>
+    <message>
+      <source>Save the changes to %1 before leaving the page?</source>
+      <translation>Änderungen an %1 speichern, bevor Sie die Seite verlassen?</translation>
+    </message>
+    <message>
+      <source>Save</source>
+      <translation>Speichern</translation>
+    </message>
+    <message>
+      <source>Discard</source>
+      <translation>Verwerfen</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
     </message>
   </context>
   <context>

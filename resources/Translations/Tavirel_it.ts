@@ -678,6 +678,14 @@
       <source>Move a focused slider</source>
       <translation>Sposta il cursore selezionato</translation>
     </message>
+    <message>
+      <source>Ctrl+S</source>
+      <translation>Ctrl+S</translation>
+    </message>
+    <message>
+      <source>Save the settings page</source>
+      <translation>Salva la pagina delle impostazioni</translation>
+    </message>
   </context>
   <context>
     <name>LinkProblemBar</name>
@@ -1238,6 +1246,26 @@
     <message>
       <source>Keyboard shortcuts</source>
       <translation>Scorciatoie da tastiera</translation>
+    </message>
+    <message>
+      <source>Unsaved changes</source>
+      <translation>Modifiche non salvate</translation>
+    </message>
+    <message>
+      <source>Save the changes to %1 before leaving the page?</source>
+      <translation>Salvare le modifiche a %1 prima di lasciare la pagina?</translation>
+    </message>
+    <message>
+      <source>Save</source>
+      <translation>Salva</translation>
+    </message>
+    <message>
+      <source>Discard</source>
+      <translation>Scarta</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annulla</translation>
     </message>
   </context>
   <context>

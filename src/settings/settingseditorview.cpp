@@ -161,8 +161,16 @@ void SettingsEditorView::saveSettings()
         m_node.object = edited;
         Q_EMIT readyToSave(m_parentKey, m_node.object);
     }
+    // The page stays until the device has taken the settings: the settings
+    // tab then goes back to its first page, and after a failure the edits are
+    // still here to try again.
     setProblem(QString());
-    Q_EMIT popLastView();
+}
+
+void SettingsEditorView::markSaved()
+{
+    setEdited(false);
+    setProblem(QString());
 }
 
 void SettingsEditorView::setProblem(const QString& problem)
@@ -177,10 +185,13 @@ void SettingsEditorView::commitSave(const QVariant& key, const QJsonValue& value
         const int index = key.toInt();
         if (!m_node.array.isEmpty() && index >= 0 && index < m_node.array.size())
             m_node.array.replace(index, value);
-        Q_EMIT readyToSave(m_parentKey, m_node.array);
+        rebuildModel(); // a renamed element shows its new name
     } else {
+        // What was edited on this page goes along with the child's edits.
+        m_node.object = SettingsSchema::applyRows(m_node.object, editedRows());
         m_node.object.insert(key.toString(), value);
-        Q_EMIT readyToSave(m_parentKey, m_node.object);
     }
-    Q_EMIT popLastView();
+    // This page now holds the child's edits too, saved or not.
+    setEdited(true);
+    Q_EMIT readyToSave(m_parentKey, isArrayNode() ? QJsonValue(m_node.array) : QJsonValue(m_node.object));
 }

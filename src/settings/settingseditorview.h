@@ -47,6 +47,8 @@ public:
     void setSchema(const QJsonObject& schema) { m_schema = schema; }
 
     void loadSettings(const QJsonValue& value, const QString& key);
+    // The device took what this page holds.
+    void markSaved();
 
     Q_INVOKABLE void openSettingsWithKey(const QString& key);
     Q_INVOKABLE void openSettingsWithIndex(int index);
@@ -66,10 +68,12 @@ public Q_SLOTS:
     void saveSettings();
     void addSettingsItem(const QString& itemType);
 
+    // Shows this page's buttons in the bar.
+    void refreshBar();
+
 private:
     bool isArrayNode() const { return m_node.object.isEmpty(); }
     void rebuildModel();
-    void refreshBar();
     // The rows as QML left them, edits included.
     QVariantList editedRows() const;
     void setBar(const char* name, const QVariant& value);

@@ -238,28 +238,45 @@ void SettingsView::uploadSettings(const QVariant& key, const QJsonValue& value)
         qCDebug(lcSettings) << "no settings read from this device; nothing sent";
         return;
     }
+    if (m_saving) {
+        qCDebug(lcSettings) << "a save is on its way; this one is not sent";
+        return;
+    }
     const QJsonObject settings = value.toObject();
     // UTF-8 once: ASCII stays byte for byte what the device always got.
     const QString json = QString::fromUtf8(QJsonDocument(settings).toJson(QJsonDocument::Compact));
     auto* upload = new SettingsUploadThread;
     connect(upload, &SettingsUploadThread::uploadSucceeded, this, [this, settings, run = m_deviceRun] {
+        m_saving = false;
         if (run != m_deviceRun)
             return;
         // The editor opens what the device now holds, without waiting for
         // the next settings-address message; a fresh download confirms it.
         m_settings = settings;
+        for (NavigationView* view : views()) {
+            if (auto* editor = qobject_cast<SettingsEditorView*>(view))
+                editor->markSaved();
+        }
+        popToRootView();
         setStatus(tr("Settings saved"), false);
         startDownload();
     });
     connect(upload, &SettingsTransfer::transferFailed, this, [this](const QString& reason) {
+        m_saving = false;
+        // The page stays with its edits, ready to be saved again.
+        if (SettingsEditorView* editor = topEditor())
+            editor->refreshBar();
         setStatus(tr("Could not save the settings: %1").arg(reason), true);
     });
     connect(upload, &QThread::finished, upload, &QObject::deleteLater);
     if (m_postUrl.isEmpty()) {
         setStatus(tr("Could not save the settings: %1").arg(tr("the device has not said where to send them")), true);
         delete upload;
+        if (SettingsEditorView* editor = topEditor())
+            editor->refreshBar();
         return;
     }
+    m_saving = true;
     Device* account = m_linkDevice ? m_linkDevice.data() : m_lastSelDevice.data();
     upload->start(m_postUrl, account ? account->username() : QString(), account ? account->password() : QString(),
                   json);
@@ -389,4 +406,68 @@ void SettingsView::setTheme(int theme)
                                       context->contextProperty(QStringLiteral("currentTheme")).value<QObject*>())
                                 : nullptr)
         current->applyTheme(theme);
+}
+
+void SettingsView::saveShownPage()
+{
+    SettingsEditorView* editor = topEditor();
+    if (!editor || !editor->edited() || m_saving)
+        return;
+    setBarProperty("rightVisible", false);
+    setBarProperty("secRightVisible", false);
+    editor->saveSettings();
+}
+
+void SettingsView::popLastView()
+{
+    SettingsEditorView* editor = topEditor();
+    if (!editor || !editor->edited() || m_unsavedDialog) {
+        NavigationController::popLastView();
+        return;
+    }
+    QQuickItem* host = parentItem() && parentItem()->parentItem() ? parentItem()->parentItem() : nullptr;
+    if (!host && window())
+        host = window()->contentItem();
+    QQuickItem* dialog = DocumentItem::create(this, QLatin1String(UnsavedDialogDocument), host ? host : this);
+    if (!dialog) {
+        NavigationController::popLastView();
+        return;
+    }
+    m_unsavedDialog = dialog;
+    dialog->setProperty("headTitle", tr("Unsaved changes"));
+    dialog->setProperty("bodyMessage", tr("Save the changes to %1 before leaving the page?").arg(editor->title()));
+    dialog->setProperty("okBtnText", tr("Save"));
+    dialog->setProperty("otherBtnText", tr("Discard"));
+    dialog->setProperty("cancBtnText", tr("Cancel"));
+    dialog->setZ(100);
+    dialog->setVisible(true);
+    dialog->forceActiveFocus();
+    m_unsavedFor = editor;
+    connect(dialog, SIGNAL(accepted()), this, SLOT(unsavedSave()));
+    connect(dialog, SIGNAL(otherChosen()), this, SLOT(unsavedDiscard()));
+    connect(dialog, SIGNAL(rejected()), this, SLOT(closeUnsavedDialog()));
+}
+
+void SettingsView::closeUnsavedDialog()
+{
+    if (m_unsavedDialog) {
+        m_unsavedDialog->setVisible(false);
+        m_unsavedDialog->setParentItem(nullptr);
+        m_unsavedDialog->deleteLater();
+    }
+    m_unsavedDialog = nullptr;
+}
+
+void SettingsView::unsavedSave()
+{
+    closeUnsavedDialog();
+    if (m_unsavedFor && m_unsavedFor == topEditor())
+        saveShownPage();
+}
+
+void SettingsView::unsavedDiscard()
+{
+    closeUnsavedDialog();
+    if (m_unsavedFor && m_unsavedFor == topEditor())
+        NavigationController::popLastView();
 }

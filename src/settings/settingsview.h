@@ -55,6 +55,11 @@ public:
     Q_INVOKABLE void initRootView() override;
     // Back to the first page (after a device was chosen).
     Q_INVOKABLE void returnToRootView() { popToRootView(); }
+    // Saves the settings page on screen, if it has anything to save (Ctrl+S).
+    Q_INVOKABLE void saveShownPage();
+    // Leaving a settings page with unsaved edits asks first.
+    void popLastView() override;
+    static constexpr const char* UnsavedDialogDocument = "qrc:/Qml/Settings/UnsavedChangesDialog.qml";
 
 Q_SIGNALS:
     void lastSelDeviceChanged();
@@ -80,7 +85,15 @@ public Q_SLOTS:
     // Downloads again from the current device's address.
     void retryDownload();
 
+private Q_SLOTS:
+    void closeUnsavedDialog();
+    void unsavedSave();
+    void unsavedDiscard();
+
 private:
+    QPointer<QQuickItem> m_unsavedDialog;
+    QPointer<SettingsEditorView> m_unsavedFor;
+    bool m_saving = false;
     void startDownload();
     // Drops what belongs to the previous device: settings, addresses, the
     // pages showing them, and any answer still on its way.

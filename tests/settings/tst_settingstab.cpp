@@ -137,7 +137,7 @@ private Q_SLOTS:
         const int before = stored();
         QSignalSpy told(m_tab, &SettingsView::statusMessageChanged);
         pressRight(); // "Save"
-        QCOMPARE(m_tab->views().size(), 1);
+        QTRY_COMPARE(m_tab->views().size(), 1);
         QTRY_COMPARE(stored(), before + 1);
         QTRY_COMPARE(told.count(), 1);
         QCOMPARE(m_tab->statusMessage(), QStringLiteral("Settings saved"));
@@ -190,7 +190,7 @@ private Q_SLOTS:
         edit("max_volume", 15);
         QVERIFY(top()->problem().isEmpty());
         pressRight();
-        QCOMPARE(m_tab->views().size(), 1);
+        QTRY_COMPARE(m_tab->views().size(), 1);
         QTRY_COMPARE(stored(), before + 1);
     }
 
@@ -213,15 +213,52 @@ private Q_SLOTS:
         m_tab->popToRootView();
     }
 
-    void failuresAreTold()
+    // A save the device refuses is told and leaves the page with its edits;
+    // leaving it then asks, and Ctrl+S saves it once the device accepts.
+    void failedSaveKeepsTheEditsAndLeavingAsks()
     {
+        m_tab->pushSettingsEditor();
+        top()->openSettingsWithKey("outputs");
+        top()->openSettingsWithIndex(2);
+        const int depth = m_tab->views().size();
+        edit("name", QStringLiteral("Garage"));
         m_tab->lastSelDevice()->setPassword(QStringLiteral("wrong"));
-        m_tab->uploadSettings(QVariant(), m_tab->settings());
+        pressRight();
         QTRY_VERIFY_WITH_TIMEOUT(m_tab->statusMessage().startsWith("Could not save the settings: "), 10000);
         QVERIFY(m_tab->statusIsError());
         shot("settings-save-failed");
+        QCOMPARE(m_tab->views().size(), depth);
+        QVERIFY(m_tab->navigationBar()->property("rightVisible").toBool());
+        QCOMPARE(top()->listView()->property("listModel").toList().at(rowIndex("name")).toMap().value("value").toString(),
+                 QStringLiteral("Garage"));
         m_tab->uploadSettings(QVariant(), QJsonArray()); // not an object: nothing is sent
+
+        const auto unsavedDialog = [this] { return m_view->rootObject()->findChild<QQuickItem*>("unsavedChangesDialog"); };
+        QVERIFY(QMetaObject::invokeMethod(m_tab->navigationBar(), "back"));
+        QTRY_VERIFY(unsavedDialog());
+        QCOMPARE(m_tab->views().size(), depth);
+        QMetaObject::invokeMethod(unsavedDialog()->findChild<QObject*>("cancelButton"), "clicked");
+        QTRY_VERIFY(!unsavedDialog());
+        QCOMPARE(m_tab->views().size(), depth);
+
         m_tab->lastSelDevice()->setPassword(QStringLiteral("admin"));
+        const int before = stored();
+        QTest::keyClick(m_view.data(), Qt::Key_S, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(m_tab->views().size(), 1, 10000);
+        QCOMPARE(stored(), before + 1);
+        QTRY_COMPARE(m_main->deviceModel()->outputByIndex(2)->name(), QStringLiteral("Garage"));
+
+        // Discard leaves without sending anything.
+        m_tab->pushSettingsEditor();
+        top()->openSettingsWithKey("outputs");
+        top()->openSettingsWithIndex(3);
+        edit("name", QStringLiteral("Shed"));
+        QVERIFY(QMetaObject::invokeMethod(m_tab->navigationBar(), "back"));
+        QTRY_VERIFY(unsavedDialog());
+        QMetaObject::invokeMethod(unsavedDialog()->findChild<QObject*>("otherButton"), "clicked");
+        QTRY_COMPARE(m_tab->views().size(), depth - 1);
+        QTest::qWait(300);
+        QCOMPARE(stored(), before + 1);
     }
 
     // Each theme applies at once, and the choice holds at the next start.

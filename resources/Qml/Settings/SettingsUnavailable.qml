@@ -23,6 +23,7 @@ Tavirel.NavigationView {
             running: page.loading && page.visible
         }
         Text {
+            textFormat: Text.PlainText
             objectName: "unavailableText"
             width: parent.width
             horizontalAlignment: Text.AlignHCenter

@@ -72,4 +72,10 @@ TEXTS = {
         "Il volume minimo (%1 dB) non può superare il volume massimo (%2 dB)."),
     "the device has not said where to send them": ("das Gerät hat nicht mitgeteilt, wohin sie gesendet werden", "il dispositivo non ha indicato dove inviarle"),
     "the user name or password was not accepted": ("Benutzername oder Passwort wurden nicht akzeptiert", "nome utente o password non accettati"),
+    "Unsaved changes": ("Nicht gespeicherte Änderungen", "Modifiche non salvate"),
+    "Save the changes to %1 before leaving the page?": ("Änderungen an %1 speichern, bevor Sie die Seite verlassen?",
+                                                        "Salvare le modifiche a %1 prima di lasciare la pagina?"),
+    "Discard": ("Verwerfen", "Scarta"),
+    "Save the settings page": ("Die Einstellungsseite speichern", "Salva la pagina delle impostazioni"),
+    "Ctrl+S": ("Strg+S", "Ctrl+S"),
 }
