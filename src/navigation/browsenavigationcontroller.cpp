@@ -15,8 +15,8 @@
 #include "player/tavirelplayer.h"
 
 #include <QJsonArray>
-#include <algorithm>
 #include <QVariant>
+#include <algorithm>
 
 namespace {
 const char *const BrowseListDocument = "qrc:/Qml/MusicLibrary/BrowseList.qml";
