@@ -17,6 +17,15 @@ template <typename T> T* keepInCpp(T* object)
     QQmlEngine::setObjectOwnership(object, QQmlEngine::CppOwnership);
     return object;
 }
+
+// Whether a source's announcement names the server its player already uses.
+bool samePlayerServer(const TavirelPlayer* player, const SourceRecord& r)
+{
+    if (r.hasAddress)
+        return player->ipAddress() == r.ipAddress && player->port() == r.port;
+    // Without an address the player keeps the defaults it was made with.
+    return player->ipAddress().isEmpty() && player->port() == QLatin1String("6680");
+}
 }
 
 Tavirel::Tavirel(QObject* parent)
@@ -150,12 +159,23 @@ void Tavirel::rebuildSources(const QStringList& l)
             source = keepInCpp(new Source);
             source->setIndex(r.index);
             m_sourceMap.insert(r.index, source);
-        } else if ((oldPlayer = source->player())) {
-            oldPlayer->closeConnection();
+        } else {
+            oldPlayer = source->player();
         }
         m_sources.append(source);
         source->setName(r.name);
 
+        if (r.isPlayer && oldPlayer && samePlayerServer(oldPlayer, r)) {
+            // The same server again: the player, its link and the pages
+            // browsing it stay. A link closed with the device's comes back.
+            if (!oldPlayer->connectionEnabled()) {
+                oldPlayer->setConnectionEnabled(true);
+                oldPlayer->startConnection();
+            }
+            continue;
+        }
+        if (oldPlayer)
+            oldPlayer->closeConnection();
         if (!r.isPlayer) {
             source->setPlayer(nullptr);
         } else {

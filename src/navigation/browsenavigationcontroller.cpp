@@ -16,6 +16,7 @@
 
 #include <QJsonArray>
 #include <QVariant>
+#include <algorithm>
 
 namespace {
 const char *const BrowseListDocument = "qrc:/Qml/MusicLibrary/BrowseList.qml";
@@ -52,9 +53,11 @@ void BrowseNavigationController::setCurrTavirel(Tavirel *tavirel)
         disconnect(m_tavirel, nullptr, this, nullptr);
     m_tavirel = tavirel;
     emit currTavirelChanged();
-    // Every sources message gives the device new player objects.
+    // A sources message may give the device other players.
     if (tavirel)
         connect(tavirel, &Tavirel::sourcesChanged, this, &BrowseNavigationController::browsePlayerChanged);
+    // The root is asked once below, not also as what it still waited for.
+    forgetPendingOf(rootView(), true);
     browsePlayerChanged();
     m_emptyRootDelay = EmptyRootFirstDelayMs;
     m_emptyRootTimer.stop();
@@ -68,10 +71,13 @@ void BrowseNavigationController::setCurrTavirel(Tavirel *tavirel)
 void BrowseNavigationController::browsePlayerChanged()
 {
     Tavirel *tavirel = currTavirel();
+    TavirelPlayer *previous = m_browsePlayer;
     if (m_singlePlayer)
         m_browsePlayer = m_currentPlayer;
     else
         m_browsePlayer = tavirel ? tavirel->getPlayerForBrowse() : nullptr;
+    if (!m_singlePlayer)
+        playerRebound(LibrarySide, previous, m_browsePlayer);
 }
 
 TavirelPlayer *BrowseNavigationController::currentPlayer() const
@@ -81,10 +87,13 @@ TavirelPlayer *BrowseNavigationController::currentPlayer() const
 
 void BrowseNavigationController::setCurrentPlayer(TavirelPlayer *player)
 {
+    TavirelPlayer *previous = m_currentPlayer;
     m_currentPlayer = player;
     if (m_singlePlayer)
         m_browsePlayer = player;
     emit currentPlayerChanged();
+    // Pages of a player on another server leave first.
+    playerRebound(PlayerSide, previous, player);
     for (NavigationView *view : views()) {
         if (isPlaylistRoot(view))
             view->setProperty("currPlayer", QVariant::fromValue(player));
@@ -128,72 +137,215 @@ void BrowseNavigationController::initRootView()
     sendRootBrowse(root, QString());
 }
 
+// Players
+
+TavirelPlayer *BrowseNavigationController::playerFor(Side side) const
+{
+    return side == PlayerSide || m_singlePlayer ? m_currentPlayer.data() : m_browsePlayer.data();
+}
+
+BrowseNavigationController::Side BrowseNavigationController::sideOf(const NavigationView *view) const
+{
+    if (m_singlePlayer)
+        return PlayerSide;
+    return m_viewSides.value(view, LibrarySide);
+}
+
+void BrowseNavigationController::playerRebound(Side side, TavirelPlayer *previous, TavirelPlayer *next)
+{
+    if (previous == next && m_linkWatch[side])
+        return;
+    disconnect(m_linkWatch[side]);
+    m_linkWatch[side] = QMetaObject::Connection();
+    // Without a player the pages wait for the source to come back.
+    if (!next)
+        return;
+    m_linkWatch[side] = connect(next, &TavirelPlayer::linkOpened, this, [this, side] { resend(side); });
+    const QString server = next->ipAddress() + QLatin1Char(':') + next->port();
+    const bool moved = !m_server[side].isEmpty() && m_server[side] != server;
+    m_server[side] = server;
+    if (moved)
+        serverMoved(side);
+    else
+        resend(side);
+}
+
+void BrowseNavigationController::serverMoved(Side side)
+{
+    qCDebug(lcNavigation) << "player of the pages moved to" << m_server[side] << "- back to the root";
+    m_sent[side].clear();
+    m_waiting[side].clear();
+    // The pages showed the old server's entries; the root of the library
+    // is asked again of the new one.
+    bool affected = side == LibrarySide || m_singlePlayer;
+    for (NavigationView *view : views())
+        affected = affected || sideOf(view) == side;
+    if (!affected)
+        return;
+    popToRootView();
+    if (side == LibrarySide && !m_singlePlayer) {
+        m_emptyRootDelay = EmptyRootFirstDelayMs;
+        m_emptyRootTimer.stop();
+        sendRootBrowse(qobject_cast<BrowseListView *>(rootView()), QString());
+    }
+}
+
+NavigationView *BrowseNavigationController::viewOf(const PageRequest &request) const
+{
+    if (request.ref)
+        return qobject_cast<NavigationView *>(request.ref->view());
+    return request.view;
+}
+
+void BrowseNavigationController::send(Side side, const PageRequest &request)
+{
+    TavirelPlayer *player = playerFor(side);
+    if (!player || !player->isConnected()) {
+        m_waiting[side].append(request);
+        if (request.kind != PageRequest::Lookup && request.kind != PageRequest::Images)
+            showNotConnected(side, request.view);
+        return;
+    }
+    // Answers of the two players come to separate tables: their ids would meet.
+    const bool library = side == LibrarySide;
+    const char *handler = "browsePlayerAnswerReceived";
+    int id = -1;
+    switch (request.kind) {
+    case PageRequest::RootBrowse:
+        id = player->actionBrowse(request.uri, this, library ? "browseRootResultReceived" : handler);
+        break;
+    case PageRequest::Browse:
+        id = player->actionBrowse(request.uri, this, library ? "browseResultReceived" : handler);
+        break;
+    case PageRequest::PlaylistBrowse:
+        id = player->actionBrowsePlaylist(request.uri, this, library ? "browseResultReceived" : handler);
+        break;
+    case PageRequest::Search:
+        id = player->actionSearch(request.uri, request.filter, this, library ? "searchResultReceived" : handler);
+        break;
+    case PageRequest::Lookup:
+        id = player->actionLookup(request.ref->uris(), this, library ? "browseLookupReceived" : handler);
+        break;
+    case PageRequest::Images:
+        id = player->actionLookupImages(request.ref->uris(), this, library ? "browseImagesReceived" : handler);
+        break;
+    }
+    m_sent[side].insert(id, request);
+    if (auto *list = qobject_cast<BrowseListView *>(request.view.data())) {
+        if (request.kind != PageRequest::Lookup && request.kind != PageRequest::Images) {
+            list->setMessage(QString());
+            list->setLoading(true);
+        }
+    }
+}
+
+void BrowseNavigationController::showNotConnected(Side side, NavigationView *view)
+{
+    auto *list = qobject_cast<BrowseListView *>(view);
+    if (!list)
+        return;
+    list->setLoading(false);
+    list->setMessage(playerFor(side) ? tr("The media player is not connected.")
+                                     : tr("This device has no media player to browse."));
+}
+
+void BrowseNavigationController::resend(Side side)
+{
+    // Whatever was sent on an earlier link is lost with it: all of it again,
+    // oldest first, for the pages still on the stack.
+    QList<int> ids = m_sent[side].keys();
+    std::sort(ids.begin(), ids.end());
+    QList<PageRequest> again;
+    for (int id : qAsConst(ids))
+        again.append(m_sent[side].value(id));
+    again.append(m_waiting[side]);
+    m_sent[side].clear();
+    m_waiting[side].clear();
+    for (const PageRequest &request : qAsConst(again)) {
+        NavigationView *view = viewOf(request);
+        if (!view || !views().contains(view))
+            continue;
+        if ((request.kind == PageRequest::Lookup || request.kind == PageRequest::Images) && !request.ref)
+            continue;
+        send(side, request);
+    }
+}
+
+int BrowseNavigationController::pendingViewCount() const
+{
+    int count = 0;
+    for (int side : { LibrarySide, PlayerSide }) {
+        for (const PageRequest &request : m_sent[side])
+            count += request.ref ? 0 : 1;
+        for (const PageRequest &request : m_waiting[side])
+            count += request.ref ? 0 : 1;
+    }
+    return count;
+}
+
 // Requests
 
 void BrowseNavigationController::sendRootBrowse(BrowseListView *v, const QString &uri)
 {
     if (!v)
         return;
-    if (!m_browsePlayer || !m_browsePlayer->isConnected()) {
-        // Asked again while the root is shown, as for an empty library.
-        v->setLoading(false);
-        v->setMessage(m_browsePlayer ? tr("The media player is not connected.")
-                                     : tr("This device has no media player to browse."));
-        if (v == rootView())
-            scheduleRootRetry();
-        return;
-    }
-    const int id = m_browsePlayer->actionBrowse(uri, this, "browseRootResultReceived");
-    m_pendingViews.insert(id, v);
-    v->setLoading(true);
+    PageRequest request;
+    request.kind = PageRequest::RootBrowse;
+    request.view = v;
+    request.uri = uri;
+    // One root browse at a time: a new one replaces what still waits.
+    forgetPendingOf(v, true);
+    send(sideOf(v), request);
 }
 
 void BrowseNavigationController::sendBrowse(BrowseListView *v, const QString &uri)
 {
     if (!v)
         return;
-    if (!m_browsePlayer || !m_browsePlayer->isConnected()) {
-        v->setLoading(false);
-        v->setMessage(tr("The media player is not connected."));
-        return;
-    }
-    const int id = m_browsePlayer->actionBrowse(uri, this, "browseResultReceived");
-    m_pendingViews.insert(id, v);
+    PageRequest request;
+    request.kind = PageRequest::Browse;
+    request.view = v;
+    request.uri = uri;
+    send(sideOf(v), request);
 }
 
 void BrowseNavigationController::sendSearch(SearchRootView *v, const QString &text, const QString &filter)
 {
     if (!v || text.trimmed().isEmpty())
         return;
-    if (!m_browsePlayer || !m_browsePlayer->isConnected()) {
-        v->setMessage(tr("The media player is not connected."));
-        return;
-    }
-    const int id = m_browsePlayer->actionSearch(text.trimmed(), filter, this, "searchResultReceived");
-    m_pendingViews.insert(id, v);
-    v->setMessage(QString());
-    v->setLoading(true);
+    PageRequest request;
+    request.kind = PageRequest::Search;
+    request.view = v;
+    request.uri = text.trimmed();
+    request.filter = filter;
+    send(sideOf(v), request);
 }
 
 void BrowseNavigationController::sendLookup(BrowseReference *ref)
 {
-    if (!ref || !m_browsePlayer)
+    if (!ref)
         return;
-    m_pendingRefs.insert(m_browsePlayer->actionLookup(ref->uris(), this, "browseLookupReceived"), ref);
+    PageRequest request;
+    request.kind = PageRequest::Lookup;
+    request.ref = ref;
+    send(sideOf(qobject_cast<NavigationView *>(ref->view())), request);
 }
 
 void BrowseNavigationController::sendLookupImages(BrowseReference *ref)
 {
-    if (!ref || !m_browsePlayer)
+    if (!ref)
         return;
-    m_pendingRefs.insert(m_browsePlayer->actionLookupImages(ref->uris(), this, "browseImagesReceived"), ref);
+    PageRequest request;
+    request.kind = PageRequest::Images;
+    request.ref = ref;
+    send(sideOf(qobject_cast<NavigationView *>(ref->view())), request);
 }
 
 void BrowseNavigationController::sendPlayAt(const QStringList &uris, const char *handler)
 {
     if (!m_currentPlayer || uris.isEmpty())
         return;
-    m_pendingPlays.insert(m_currentPlayer->actionPlayIndex(this, handler), uris);
+    m_pendingPlays.insert(m_currentPlayer->actionPlayIndex(this, handler), PendingPlay { m_currentPlayer, uris });
 }
 
 void BrowseNavigationController::sendPlayNow(const QStringList &uris)
@@ -227,17 +379,22 @@ void BrowseNavigationController::sendBrowseList(const QString &uri, const QStrin
 
 void BrowseNavigationController::sendPlaylistBrowse(BrowseListView *view, const QString &uri)
 {
-    if (!m_browsePlayer)
-        return;
-    view->setLoading(true);
-    m_pendingViews.insert(m_browsePlayer->actionBrowsePlaylist(uri, this, "browseResultReceived"), view);
+    // A playlist's tracks come from the player whose playlists were listed.
+    m_viewSides.insert(view, PlayerSide);
+    PageRequest request;
+    request.kind = PageRequest::PlaylistBrowse;
+    request.view = view;
+    request.uri = uri;
+    send(PlayerSide, request);
 }
 
 void BrowseNavigationController::requireLookup(int startIndex, int endIndex)
 {
-    if (!m_browsePlayer)
+    // The playlists page lists the chosen player's playlists.
+    TavirelPlayer *player = playerFor(PlayerSide);
+    if (!player)
         return;
-    const QList<PlayerItem *> &playlists = m_browsePlayer->playlists();
+    const QList<PlayerItem *> &playlists = player->playlists();
     const int from = qMax(startIndex - 10, 0);
     const int to = qMin(endIndex + 10, playlists.size());
     QStringList uris;
@@ -247,32 +404,73 @@ void BrowseNavigationController::requireLookup(int startIndex, int endIndex)
             uris.append(playlist->uri());
     }
     if (!uris.isEmpty())
-        m_browsePlayer->actionPlaylistLookup(uris);
+        player->actionPlaylistLookup(uris);
 }
 
 // Results
 
-BrowseListView *BrowseNavigationController::pendingView(int responseId)
+void BrowseNavigationController::answer(Side side, int responseId, const QJsonValue &v)
 {
-    const QPointer<NavigationView> view = m_pendingViews.take(responseId);
-    if (!view || !views().contains(view.data())) {
-        qCDebug(lcNavigation) << "result" << responseId << "has no view on the stack, dropped";
-        return nullptr;
+    const auto it = m_sent[side].find(responseId);
+    if (it == m_sent[side].end()) {
+        qCDebug(lcNavigation) << "result" << responseId << "was not asked for or was forgotten, dropped";
+        return;
     }
-    return qobject_cast<BrowseListView *>(view.data());
+    const PageRequest request = it.value();
+    m_sent[side].erase(it);
+    NavigationView *view = viewOf(request);
+    if (!view || !views().contains(view)) {
+        qCDebug(lcNavigation) << "result" << responseId << "has no view on the stack, dropped";
+        return;
+    }
+    auto *list = qobject_cast<BrowseListView *>(view);
+    switch (request.kind) {
+    case PageRequest::RootBrowse:
+        if (list)
+            fillRoot(list, v);
+        break;
+    case PageRequest::Browse:
+    case PageRequest::PlaylistBrowse:
+        if (list)
+            fillList(list, v);
+        break;
+    case PageRequest::Search:
+        if (auto *search = qobject_cast<SearchRootView *>(view))
+            search->applySearchResult(v);
+        break;
+    case PageRequest::Lookup:
+        if (list)
+            list->applyLookupResult(request.ref->typeKey(), v);
+        request.ref->deleteLater();
+        break;
+    case PageRequest::Images:
+        if (list) {
+            TavirelPlayer *player = playerFor(side);
+            const QUrl server = player ? BrowseSections::serverUrl(player->ipAddress(), player->port()) : QUrl();
+            list->applyImagesResult(request.ref->typeKey(), v, server);
+        }
+        request.ref->deleteLater();
+        break;
+    }
+}
+
+void BrowseNavigationController::browsePlayerAnswerReceived(int responseId, const QJsonValue &v)
+{
+    answer(PlayerSide, responseId, v);
 }
 
 void BrowseNavigationController::searchResultReceived(int responseId, const QJsonValue &v)
 {
-    if (auto *view = qobject_cast<SearchRootView *>(pendingView(responseId)))
-        view->applySearchResult(v);
+    answer(LibrarySide, responseId, v);
 }
 
 void BrowseNavigationController::browseRootResultReceived(int responseId, const QJsonValue &v)
 {
-    BrowseListView *view = pendingView(responseId);
-    if (!view)
-        return;
+    answer(LibrarySide, responseId, v);
+}
+
+void BrowseNavigationController::fillRoot(BrowseListView *view, const QJsonValue &v)
+{
     QStringList types { QStringLiteral("directory") };
     BrowseSections::SectionMap sections;
     auto *folders = new SectionItems(view);
@@ -328,9 +526,11 @@ void BrowseNavigationController::retryEmptyRoot()
 
 void BrowseNavigationController::browseResultReceived(int responseId, const QJsonValue &v)
 {
-    BrowseListView *view = pendingView(responseId);
-    if (!view)
-        return;
+    answer(LibrarySide, responseId, v);
+}
+
+void BrowseNavigationController::fillList(BrowseListView *view, const QJsonValue &v)
+{
     if (!v.isArray()) {
         qCDebug(lcNavigation) << "browse answer is not a list, view left as it is";
         view->setLoading(false);
@@ -345,37 +545,24 @@ void BrowseNavigationController::browseResultReceived(int responseId, const QJso
 
 void BrowseNavigationController::browseLookupReceived(int responseId, const QJsonValue &v)
 {
-    const QPointer<BrowseReference> ref = m_pendingRefs.take(responseId);
-    if (!ref)
-        return;
-    auto *view = qobject_cast<BrowseListView *>(ref->view());
-    if (view && views().contains(view))
-        view->applyLookupResult(ref->typeKey(), v);
-    ref->deleteLater();
+    answer(LibrarySide, responseId, v);
 }
 
 void BrowseNavigationController::browseImagesReceived(int responseId, const QJsonValue &v)
 {
-    const QPointer<BrowseReference> ref = m_pendingRefs.take(responseId);
-    if (!ref)
-        return;
-    auto *view = qobject_cast<BrowseListView *>(ref->view());
-    if (view && views().contains(view)) {
-        const QUrl server = m_browsePlayer ? BrowseSections::serverUrl(m_browsePlayer->ipAddress(), m_browsePlayer->port())
-                                           : QUrl();
-        view->applyImagesResult(ref->typeKey(), v, server);
-    }
-    ref->deleteLater();
+    answer(LibrarySide, responseId, v);
 }
 
 void BrowseNavigationController::playAtIndex(int responseId, const QJsonValue &v, bool play)
 {
     if (!m_pendingPlays.contains(responseId))
         return;
-    const QStringList uris = m_pendingPlays.take(responseId);
+    // The position is that player's queue's: the tracks go to it, whichever
+    // player is chosen by now.
+    const PendingPlay pending = m_pendingPlays.take(responseId);
     const int index = v.isDouble() ? v.toInt() : -1;
-    if (m_currentPlayer)
-        m_currentPlayer->actionPlayAdd(uris, index == -1 ? -1 : index + 1, play);
+    if (pending.player)
+        pending.player->actionPlayAdd(pending.uris, index == -1 ? -1 : index + 1, play);
 }
 
 void BrowseNavigationController::browsePlayIndex(int responseId, const QJsonValue &v)
@@ -450,8 +637,9 @@ void BrowseNavigationController::menuActionForItemPL(const QString &action, Play
     if (!item || !m_currentPlayer)
         return;
     if (item->type() == QLatin1String("album")) {
-        m_pendingPlaylistUri = uri;
-        m_currentPlayer->actionBrowse(item->uri(), this, "albumBrowseReceived");
+        // Each add keeps its own playlist until its album's tracks come.
+        const int id = m_currentPlayer->actionBrowse(item->uri(), this, "browseAlbumReceived");
+        m_pendingPlaylistAdds.insert(id, PendingPlaylistAdd { m_currentPlayer, uri });
         return;
     }
     QList<PlayerItem *> songs;
@@ -463,12 +651,16 @@ void BrowseNavigationController::menuActionForItemPL(const QString &action, Play
     m_currentPlayer->actionEditPlaylistWithUris(uri, songs);
 }
 
-void BrowseNavigationController::albumBrowseReceived(const QJsonValue &v)
+void BrowseNavigationController::browseAlbumReceived(int responseId, const QJsonValue &v)
 {
-    if (!v.isArray() || !m_currentPlayer || m_pendingPlaylistUri.isEmpty())
+    if (!m_pendingPlaylistAdds.contains(responseId))
+        return;
+    const PendingPlaylistAdd pending = m_pendingPlaylistAdds.take(responseId);
+    TavirelPlayer *player = pending.player;
+    if (!v.isArray() || !player)
         return;
     // The songs live beside the player until it has read them.
-    auto *holder = new QObject(m_currentPlayer);
+    auto *holder = new QObject(player);
     QList<PlayerItem *> songs;
     for (const QJsonValue &value : v.toArray()) {
         const QJsonObject ref = value.toObject();
@@ -481,7 +673,7 @@ void BrowseNavigationController::albumBrowseReceived(const QJsonValue &v)
     }
     QTimer::singleShot(PlaylistEditKeepMs, holder, &QObject::deleteLater);
     if (!songs.isEmpty())
-        m_currentPlayer->actionEditPlaylistWithUris(m_pendingPlaylistUri, songs);
+        player->actionEditPlaylistWithUris(pending.playlistUri, songs);
 }
 
 void BrowseNavigationController::menuActionForItemPlaylist(const QString &action, PlayerItem *item)
@@ -528,7 +720,7 @@ void BrowseNavigationController::pushPlaylistEntries(PlayerItem *item)
     pushView(view);
     setSecondRightVisible(false);
     view->setProperty("plRef", item->uri());
-    view->setProperty("currPlayer", QVariant::fromValue(m_browsePlayer.data()));
+    view->setProperty("currPlayer", QVariant::fromValue(playerFor(sideOf(view))));
     view->setProperty("currTavirel", QVariant::fromValue(currTavirel()));
     view->setProperty("enableSelection", true);
 }
@@ -601,8 +793,9 @@ void BrowseNavigationController::closeDialog(QQuickItem *dialog)
 
 void BrowseNavigationController::createPlaylist(const QString &name)
 {
-    if (m_browsePlayer)
-        m_browsePlayer->actionCreatePlaylist(name, false);
+    // "Add" belongs to the playlists page, which lists this player's playlists.
+    if (TavirelPlayer *player = playerFor(PlayerSide))
+        player->actionCreatePlaylist(name, false);
 }
 
 void BrowseNavigationController::renamePlaylist(const QString &uri, const QString &name)
@@ -649,6 +842,9 @@ void BrowseNavigationController::pushView(NavigationView *view)
 {
     if (!view || views().contains(view))
         return;
+    // A page asks the player of the page it was opened from; the playlists
+    // page the player chosen on the player page, whose playlists it lists.
+    m_viewSides.insert(view, isPlaylistRoot(view) ? PlayerSide : sideOf(topView()));
     NavigationController::pushView(view);
     if (isPlaylistRoot(view)) {
         setBarProperty("secRightText", tr("Add"));
@@ -657,7 +853,8 @@ void BrowseNavigationController::pushView(NavigationView *view)
         return;
     }
     if (auto *search = qobject_cast<SearchRootView *>(view)) {
-        search->setProperty("filters", m_browsePlayer ? m_browsePlayer->filters() : QStringList());
+        TavirelPlayer *player = playerFor(sideOf(search));
+        search->setProperty("filters", player ? player->filters() : QStringList());
         connect(search, &SearchRootView::search, this, &BrowseNavigationController::sendSearch);
     }
     if (auto *list = qobject_cast<BrowseListView *>(view)) {
@@ -680,20 +877,22 @@ void BrowseNavigationController::wirePlaylistRoot(NavigationView *view, const ch
     connect(view, SIGNAL(requireLookup(int,int)), this, SLOT(requireLookup(int,int)));
 }
 
-void BrowseNavigationController::forgetPendingOf(NavigationView *view)
+void BrowseNavigationController::forgetPendingOf(const NavigationView *view, bool rootBrowseOnly)
 {
-    for (auto it = m_pendingViews.begin(); it != m_pendingViews.end();) {
-        if (!it.value() || it.value() == view)
-            it = m_pendingViews.erase(it);
-        else
-            ++it;
+    auto forgotten = [this, view, rootBrowseOnly](const PageRequest &request) {
+        const NavigationView *of = viewOf(request);
+        if (!of)
+            return true;
+        return of == view && (!rootBrowseOnly || request.kind == PageRequest::RootBrowse);
+    };
+    for (int side : { LibrarySide, PlayerSide }) {
+        for (auto it = m_sent[side].begin(); it != m_sent[side].end();)
+            it = forgotten(it.value()) ? m_sent[side].erase(it) : std::next(it);
+        m_waiting[side].erase(std::remove_if(m_waiting[side].begin(), m_waiting[side].end(), forgotten),
+                              m_waiting[side].end());
     }
-    for (auto it = m_pendingRefs.begin(); it != m_pendingRefs.end();) {
-        if (!it.value() || it.value()->view() == view)
-            it = m_pendingRefs.erase(it);
-        else
-            ++it;
-    }
+    if (!rootBrowseOnly && view != rootView())
+        m_viewSides.remove(view);
 }
 
 void BrowseNavigationController::popLastView()
@@ -711,10 +910,15 @@ void BrowseNavigationController::popLastView()
 
 void BrowseNavigationController::popToRootView()
 {
+    // The root stays on screen and keeps waiting for what it asked.
     for (NavigationView *view : views()) {
+        if (view == rootView())
+            continue;
         forgetPendingOf(view);
         if (isPlaylistRoot(view))
             setSecondRightVisible(false);
     }
     NavigationController::popToRootView();
+    if (isPlaylistRoot(rootView()))
+        setSecondRightVisible(true);
 }

@@ -15,9 +15,12 @@ class Tavirel;
 class TavirelPlayer;
 
 // The navigation stack of the music library. Library requests of its views
-// go to the device's browse player; what changes the queue goes to the
-// player chosen on the player page. Each result finds its view again by
-// request id; results for views that have left the stack are dropped.
+// go to the device's browse player; the playlists page and what opens from
+// it, and what changes the queue, go to the player chosen on the player
+// page. Each result finds its view again by request id; results for views
+// that have left the stack are dropped. What a page still waits for is asked
+// again when its player's link opens; a player on another server takes the
+// stack back to its root.
 class BrowseNavigationController : public NavigationController
 {
     Q_OBJECT
@@ -46,7 +49,8 @@ public:
     void setMoreMenuPl(QQuickItem *menu);
 
     TavirelPlayer *browsePlayer() const { return m_browsePlayer; }
-    int pendingViewCount() const { return m_pendingViews.size(); }
+    // Pages waiting for an answer (sent or not yet sendable).
+    int pendingViewCount() const;
     // Delay before the next re-request of an empty root; 0 when none is due.
     int emptyRootDelay() const { return m_emptyRootTimer.isActive() ? m_emptyRootTimer.interval() : 0; }
 
@@ -65,7 +69,9 @@ public:
     Q_INVOKABLE void menuActionForItemPlaylist(const QString &action, PlayerItem *item);
     Q_INVOKABLE void requestImage(const QString &uri, QQuickItem *item);
     Q_INVOKABLE void discardImage(const QString &uri, QQuickItem *item);
-    Q_INVOKABLE void albumBrowseReceived(const QJsonValue &v);
+    Q_INVOKABLE void browseAlbumReceived(int responseId, const QJsonValue &v);
+    // Every answer of the player chosen on the player page to a page's request.
+    Q_INVOKABLE void browsePlayerAnswerReceived(int responseId, const QJsonValue &v);
 
 signals:
     void currTavirelChanged();
@@ -106,9 +112,45 @@ protected:
     void sendPlaylistBrowse(BrowseListView *view, const QString &uri);
 
 private:
-    BrowseListView *pendingView(int responseId);
+    // Which of the two players a page's requests go to.
+    enum Side { LibrarySide, PlayerSide };
+    // A page's request, kept until it is answered so that it can be sent
+    // again on a new link.
+    struct PageRequest
+    {
+        enum Kind { RootBrowse, Browse, PlaylistBrowse, Search, Lookup, Images };
+        Kind kind = Browse;
+        QPointer<NavigationView> view;
+        QPointer<BrowseReference> ref;
+        QString uri;  // the search text for a search
+        QString filter;
+    };
+    // A play waiting for the queue position of the player it was asked of.
+    struct PendingPlay
+    {
+        QPointer<TavirelPlayer> player;
+        QStringList uris;
+    };
+    struct PendingPlaylistAdd
+    {
+        QPointer<TavirelPlayer> player;
+        QString playlistUri;
+    };
+
+    TavirelPlayer *playerFor(Side side) const;
+    Side sideOf(const NavigationView *view) const;
+    NavigationView *viewOf(const PageRequest &request) const;
+    void send(Side side, const PageRequest &request);
+    void resend(Side side);
+    void answer(Side side, int responseId, const QJsonValue &v);
+    void playerRebound(Side side, TavirelPlayer *previous, TavirelPlayer *next);
+    void serverMoved(Side side);
+    void showNotConnected(Side side, NavigationView *view);
+    void fillRoot(BrowseListView *view, const QJsonValue &v);
+    void fillList(BrowseListView *view, const QJsonValue &v);
     BrowseListView *topBrowseList() const;
-    void forgetPendingOf(NavigationView *view);
+    // Drops what `view` waits for (only its root browse, when asked).
+    void forgetPendingOf(const NavigationView *view, bool rootBrowseOnly = false);
     void sendPlayAt(const QStringList &uris, const char *handler);
     void playAtIndex(int responseId, const QJsonValue &v, bool play);
     void raiseMenu(QQuickItem *menu);
@@ -127,10 +169,15 @@ private:
     QPointer<TavirelPlayer> m_browsePlayer;
     QPointer<QQuickItem> m_moreMenu;
     QPointer<QQuickItem> m_moreMenuPl;
-    QHash<int, QPointer<NavigationView>> m_pendingViews;
-    QHash<int, QPointer<BrowseReference>> m_pendingRefs;
-    QHash<int, QStringList> m_pendingPlays;
-    QString m_pendingPlaylistUri;
+    // By side: requests sent, by request id, and those waiting for a link.
+    QHash<int, PageRequest> m_sent[2];
+    QList<PageRequest> m_waiting[2];
+    QMetaObject::Connection m_linkWatch[2];
+    // The server each side last browsed ("address:port").
+    QString m_server[2];
+    QHash<const NavigationView *, Side> m_viewSides;
+    QHash<int, PendingPlay> m_pendingPlays;
+    QHash<int, PendingPlaylistAdd> m_pendingPlaylistAdds;
     QTimer m_emptyRootTimer;
     int m_emptyRootDelay = EmptyRootFirstDelayMs;
     // The root still waits for a usable answer (empty library, no player).

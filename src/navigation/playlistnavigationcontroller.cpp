@@ -21,8 +21,11 @@ PlaylistNavigationController::PlaylistNavigationController(QQuickItem *parent)
 
 void PlaylistNavigationController::setCurrPlayer(TavirelPlayer *player)
 {
-    if (TavirelPlayer *previous = currentPlayer())
-        disconnect(previous, nullptr, this, nullptr);
+    if (TavirelPlayer *previous = currentPlayer()) {
+        disconnect(previous, &TavirelPlayer::playlistsChanged, this, &PlaylistNavigationController::currPlayerChanged);
+        disconnect(previous, &TavirelPlayer::playlistsImagesChanged, this,
+                   &PlaylistNavigationController::playlistImagesReceived);
+    }
     if (player) {
         connect(player, &TavirelPlayer::playlistsChanged, this, &PlaylistNavigationController::currPlayerChanged);
         connect(player, &TavirelPlayer::playlistsImagesChanged, this,

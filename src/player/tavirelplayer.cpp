@@ -271,6 +271,7 @@ void TavirelPlayer::socketConnected()
     // Events missed while the link was down are only made good by a full
     // refresh, so the first tick of every connection does one.
     m_refreshCountdown = 0;
+    emit linkOpened();
 }
 
 void TavirelPlayer::socketDisconnected()

@@ -208,6 +208,9 @@ signals:
     void queueImagesChanged();
     void filtersChanged();
     void filterTitlesChanged();
+    // The WebSocket has opened (again): requests can be sent. Whatever was
+    // awaited on an earlier link is lost and must be asked again.
+    void linkOpened();
 
 private slots:
     void socketConnected();

@@ -86,8 +86,9 @@ void PlayerView::syncPlaylists(bool deviceChanged)
         nav->popToRootView();
         nav->setCurrTavirel(tavirel());
     }
+    // The stack itself goes back to its root when the player is on another
+    // server; the same server keeps the pages the user is on.
     if (nav->currPlayer() != player) {
-        nav->popToRootView();
         nav->setCurrPlayer(player);
         if (player)
             player->actionRefreshPlaylists();

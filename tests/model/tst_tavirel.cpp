@@ -291,7 +291,16 @@ void TestTavirel::reannouncedSourceReplacesPlayer()
     QPointer<TavirelPlayer> first = source->player();
     QSignalSpy playerChanged(source, &Source::playerChanged);
 
+    // The same server again keeps the player, also one whose link was closed.
     rig.feed(message);
+    emit rig.link.closePlayersConnections();
+    rig.feed(message);
+    QCOMPARE(source->player(), first.data());
+    QVERIFY(first->connectionEnabled());
+    QCOMPARE(playerChanged.count(), 0);
+
+    // Another port is another server.
+    rig.feed(QStringLiteral("x|BROAD|0|y|5@Music@1@127.0.0.1@1"));
     QCOMPARE(rig.model.sourceByIndex(5), source);
     QVERIFY(source->player() && source->player() != first);
     QCOMPARE(playerChanged.count(), 1);

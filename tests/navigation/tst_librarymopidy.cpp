@@ -7,6 +7,7 @@
 #include "navigation/browselistview.h"
 #include "navigation/browsenavigationcontroller.h"
 #include "navigation/navigationdocuments.h"
+#include "navigation/playlistnavigationcontroller.h"
 #include "navigation/searchrootview.h"
 #include "player/album.h"
 #include "player/sectionitems.h"
@@ -113,6 +114,13 @@ private:
         QTest::qWait(400);
         if (!m_window->grabWindow().save(dir + '/' + name + ".png"))
             qWarning() << "screenshot" << name << "not saved";
+    }
+    PlayerItem *named(const QString &name) const
+    {
+        for (PlayerItem *item : top()->sortedItems())
+            if (item->name() == name)
+                return item;
+        return nullptr;
     }
     QJsonValue queue() { return m_mopidy.call("core.tracklist.get_tl_tracks"); }
     QString playing() { return m_mopidy.call("core.playback.get_current_track").toObject().value("uri").toString(); }
@@ -250,20 +258,25 @@ private slots:
         m_nav->popLastView();
     }
 
+    // Two quick adds of an album, each to its own playlist.
     void addAlbumToPlaylist()
     {
         QVERIFY(m_album);
         const QStringList tracks = m_album->urisFrom(m_album->sortedItems().first()->uri());
-        const QString playlist = m_mopidy.call("core.playlists.create", { { "name", "Orchard" }, { "uri_scheme", "m3u" } })
-                                     .toObject().value("uri").toString();
-        QVERIFY(!playlist.isEmpty());
+        auto create = [this](const QString &name) {
+            return m_mopidy.call("core.playlists.create", { { "name", name }, { "uri_scheme", "m3u" } })
+                .toObject().value("uri").toString();
+        };
+        const QString first = create("Orchard");
+        const QString second = create("Orchard Too");
+        QVERIFY(!first.isEmpty() && !second.isEmpty());
         m_nav->popLastView();
-        PlayerItem *album = nullptr;
-        for (PlayerItem *item : top()->sortedItems())
-            album = item->name() == "Glass Orchard" ? item : album;
-        QVERIFY(qobject_cast<Album *>(album));
-        m_nav->menuActionForItemPL(QStringLiteral("It_AddToPlaylist"), album, playlist);
-        QTRY_COMPARE(uris(m_mopidy.call("core.playlists.get_items", { { "uri", playlist } })), tracks);
+        auto *album = qobject_cast<Album *>(named("Glass Orchard"));
+        QVERIFY(album);
+        m_nav->menuActionForItemPL(QStringLiteral("It_AddToPlaylist"), album, first);
+        m_nav->menuActionForItemPL(QStringLiteral("It_AddToPlaylist"), album, second);
+        QTRY_COMPARE(uris(m_mopidy.call("core.playlists.get_items", { { "uri", first } })), tracks);
+        QTRY_COMPARE(uris(m_mopidy.call("core.playlists.get_items", { { "uri", second } })), tracks);
     }
 
     // Rows of two types or more are grouped under a header per type.
@@ -384,6 +397,120 @@ private slots:
         QTRY_COMPARE(search->message(), QStringLiteral("Nothing found"));
         QCOMPARE(search->sortedItems().size(), 0);
         m_nav->popToRootView();
+    }
+
+    // The player's link drops while a level is on its way, and again right
+    // after it came with its rows' lookups: each is asked again on the new link.
+    void reconnectMidBrowse()
+    {
+        m_nav->popToRootView();
+        QVERIFY(open("Local media") && open("Albums"));
+        PlayerItem *entry = named("Paper Lanterns");
+        QVERIFY(entry);
+        TavirelPlayer *player = m_device->player();
+        top()->requirePushView(entry->uri(), entry->name());
+        BrowseListView *album = top();
+        player->startConnection();
+        QMetaObject::Connection again;
+        again = connect(album, &BrowseListView::rowTypesChanged, player, [&] {
+            disconnect(again);
+            player->startConnection();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(!album->sortedItems().isEmpty(), 10000);
+        auto *song = qobject_cast<Song *>(album->sortedItems().first());
+        QVERIFY(song);
+        QTRY_COMPARE_WITH_TIMEOUT(song->artistsString(), QStringLiteral("Corin Maddox"), 10000);
+        QVERIFY(!again);
+        m_nav->popToRootView();
+    }
+
+    // With another source chosen on the player page, the playlists page
+    // lists that player's playlists and asks everything of it; a play asked
+    // of it stays with it when yet another source is chosen.
+    void playlistsPageAsksTheChosenPlayer()
+    {
+        QWebSocketServer server(QStringLiteral("chosen"), QWebSocketServer::NonSecureMode);
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        QStringList asked;
+        QList<QPair<QPointer<QWebSocket>, QJsonObject>> held;
+        connect(&server, &QWebSocketServer::newConnection, this, [&] {
+            QWebSocket *socket = server.nextPendingConnection();
+            socket->setParent(&server);
+            connect(socket, &QWebSocket::textMessageReceived, socket, [&, socket](const QString &text) {
+                const QJsonObject request = QJsonDocument::fromJson(text.toUtf8()).object();
+                const QString method = request.value("method").toString();
+                asked << method;
+                QJsonObject reply { { "jsonrpc", "2.0" }, { "id", request.value("id") }, { "result", QJsonValue() } };
+                if (method == "core.playlists.as_list")
+                    reply["result"] = QJsonArray { QJsonObject { { "__model__", "Ref" }, { "type", "playlist" },
+                                                                 { "uri", "m3u:Elsewhere.m3u8" }, { "name", "Elsewhere" } } };
+                if (method == "core.tracklist.index")
+                    held.append({ socket, reply });
+                else
+                    socket->sendTextMessage(QJsonDocument(reply).toJson(QJsonDocument::Compact));
+            });
+        });
+        TestDevice elsewhere(server.serverPort());
+        TavirelPlayer *chosen = elsewhere.player();
+        QTRY_COMPARE_WITH_TIMEOUT(chosen->playlists().size(), 1, 10000);
+
+        m_nav->popToRootView();
+        TavirelPlayer *mopidy = m_nav->currentPlayer();
+        m_nav->setCurrentPlayer(chosen);
+        top()->requirePushView(QStringLiteral("playlist:"), QStringLiteral("Playlists"));
+        QCOMPARE(m_nav->topView()->property("currPlayer").value<TavirelPlayer *>(), chosen);
+        asked.clear();
+        m_nav->requireLookup(0, 10);
+        m_nav->sendBrowseList(QStringLiteral("m3u:Elsewhere.m3u8"), QStringLiteral("Elsewhere"));
+        m_nav->createPlaylist(QStringLiteral("Fresh"));
+        QTRY_VERIFY2(asked.contains("core.playlists.lookup") && asked.contains("core.playlists.get_items")
+                         && asked.contains("core.playlists.create"),
+                     qPrintable(asked.join(' ')));
+
+        QVERIFY(m_mopidy.reset());
+        m_nav->sendPlayNow({ QStringLiteral("local:track:elsewhere.ogg") });
+        QTRY_COMPARE(held.size(), 1);
+        m_nav->setCurrentPlayer(mopidy);
+        QCOMPARE(m_nav->views().size(), 1);
+        held.first().first->sendTextMessage(QJsonDocument(held.first().second).toJson(QJsonDocument::Compact));
+        QTRY_VERIFY(asked.contains("core.tracklist.add"));
+        QCOMPARE(uris(queue()), QStringList());
+    }
+
+    // The device tells its sources again, as after any change: the pages stay
+    // with the same player. Another device on the same model, whose player is
+    // another server, takes both stacks back to their roots.
+    void sourcesAgainThenAnotherDevice()
+    {
+        QVERIFY(open("Local media"));
+        m_playerView->openPlaylists();
+        auto *playlists = m_playerView->playlistsPopup()->findChild<PlaylistNavigationController *>();
+        QVERIFY(playlists);
+        playlists->pushBrowseList(QStringLiteral("m3u:None.m3u8"), QStringLiteral("None"));
+        TavirelPlayer *player = m_device->player();
+        const QString sources = QStringLiteral("x|BROAD|0|y|5@Music@1@%1@") + QString::number(m_mopidy.port());
+        emit m_device->link.tavirelCommandReceived(sources.arg("127.0.0.1").split('|'));
+        QCOMPARE(m_device->player(), player);
+        QCOMPARE(m_nav->views().size(), 2);
+        QCOMPARE(playlists->views().size(), 2);
+        QCOMPARE(playlists->currPlayer(), player);
+
+        TavirelConnThread link;
+        m_device->model.setConnPointer(&link);
+        emit link.tavirelCommandReceived(sources.arg("localhost").split('|'));
+        QCOMPARE(m_nav->views().size(), 1);
+        QCOMPARE(playlists->views().size(), 1);
+        QCOMPARE(m_nav->browsePlayer()->ipAddress(), QStringLiteral("localhost"));
+        QCOMPARE(playlists->currPlayer(), m_nav->browsePlayer());
+        QSignalSpy reloaded(top(), &BrowseListView::rowTypesChanged);
+        QTRY_VERIFY_WITH_TIMEOUT(reloaded.count() > 0, 10000);
+        QCOMPARE(names(top()->sortedItems()), (QStringList { "Search", "Files", "Local media", "Playlists" }));
+
+        m_playerView->playlistsPopup()->setVisible(false);
+        m_device->model.setConnPointer(&m_device->link);
+        emit m_device->link.tavirelCommandReceived(sources.arg("127.0.0.1").split('|'));
+        QTRY_VERIFY_WITH_TIMEOUT(m_device->player()->isConnected(), 10000);
+        QCOMPARE(m_nav->currentPlayer(), m_device->player());
     }
 
     void deviceChangePopsToRoot()

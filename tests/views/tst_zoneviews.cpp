@@ -50,7 +50,7 @@ private slots:
         Startup::setScreenContext(m_engine.rootContext(), 1.0);
     }
 
-    // Every sources message gives a player source a new client: the page
+    // A player source moved to another server gets a new client: the page
     // follows the new one, forgets the old one, and keeps its binding when
     // the source comes back without a player.
     void playerPageRebindsToNewPlayer()
@@ -65,7 +65,7 @@ private slots:
         TavirelPlayer* first = model.sourceByIndex(5)->player();
         QCOMPARE(view->property("boundPlayer").value<QObject*>(), first);
 
-        deliver(&model, withPlayer);
+        deliver(&model, QStringLiteral("x|BROAD|0|y|5@Music@1@127.0.0.1@2"));
         TavirelPlayer* second = model.sourceByIndex(5)->player();
         QVERIFY(second != first);
         QCOMPARE(view->property("boundPlayer").value<QObject*>(), second);

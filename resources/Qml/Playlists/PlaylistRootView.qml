@@ -35,9 +35,11 @@ PlaylistRootView {
             view.requireLookup(range[0], range[1])
     }
 
-    onCurrPlayerChanged: {
-        if (view.currPlayer)
-            view.currPlayer.playlistsImagesChanged.connect(view.refreshItems)
+    // Follows the page's player only: a page given another player, or
+    // destroyed, no longer hears the previous one.
+    Connections {
+        target: view.currPlayer
+        function onPlaylistsImagesChanged() { view.refreshItems() }
     }
     onPresented: list.forceActiveFocus()
     onNoticeChanged: if (notice.length > 0) noticeTimer.restart()
