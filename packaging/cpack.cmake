@@ -28,7 +28,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TAVIREL_HOMEPAGE})
 # that draws their icons.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qml-module-qtquick2, qml-module-qtquick-window2, \
-qml-module-qtquick-controls2, qml-module-qtquick-templates2, qml-module-qtgraphicaleffects, libqt5svg5")
+qml-module-qtquick-controls2, qml-module-qtgraphicaleffects, libqt5svg5")
 # Discovery asks the zeroconf daemon; devices typed in by address work without it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS avahi-daemon)
 

@@ -4,7 +4,7 @@
 # desktop entry, manual page and metainfo that agree on the version, and
 # nothing that lintian warns about.
 set -euo pipefail
-build=$1
+build=$1 source=$2 qmake=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "package: $*"; exit 1; }
@@ -30,10 +30,18 @@ stray=$(grep -vE '^/usr/|^/$' <<<"$files" || true)
 ! grep -q devicesim <<<"$files" || fail "the device simulator is packaged"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt5quick5 libqt5websockets5 libavahi-client3 libssl3 qml-module-qtquick2 qml-module-qtquick-window2 \
-  qml-module-qtquick-controls2 qml-module-qtquick-templates2 qml-module-qtgraphicaleffects libqt5svg5; do
-  grep -qE "(^|, )$d( |,|$)" <<<"$depends" || fail "Depends lacks $d: $depends"
-done
+needs() { grep -qE "(^|, )$1( |,|$)" <<<"$depends" || fail "Depends lacks $1 ($2): $depends"; }
+for d in libqt5quick5 libqt5websockets5 libavahi-client3 libssl3; do needs $d "a library the program links"; done
+needs libqt5svg5 "the documents' icons are SVG"
+# Every QML module that a document imports comes from the package that holds
+# its qmldir.
+qml=$("$qmake" -query QT_INSTALL_QML)
+while read -r module major; do
+  path=$qml/${module//.//}
+  qmldir=$(ls "$path.$major/qmldir" "$path/qmldir" 2>/dev/null | head -1) || true
+  [ -n "$qmldir" ] || fail "QML module $module $major not found under $qml"
+  needs "$(dpkg -S "$qmldir" | cut -d: -f1)" "the documents import $module"
+done < <(grep -rhoE '^\s*import Qt[A-Za-z.]+ [0-9]+' --include='*.qml' "$source/resources" | awk '{ print $2, $3 }' | sort -u)
 ! grep -q libmicrohttpd <<<"$depends" || fail "Depends names the simulator's libraries: $depends"
 
 root=$work/root
@@ -46,9 +54,6 @@ changelog_version=$(zcat "$root/usr/share/doc/tavirel/changelog.gz" | sed -n '1s
 [ "$changelog_version" = "$version" ] || fail "changelog names $changelog_version, the package $version"
 man_warnings=$(man --warnings -l "$root/usr/share/man/man1/tavirel.1.gz" 2>&1 >/dev/null)
 [ -z "$man_warnings" ] || fail "manual page: $man_warnings"
-for option in --help --version --device; do
-  zcat "$root/usr/share/man/man1/tavirel.1.gz" | grep -qF -- "${option//-/\\-}" || fail "manual page lacks $option"
-done
 
 lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian reports errors or warnings"; }
 echo "$(basename "$deb"): files, dependencies, desktop entry, metainfo, manual page and lintian are in order"
