@@ -16,6 +16,7 @@ PACKAGES=(
   xvfb xauth libgl1-mesa-dri
   avahi-daemon avahi-utils dbus dbus-daemon dbus-bin iproute2 desktop-file-utils libavahi-client-dev
   python3
+  dpkg-dev lintian appstream man-db
 )
 
 missing=()

@@ -6,3 +6,6 @@ tavirel_add_test(tst_maintabcontroller SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_mai
 add_test(NAME install_tree COMMAND ${CMAKE_CURRENT_LIST_DIR}/install_check.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(install_tree PROPERTIES TIMEOUT 120)
 tavirel_add_test(tst_documents SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_documents.cpp)
+get_target_property(qmake Qt5::qmake IMPORTED_LOCATION)
+add_test(NAME debian_package COMMAND ${CMAKE_CURRENT_LIST_DIR}/package_check.sh ${CMAKE_BINARY_DIR} ${PROJECT_SOURCE_DIR} ${qmake})
+set_tests_properties(debian_package PROPERTIES TIMEOUT 180)
