@@ -28,6 +28,7 @@ void TavirelConnection::startConnection()
             &TavirelConnection::connectionEstablished);
     connect(m_socket, &TavirelConnSocket::connectionError, this,
             &TavirelConnection::connectionError);
+    connect(m_socket, &TavirelConnSocket::connectionLost, this, &TavirelConnection::connectionLost);
     connect(m_socket, &TavirelConnSocket::authenticationRefused, this,
             &TavirelConnection::authenticationRefused);
     connect(m_socket, &TavirelConnSocket::elaborateCommand, this,
