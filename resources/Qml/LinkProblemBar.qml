@@ -17,7 +17,7 @@ Rectangle {
         }
         elide: Text.ElideRight
         wrapMode: Text.WordWrap
-        maximumLineCount: 3
+        maximumLineCount: 4
         textFormat: Text.PlainText
         font.family: "MorvaneUnicodePN"
         font.pixelSize: fontSize14

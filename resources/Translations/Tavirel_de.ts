@@ -1325,6 +1325,10 @@
       <source>%1 stopped answering.</source>
       <translation>%1 antwortet nicht mehr.</translation>
     </message>
+    <message>
+      <source>Trying again…</source>
+      <translation>Neuer Versuch…</translation>
+    </message>
   </context>
   <context>
     <name>TermsAndConditions</name>

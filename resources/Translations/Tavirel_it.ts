@@ -1325,6 +1325,10 @@
       <source>%1 stopped answering.</source>
       <translation>%1 non risponde più.</translation>
     </message>
+    <message>
+      <source>Trying again…</source>
+      <translation>Nuovo tentativo…</translation>
+    </message>
   </context>
   <context>
     <name>TermsAndConditions</name>

@@ -130,6 +130,7 @@ void MainTabController::startLink()
     connect(m_linkThread, &TavirelConnThread::requireAuthenticationDialog, this,
             &MainTabController::showAuthenticationDialog);
     connect(m_linkThread, &TavirelConnThread::retryPendingChanged, this, &MainTabController::updateRetryOffered);
+    connect(m_linkThread, &TavirelConnThread::linkUpChanged, this, &MainTabController::updateRetryOffered);
     connect(m_linkThread, &TavirelConnThread::setConnectionScreenMessage, this,
             &MainTabController::linkMessageChanged);
     if (m_settingsView) {
@@ -253,7 +254,8 @@ QString MainTabController::linkProblem() const
 {
     if (m_authenticationFailed)
         return tr("Authentication failed.");
-    return m_linkThread && m_linkThread->retryPending() ? m_linkMessage : QString();
+    return m_linkThread && !m_linkThread->linkUp() && !m_linkThread->lastFailure().isEmpty() ? m_linkMessage
+                                                                                          : QString();
 }
 
 void MainTabController::linkMessageChanged(const QString& message)

@@ -21,8 +21,8 @@ class MainTabController : public QQuickItem
     // The device refused the credentials and the user cancelled the popup
     // asking for new ones; retryAuthentication() asks again.
     Q_PROPERTY(bool authenticationFailed READ authenticationFailed NOTIFY authenticationFailedChanged)
-    // Why the link is down and when it tries again, while it waits to retry
-    // or for new credentials; empty otherwise. The settings tab shows it.
+    // Why the link is down and what it does about it, after a failed attempt
+    // or a refused login; empty otherwise. The settings tab shows it.
     Q_PROPERTY(QString linkProblem READ linkProblem NOTIFY linkProblemChanged)
 public:
     enum Tab { SourcesTab = 0, PlayerTab = 1, SettingsTab = 2 };

@@ -72,7 +72,7 @@ void TavirelConnection::killConnection()
     if (!m_socket)
         return;
     disconnect(m_socket, nullptr, this, nullptr);
-    m_socket->abort();
+    m_socket->closeLink();
     m_socket->deleteLater();
     m_socket = nullptr;
 }

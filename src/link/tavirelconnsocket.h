@@ -35,6 +35,8 @@ public:
     ~TavirelConnSocket() override;
 
     void openLink(const QString &host, quint16 port);
+    // Aborts the connection on the owner's behalf: not reported as lost.
+    void closeLink() { abortQuietly(); }
     // Sends counter + "|" + message, then increments the counter. Nothing is
     // sent or counted while the socket is not connected.
     void sendMessage(const QString &message);

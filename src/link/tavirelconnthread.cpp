@@ -42,6 +42,7 @@ void TavirelConnThread::setDevice(Device *device)
     m_hasLocalAddress = false;
     m_hasRemoteAddress = false;
     m_failuresInARow = 0;
+    m_failure.clear();
     m_deviceName = device ? device->getPropDictionaryValue(QStringLiteral("name")) : QString();
     if (m_deviceName.isEmpty() && device)
         m_deviceName = device->serialNumber();
@@ -135,7 +136,7 @@ void TavirelConnThread::run()
     }
     m_firstConnectionPending = true;
     emit showConnectionScreen(true);
-    emit setConnectionScreenMessage(tr("Connecting to %1…").arg(deviceAndAddress()));
+    emit setConnectionScreenMessage(attemptMessage(tr("Connecting to %1…").arg(deviceAndAddress())));
 
     if (TavirelConnection *old = m_connection.exchange(nullptr)) {
         old->killConnection();
@@ -202,7 +203,7 @@ void TavirelConnThread::connectionOpen()
         emit requireAuthenticationDialog();
         return;
     }
-    emit setConnectionScreenMessage(tr("Logging in to %1…").arg(deviceAndAddress()));
+    emit setConnectionScreenMessage(attemptMessage(tr("Logging in to %1…").arg(deviceAndAddress())));
     emit requireSendString(handshakeRequest(m_uniqueId, m_username, m_password));
 }
 
@@ -293,6 +294,13 @@ QString TavirelConnThread::deviceAndAddress() const
     return tr("%1 (%2)").arg(m_deviceName, address());
 }
 
+QString TavirelConnThread::attemptMessage(const QString &stage) const
+{
+    if (m_failure.isEmpty())
+        return stage;
+    return m_failure + QLatin1Char('\n') + tr("Trying again…");
+}
+
 QString TavirelConnThread::failureText(int failure) const
 {
     QString why;
@@ -343,6 +351,7 @@ void TavirelConnThread::elaborateCommandReceived(QString command)
     } else if (code == 500) {
         m_readyTimer.stop();
         m_failuresInARow = 0;
+        m_failure.clear();
         setLinkUp(true);
         emit showConnectionScreen(false);
         if (m_firstConnectionPending) {

@@ -49,6 +49,8 @@ public:
     bool linkUp() const { return m_linkUp; }
     // A failed run waits for its next attempt.
     bool retryPending() const { return m_retryTimer.isActive(); }
+    // Why the last attempt failed, until the device is ready again.
+    QString lastFailure() const { return m_failure; }
     // What the connection screen calls the device.
     QString deviceName() const { return m_deviceName; }
 
@@ -103,6 +105,8 @@ private:
     QString address() const;
     QString deviceAndAddress() const;
     QString failureText(int failure) const;
+    // The stage of an attempt; after a failure the failure stays in view.
+    QString attemptMessage(const QString &stage) const;
     void setLinkUp(bool up);
     // Ends the failed run and counts down to the next attempt.
     void failRun(const QString &reason);

@@ -7,6 +7,7 @@ TEXTS = {
         "Connessione a %1 persa — nuova connessione in corso…",
     ),
     "Next attempt in %1 s.": ("Nächster Versuch in %1 s.", "Prossimo tentativo tra %1 s."),
+    "Trying again…": ("Neuer Versuch…", "Nuovo tentativo…"),
     "none": ("keine", "nessuno"),
     "%1 (%2)": ("%1 (%2)", "%1 (%2)"),
     "%1 refused the connection. Is the address right and the Tavirel switched on?": (
