@@ -26,7 +26,9 @@ Rectangle {
             objectName: "connectionSpinner"
             anchors.horizontalCenter: parent.horizontalCenter
             width: 40 * scaleFactor
-            running: screen.visible
+            // Still while waiting for the next attempt; the space stays.
+            running: screen.visible && !screen.retryVisible
+            opacity: running ? 1 : 0
         }
         Text {
             objectName: "connectionText"
