@@ -254,18 +254,21 @@ void TavirelConnThread::failRun(const QString &reason)
     m_retryTimer.start();
     emit retryPendingChanged(true);
     emit showConnectionScreen(true);
-    ++m_secondsToRetry;
-    countDown();
+    showCountdown();
 }
 
 void TavirelConnThread::countDown()
 {
-    if (--m_secondsToRetry > 0) {
-        emit setConnectionScreenMessage(m_failure + QLatin1Char('\n')
-                                        + tr("Next attempt in %1 s.").arg(m_secondsToRetry));
-        return;
-    }
-    restart();
+    if (--m_secondsToRetry > 0)
+        showCountdown();
+    else
+        restart();
+}
+
+void TavirelConnThread::showCountdown()
+{
+    emit setConnectionScreenMessage(m_failure + QLatin1Char('\n')
+                                    + tr("Next attempt in %1 s.").arg(m_secondsToRetry));
 }
 
 void TavirelConnThread::retryNow()

@@ -111,6 +111,7 @@ private:
     // Ends the failed run and counts down to the next attempt.
     void failRun(const QString &reason);
     void countDown();
+    void showCountdown();
 
     // Written by the link thread, compared by the main thread.
     std::atomic<TavirelConnection *> m_connection { nullptr };
