@@ -31,9 +31,9 @@ MainTabController {
     Doc.LinkProblemBar {
         objectName: "authenticationFailedBar"
         anchors { left: parent.left; right: parent.right; bottom: tabBar.top }
-        visible: root.authenticationFailed && settingsView.visible
-        message: qsTr("Authentication failed.")
-        onRetry: root.retryAuthentication()
+        visible: root.linkProblem.length > 0 && settingsView.visible
+        message: root.linkProblem
+        onRetry: root.retryConnection()
     }
 
     ListModel {

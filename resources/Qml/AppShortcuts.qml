@@ -50,7 +50,7 @@ Item {
     Timer { id: targetExpiry; interval: 1500; onTriggered: keys.targetVolume = -1 }
 
     function changeVolume(delta) {
-        if (!source || !playerView.tavirel)
+        if (!source || !playerView.tavirel || !playerView.tavirel.linkUp)
             return
         var from = targetVolume >= 0 ? targetVolume : source.volume
         var volume = Math.max(0, Math.min(100, from + delta))
@@ -64,7 +64,7 @@ Item {
     // The device mutes a source through the outputs that play it: unmute
     // when all of them are muted, mute otherwise.
     function toggleMute() {
-        if (!source || !playerView.tavirel)
+        if (!source || !playerView.tavirel || !playerView.tavirel.linkUp)
             return
         var outputs = source.linkedOutputs
         var allMuted = outputs.length > 0 || source.mute

@@ -1,12 +1,14 @@
 import QtQuick 2.15
 
 // Covers a tab while the device is not connected; the controllers set connText
-// and, after a refused login, retryVisible.
+// (what the link is doing and why) and, while an attempt can be made at once,
+// retryVisible. Another device can always be chosen from here.
 Rectangle {
     id: screen
     property string connText: qsTr("Connecting to Tavirel...")
     property bool retryVisible: false
     signal retry()
+    signal chooseDevice()
     color: currentTheme.getColor("fill1")
     z: 50
     MouseArea { anchors.fill: parent }
@@ -24,7 +26,9 @@ Rectangle {
             objectName: "connectionSpinner"
             anchors.horizontalCenter: parent.horizontalCenter
             width: 40 * scaleFactor
-            running: screen.visible
+            // Still while waiting for the next attempt; the space stays.
+            running: screen.visible && !screen.retryVisible
+            opacity: running ? 1 : 0
         }
         Text {
             textFormat: Text.PlainText
@@ -34,17 +38,29 @@ Rectangle {
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             text: screen.connText
+            textFormat: Text.PlainText
+            lineHeight: 1.2
+            Accessible.role: Accessible.AlertMessage
+            Accessible.name: text
             font.family: "MorvaneUnicodePN"
             font.pixelSize: fontSize16
             color: currentTheme.getColor("text1")
         }
-        PopupButton {
-            objectName: "retryButton"
+        Row {
             anchors.horizontalCenter: parent.horizontalCenter
-            visible: screen.retryVisible
-            text: qsTr("Retry")
-            highlighted: true
-            onClicked: screen.retry()
+            spacing: 12 * scaleFactor
+            PopupButton {
+                objectName: "chooseDeviceButton"
+                text: qsTr("Choose another Tavirel")
+                onClicked: screen.chooseDevice()
+            }
+            PopupButton {
+                objectName: "retryButton"
+                visible: screen.retryVisible
+                text: qsTr("Retry")
+                highlighted: true
+                onClicked: screen.retry()
+            }
         }
     }
 }

@@ -5,7 +5,7 @@ Rectangle {
     id: bar
     property alias message: label.text
     signal retry()
-    height: 56 * scaleFactor
+    height: Math.max(56 * scaleFactor, label.implicitHeight + 16 * scaleFactor)
     color: currentTheme.getColor("fill3")
     Rectangle { width: parent.width; height: 1; color: currentTheme.getColor("danger1") }
     Text {
@@ -17,6 +17,9 @@ Rectangle {
             leftMargin: 16 * scaleFactor; rightMargin: 12 * scaleFactor
         }
         elide: Text.ElideRight
+        wrapMode: Text.WordWrap
+        maximumLineCount: 4
+        textFormat: Text.PlainText
         font.family: "MorvaneUnicodePN"
         font.pixelSize: fontSize14
         color: currentTheme.getColor("text1")

@@ -58,6 +58,8 @@ Item {
     }
     // The user put the knob on v at time now (ms).
     function userMoved(v, now) {
+        if (!enabled)
+            return
         if (!sliding) {
             sliding = true
             sentValue = undefined
@@ -74,6 +76,10 @@ Item {
     }
     // The user let go at time now (ms): the final value always goes out.
     function userReleased(now) {
+        if (!enabled) {
+            dropDrag()
+            return
+        }
         if (!sliding)
             return
         sliding = false
@@ -83,6 +89,18 @@ Item {
         holding = true
         holdTimer.restart()
     }
+
+    // A disabled slider drops the drag in hand: the knob shows only what the
+    // device reported, never a value that could not be sent.
+    function dropDrag() {
+        sliding = false
+        holding = false
+        trailing.stop()
+        holdTimer.stop()
+        keyRelease.stop()
+        knobValue = value
+    }
+    onEnabledChanged: if (!enabled) dropDrag()
 
     onValueChanged: {
         if (sliding)

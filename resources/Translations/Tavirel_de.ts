@@ -148,6 +148,10 @@
       <source>Retry</source>
       <translation>Erneut versuchen</translation>
     </message>
+    <message>
+      <source>Choose another Tavirel</source>
+      <translation>Anderes Tavirel wählen</translation>
+    </message>
   </context>
   <context>
     <name>CustomSpinner</name>
@@ -1335,20 +1339,8 @@
   <context>
     <name>TavirelConnThread</name>
     <message>
-      <source>Connecting to Tavirel...</source>
-      <translation>Verbindung zum Tavirel wird hergestellt...</translation>
-    </message>
-    <message>
       <source>Disconnected.</source>
       <translation>Getrennt.</translation>
-    </message>
-    <message>
-      <source>Authentication in progress...</source>
-      <translation>Anmeldung läuft...</translation>
-    </message>
-    <message>
-      <source>Tavirel not reachable or connectivity problems.</source>
-      <translation>Tavirel nicht erreichbar oder Verbindungsprobleme.</translation>
     </message>
     <message>
       <source>Authentication failed.</source>
@@ -1357,6 +1349,70 @@
     <message>
       <source>User name and password must not contain "|".</source>
       <translation>Benutzername und Passwort dürfen kein "|" enthalten.</translation>
+    </message>
+    <message>
+      <source>Tavirel</source>
+      <translation>Tavirel</translation>
+    </message>
+    <message>
+      <source>Connecting to %1…</source>
+      <translation>Verbindung zu %1 wird hergestellt…</translation>
+    </message>
+    <message>
+      <source>Logging in to %1…</source>
+      <translation>Anmeldung bei %1…</translation>
+    </message>
+    <message>
+      <source>Connection to %1 lost — reconnecting…</source>
+      <translation>Verbindung zu %1 unterbrochen — neuer Versuch läuft…</translation>
+    </message>
+    <message>
+      <source>Next attempt in %1 s.</source>
+      <translation>Nächster Versuch in %1 s.</translation>
+    </message>
+    <message>
+      <source>none</source>
+      <translation>keine</translation>
+    </message>
+    <message>
+      <source>%1 (%2)</source>
+      <translation>%1 (%2)</translation>
+    </message>
+    <message>
+      <source>%1 refused the connection. Is the address right and the Tavirel switched on?</source>
+      <translation>%1 hat die Verbindung abgelehnt. Stimmt die Adresse und ist das Tavirel eingeschaltet?</translation>
+    </message>
+    <message>
+      <source>%1 has no address. Choose another Tavirel or add it again.</source>
+      <translation>%1 hat keine Adresse. Wählen Sie ein anderes Tavirel oder fügen Sie es neu hinzu.</translation>
+    </message>
+    <message>
+      <source>%1 cannot be reached. Check the address and the network.</source>
+      <translation>%1 ist nicht erreichbar. Prüfen Sie die Adresse und das Netzwerk.</translation>
+    </message>
+    <message>
+      <source>%1 did not answer in time. Check the address and the network.</source>
+      <translation>%1 hat nicht rechtzeitig geantwortet. Prüfen Sie die Adresse und das Netzwerk.</translation>
+    </message>
+    <message>
+      <source>%1 did not answer the login.</source>
+      <translation>%1 hat auf die Anmeldung nicht geantwortet.</translation>
+    </message>
+    <message>
+      <source>%1 accepted the login but sent no data.</source>
+      <translation>%1 hat die Anmeldung angenommen, aber keine Daten gesendet.</translation>
+    </message>
+    <message>
+      <source>%1 closed the connection during the login.</source>
+      <translation>%1 hat die Verbindung während der Anmeldung geschlossen.</translation>
+    </message>
+    <message>
+      <source>%1 stopped answering.</source>
+      <translation>%1 antwortet nicht mehr.</translation>
+    </message>
+    <message>
+      <source>Trying again…</source>
+      <translation>Neuer Versuch…</translation>
     </message>
   </context>
   <context>
@@ -1429,10 +1485,6 @@
     <message>
       <source>Settings</source>
       <translation>Einstellungen</translation>
-    </message>
-    <message>
-      <source>Authentication failed.</source>
-      <translation>Anmeldung fehlgeschlagen.</translation>
     </message>
   </context>
 </TS>

@@ -148,6 +148,10 @@
       <source>Retry</source>
       <translation>Riprova</translation>
     </message>
+    <message>
+      <source>Choose another Tavirel</source>
+      <translation>Scegli un altro Tavirel</translation>
+    </message>
   </context>
   <context>
     <name>CustomSpinner</name>
@@ -1335,20 +1339,8 @@
   <context>
     <name>TavirelConnThread</name>
     <message>
-      <source>Connecting to Tavirel...</source>
-      <translation>Connessione al Tavirel in corso...</translation>
-    </message>
-    <message>
       <source>Disconnected.</source>
       <translation>Disconnesso.</translation>
-    </message>
-    <message>
-      <source>Authentication in progress...</source>
-      <translation>Autenticazione in corso...</translation>
-    </message>
-    <message>
-      <source>Tavirel not reachable or connectivity problems.</source>
-      <translation>Tavirel non raggiungibile o problemi di connessione.</translation>
     </message>
     <message>
       <source>Authentication failed.</source>
@@ -1357,6 +1349,70 @@
     <message>
       <source>User name and password must not contain "|".</source>
       <translation>Nome utente e password non devono contenere "|".</translation>
+    </message>
+    <message>
+      <source>Tavirel</source>
+      <translation>Tavirel</translation>
+    </message>
+    <message>
+      <source>Connecting to %1…</source>
+      <translation>Connessione a %1 in corso…</translation>
+    </message>
+    <message>
+      <source>Logging in to %1…</source>
+      <translation>Accesso a %1 in corso…</translation>
+    </message>
+    <message>
+      <source>Connection to %1 lost — reconnecting…</source>
+      <translation>Connessione a %1 persa — nuova connessione in corso…</translation>
+    </message>
+    <message>
+      <source>Next attempt in %1 s.</source>
+      <translation>Prossimo tentativo tra %1 s.</translation>
+    </message>
+    <message>
+      <source>none</source>
+      <translation>nessuno</translation>
+    </message>
+    <message>
+      <source>%1 (%2)</source>
+      <translation>%1 (%2)</translation>
+    </message>
+    <message>
+      <source>%1 refused the connection. Is the address right and the Tavirel switched on?</source>
+      <translation>%1 ha rifiutato la connessione. L'indirizzo è corretto e il Tavirel è acceso?</translation>
+    </message>
+    <message>
+      <source>%1 has no address. Choose another Tavirel or add it again.</source>
+      <translation>%1 non ha un indirizzo. Scegli un altro Tavirel o aggiungilo di nuovo.</translation>
+    </message>
+    <message>
+      <source>%1 cannot be reached. Check the address and the network.</source>
+      <translation>%1 non è raggiungibile. Controlla l'indirizzo e la rete.</translation>
+    </message>
+    <message>
+      <source>%1 did not answer in time. Check the address and the network.</source>
+      <translation>%1 non ha risposto in tempo. Controlla l'indirizzo e la rete.</translation>
+    </message>
+    <message>
+      <source>%1 did not answer the login.</source>
+      <translation>%1 non ha risposto all'accesso.</translation>
+    </message>
+    <message>
+      <source>%1 accepted the login but sent no data.</source>
+      <translation>%1 ha accettato l'accesso ma non ha inviato dati.</translation>
+    </message>
+    <message>
+      <source>%1 closed the connection during the login.</source>
+      <translation>%1 ha chiuso la connessione durante l'accesso.</translation>
+    </message>
+    <message>
+      <source>%1 stopped answering.</source>
+      <translation>%1 non risponde più.</translation>
+    </message>
+    <message>
+      <source>Trying again…</source>
+      <translation>Nuovo tentativo…</translation>
     </message>
   </context>
   <context>
@@ -1429,10 +1485,6 @@
     <message>
       <source>Settings</source>
       <translation>Impostazioni</translation>
-    </message>
-    <message>
-      <source>Authentication failed.</source>
-      <translation>Autenticazione non riuscita.</translation>
     </message>
   </context>
 </TS>

@@ -68,11 +68,13 @@ void MainTabController::tabLoadingCompleted()
         if (m_playerView)
             connect(m_playerView, &PlayerView::selectedSourceChanged, this,
                     &MainTabController::playerViewSourceChanged);
-        // The connection screens offer a retry after a refused login.
+        // The connection screens offer a retry and the device finder.
         for (QQuickItem* screen : { m_sourcesView ? m_sourcesView->connectionScreen() : nullptr,
                                     m_playerView ? m_playerView->connectionScreen() : nullptr }) {
             if (screen && screen->metaObject()->indexOfSignal("retry()") >= 0)
-                connect(screen, SIGNAL(retry()), this, SLOT(retryAuthentication()));
+                connect(screen, SIGNAL(retry()), this, SLOT(retryConnection()));
+            if (screen && screen->metaObject()->indexOfSignal("chooseDevice()") >= 0)
+                connect(screen, SIGNAL(chooseDevice()), this, SLOT(chooseAnotherDevice()));
         }
     }
     if (m_menuListView) {
@@ -129,6 +131,10 @@ void MainTabController::startLink()
     connect(m_linkThread, &TavirelConnThread::firstConnected, this, &MainTabController::connectionEstablished);
     connect(m_linkThread, &TavirelConnThread::requireAuthenticationDialog, this,
             &MainTabController::showAuthenticationDialog);
+    connect(m_linkThread, &TavirelConnThread::retryPendingChanged, this, &MainTabController::updateRetryOffered);
+    connect(m_linkThread, &TavirelConnThread::linkUpChanged, this, &MainTabController::updateRetryOffered);
+    connect(m_linkThread, &TavirelConnThread::setConnectionScreenMessage, this,
+            &MainTabController::linkMessageChanged);
     if (m_settingsView) {
         connect(m_linkThread, &TavirelConnThread::showConnectionScreen, m_settingsView,
                 &SettingsView::showConnectionScreen);
@@ -172,6 +178,7 @@ void MainTabController::stopLink()
             disconnect(m_linkThread, nullptr, m_settingsView, nullptr);
         m_linkThread->deleteLater();
         m_linkThread = nullptr;
+        updateRetryOffered();
     }
     if (m_tavirel)
         m_tavirel->setConnPointer(nullptr);
@@ -226,28 +233,68 @@ void MainTabController::retryAuthentication()
     showAuthenticationDialog();
 }
 
+void MainTabController::retryConnection()
+{
+    if (m_authenticationFailed)
+        showAuthenticationDialog();
+    else if (m_linkThread)
+        m_linkThread->retryNow();
+    else
+        startLink();
+}
+
+void MainTabController::chooseAnotherDevice()
+{
+    if (!m_settingsView)
+        return;
+    if (m_menuListView)
+        m_menuListView->setProperty("currentIndex", int(SettingsTab));
+    m_settingsView->returnToRootView();
+    m_settingsView->pushDeviceFinder();
+}
+
+QString MainTabController::linkProblem() const
+{
+    if (m_authenticationFailed)
+        return tr("Authentication failed.");
+    return m_linkThread && !m_linkThread->linkUp() && !m_linkThread->lastFailure().isEmpty() ? m_linkMessage
+                                                                                          : QString();
+}
+
+void MainTabController::linkMessageChanged(const QString& message)
+{
+    m_linkMessage = message;
+    Q_EMIT linkProblemChanged();
+}
+
+void MainTabController::updateRetryOffered()
+{
+    const bool offered = m_authenticationFailed || (m_linkThread && m_linkThread->retryPending());
+    for (QQuickItem* screen : { m_sourcesView ? m_sourcesView->connectionScreen() : nullptr,
+                                m_playerView ? m_playerView->connectionScreen() : nullptr }) {
+        if (screen)
+            screen->setProperty("retryVisible", offered);
+    }
+    Q_EMIT linkProblemChanged();
+}
+
 void MainTabController::setAuthenticationFailed(bool failed)
 {
     if (failed == m_authenticationFailed)
         return;
     m_authenticationFailed = failed;
     // Without this the tabs would only say "Disconnected." and offer nothing.
-    if (m_sourcesView) {
-        if (failed) {
+    if (failed) {
+        if (m_sourcesView) {
             m_sourcesView->setConnectionScreenMessage(tr("Authentication failed."));
             m_sourcesView->showConnectionScreen(true);
         }
-        if (m_sourcesView->connectionScreen())
-            m_sourcesView->connectionScreen()->setProperty("retryVisible", failed);
-    }
-    if (m_playerView) {
-        if (failed) {
+        if (m_playerView) {
             m_playerView->setConnectionScreenMessage(tr("Authentication failed."));
             m_playerView->showConnectionScreen(true);
         }
-        if (m_playerView->connectionScreen())
-            m_playerView->connectionScreen()->setProperty("retryVisible", failed);
     }
+    updateRetryOffered();
     Q_EMIT authenticationFailedChanged();
 }
 

@@ -21,6 +21,9 @@ class MainTabController : public QQuickItem
     // The device refused the credentials and the user cancelled the popup
     // asking for new ones; retryAuthentication() asks again.
     Q_PROPERTY(bool authenticationFailed READ authenticationFailed NOTIFY authenticationFailedChanged)
+    // Why the link is down and what it does about it, after a failed attempt
+    // or a refused login; empty otherwise. The settings tab shows it.
+    Q_PROPERTY(QString linkProblem READ linkProblem NOTIFY linkProblemChanged)
 public:
     enum Tab { SourcesTab = 0, PlayerTab = 1, SettingsTab = 2 };
 
@@ -32,6 +35,7 @@ public:
     QQuickItem* containerView() const { return m_containerView; }
     void setContainerView(QQuickItem* item);
     bool authenticationFailed() const { return m_authenticationFailed; }
+    QString linkProblem() const;
 
     // For tests and diagnostics.
     Tavirel* deviceModel() const { return m_tavirel; }
@@ -49,6 +53,7 @@ Q_SIGNALS:
     void menuListViewChanged();
     void containerViewChanged();
     void authenticationFailedChanged();
+    void linkProblemChanged();
 
 public Q_SLOTS:
     void tabLoadingCompleted();
@@ -71,9 +76,16 @@ public Q_SLOTS:
     void didEnterForeground();
     void applicationStateChanged(Qt::ApplicationState state);
     void retryAuthentication();
+    // Retry of the connection screens: new credentials after a refused
+    // login, otherwise the next attempt now.
+    void retryConnection();
+    // Opens the device finder on the settings tab.
+    void chooseAnotherDevice();
 
 private Q_SLOTS:
     void authenticationDialogCancelled();
+    void linkMessageChanged(const QString& message);
+    void updateRetryOffered();
 
 private:
     enum class Popup { Confirm, Credentials, Authentication, AddDevice };
@@ -112,6 +124,7 @@ private:
     bool m_switchToSourcesOnConnect = true;
     bool m_viewsFound = false;
     bool m_authenticationFailed = false;
+    QString m_linkMessage;
     // The record whose credentials the running link tries anew; its saved
     // entry takes them once the device accepts them.
     QPointer<Device> m_credentialsFor;

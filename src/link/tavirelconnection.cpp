@@ -28,6 +28,7 @@ void TavirelConnection::startConnection()
             &TavirelConnection::connectionEstablished);
     connect(m_socket, &TavirelConnSocket::connectionError, this,
             &TavirelConnection::connectionError);
+    connect(m_socket, &TavirelConnSocket::connectionLost, this, &TavirelConnection::connectionLost);
     connect(m_socket, &TavirelConnSocket::authenticationRefused, this,
             &TavirelConnection::authenticationRefused);
     connect(m_socket, &TavirelConnSocket::elaborateCommand, this,
@@ -71,7 +72,7 @@ void TavirelConnection::killConnection()
     if (!m_socket)
         return;
     disconnect(m_socket, nullptr, this, nullptr);
-    m_socket->abort();
+    m_socket->closeLink();
     m_socket->deleteLater();
     m_socket = nullptr;
 }

@@ -32,7 +32,9 @@ public:
 signals:
     void connectionOpen();
     void connectionEstablished();
-    void connectionError();
+    // TavirelConnSocket::Failure
+    void connectionError(int failure);
+    void connectionLost();
     void authenticationRefused();
     void elaborateCommandReceived(QString command);
 

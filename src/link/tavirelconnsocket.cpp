@@ -48,6 +48,7 @@ void TavirelConnSocket::openLink(const QString &host, quint16 port)
     m_refused = false;
     m_connecting = true;
     m_connectTicks = 0;
+    m_open = false;
     m_framer.clear();
     connectToHost(host, port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
     if (!m_watchdog.isActive())
@@ -76,17 +77,62 @@ void TavirelConnSocket::socketConnected()
 {
     setSocketOption(QAbstractSocket::LowDelayOption, 1);
     m_sendCounter = 0;
-    emit connectionOpen();
     m_connecting = false;
+    m_open = true;
+    emit connectionOpen();
     m_awaitingJoin = true;
     m_joinTicks = 0;
 }
 
-void TavirelConnSocket::socketDisconnected() { }
+void TavirelConnSocket::socketDisconnected()
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    m_awaitingJoin = false;
+    qCDebug(lcLink) << "connection closed by the device";
+    emit connectionLost();
+}
 
 void TavirelConnSocket::bytesWritten(qint64) { }
 
-void TavirelConnSocket::socketError(QAbstractSocket::SocketError) { }
+void TavirelConnSocket::socketError(QAbstractSocket::SocketError socketError)
+{
+    if (m_connecting) {
+        // A refused or unroutable attempt is known at once; only an attempt
+        // that hangs is left to the watchdog.
+        qCDebug(lcLink) << "connection attempt failed:" << socketError;
+        m_connecting = false;
+        m_connectTicks = 0;
+        switch (socketError) {
+        case QAbstractSocket::ConnectionRefusedError:
+            fail(Refused);
+            break;
+        case QAbstractSocket::SocketTimeoutError:
+            fail(TimedOut);
+            break;
+        default:
+            fail(Unreachable);
+            break;
+        }
+        return;
+    }
+    if (m_open && state() != QAbstractSocket::ConnectedState)
+        socketDisconnected();
+}
+
+void TavirelConnSocket::abortQuietly()
+{
+    m_open = false;
+    abort();
+}
+
+void TavirelConnSocket::fail(Failure failure)
+{
+    m_watchdog.stop();
+    abortQuietly();
+    emit connectionError(failure);
+}
 
 void TavirelConnSocket::socketReadStream()
 {
@@ -101,7 +147,7 @@ void TavirelConnSocket::processIncoming(const QByteArray &bytes)
         return;
     const QList<QByteArray> pieces = m_framer.feed(bytes);
     for (const QByteArray &piece : pieces) {
-        if (handleMessage(piece) == Refused) {
+        if (handleMessage(piece) == RefusedLogin) {
             m_refused = true;
             m_framer.clear();
             return;
@@ -125,8 +171,8 @@ TavirelConnSocket::Handled TavirelConnSocket::handleMessage(const QByteArray &pi
         sendMessage(QStringLiteral("UI_COMMAND|17"));
     } else if (token == QLatin1String("REFUSE")) {
         emit authenticationRefused();
-        abort();
-        return Refused;
+        abortQuietly();
+        return RefusedLogin;
     } else if (token == QLatin1String("BROAD")) {
         m_silenceTicks = 0;
         if (fields.size() < 3) {
@@ -150,23 +196,20 @@ void TavirelConnSocket::timerTimeout()
                 m_connecting = false;
                 m_connectTicks = 0;
                 qCDebug(lcLink) << "no connection within" << ConnectTickLimit << "ticks";
-                abort();
-                emit connectionError();
+                fail(TimedOut);
             }
         } else {
             qCDebug(lcLink) << "socket closed, asking for a restart";
-            abort();
+            abortQuietly();
             emit connectionMustRestart();
         }
     } else if (m_awaitingJoin) {
         if (++m_joinTicks > JoinTickLimit) {
             qCDebug(lcLink) << "no JOIN within" << JoinTickLimit << "ticks";
-            abort();
-            emit connectionError();
+            fail(NoJoin);
         }
     } else if (++m_silenceTicks > SilenceTickLimit) {
         qCDebug(lcLink) << "link silent for" << SilenceTickLimit << "ticks";
-        abort();
-        emit connectionError();
+        fail(Silent);
     }
 }

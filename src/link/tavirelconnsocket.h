@@ -15,6 +15,18 @@ class TavirelConnSocket : public QTcpSocket
     Q_OBJECT
 
 public:
+    // Why a link failed, as connectionError() reports it.
+    enum Failure {
+        Refused = 1,     // nothing accepts connections at that address and port
+        Unreachable,     // no route to the host, or no such host
+        TimedOut,        // the connection did not open in time
+        NoJoin,          // open, but the login was neither accepted nor refused
+        NotReady,        // accepted, but the device never said it was ready
+        Silent,          // joined, then nothing for too long
+        ClosedInLogin,   // the device closed the connection before it was ready
+    };
+    Q_ENUM(Failure)
+
     static constexpr int ConnectTickLimit = 10;
     static constexpr int JoinTickLimit = 5;
     static constexpr int SilenceTickLimit = 15;
@@ -23,6 +35,8 @@ public:
     ~TavirelConnSocket() override;
 
     void openLink(const QString &host, quint16 port);
+    // Aborts the connection on the owner's behalf: not reported as lost.
+    void closeLink() { abortQuietly(); }
     // Sends counter + "|" + message, then increments the counter. Nothing is
     // sent or counted while the socket is not connected.
     void sendMessage(const QString &message);
@@ -45,7 +59,10 @@ signals:
     void elaborateCommand(QString command);
     void connectionOpen();
     void connectionEstablished();
-    void connectionError();
+    void connectionError(int failure);
+    // An open connection closed or failed; reported at once, the watchdog
+    // reopens it at its next tick.
+    void connectionLost();
     void connectionMustRestart();
     void authenticationRefused();
 
@@ -58,8 +75,12 @@ public slots:
     void timerTimeout();
 
 private:
-    enum Handled { Continue, Refused };
+    enum Handled { Continue, RefusedLogin };
     Handled handleMessage(const QByteArray &piece);
+    // Aborts without reporting the close as a loss, then reports the failure
+    // once; the owner ends the link, so the watchdog stops here.
+    void fail(Failure failure);
+    void abortQuietly();
 
     QTimer m_watchdog;
     LinkCipher m_cipher;
@@ -72,4 +93,6 @@ private:
     int m_connectTicks = 0;
     bool m_awaitingJoin = false;
     bool m_connecting = false;
+    // The current connection opened and its end has not been reported yet.
+    bool m_open = false;
 };

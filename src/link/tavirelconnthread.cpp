@@ -3,6 +3,7 @@
 #include "app/logcategories.h"
 #include "devices/device.h"
 #include "tavirelconnection.h"
+#include "tavirelconnsocket.h"
 
 #include <QCryptographicHash>
 #include <QSettings>
@@ -14,6 +15,14 @@ TavirelConnThread::TavirelConnThread(QObject *parent)
 {
     QSettings settings;
     m_uniqueId = settings.value(QStringLiteral("uniqueID")).toString();
+    m_readyTimer.setSingleShot(true);
+    m_readyTimer.setInterval(ReadyTimeoutMs);
+    connect(&m_readyTimer, &QTimer::timeout, this, [this] {
+        qCDebug(lcLink) << "no ready message within" << m_readyTimer.interval() << "ms";
+        failRun(failureText(TavirelConnSocket::NotReady));
+    });
+    m_retryTimer.setInterval(1000);
+    connect(&m_retryTimer, &QTimer::timeout, this, &TavirelConnThread::countDown);
 }
 
 TavirelConnThread::~TavirelConnThread()
@@ -32,6 +41,13 @@ void TavirelConnThread::setDevice(Device *device)
     stop();
     m_hasLocalAddress = false;
     m_hasRemoteAddress = false;
+    m_failuresInARow = 0;
+    m_failure.clear();
+    m_deviceName = device ? device->getPropDictionaryValue(QStringLiteral("name")) : QString();
+    if (m_deviceName.isEmpty() && device)
+        m_deviceName = device->serialNumber();
+    if (m_deviceName.isEmpty())
+        m_deviceName = tr("Tavirel");
     if (!device) {
         m_localIp.clear();
         m_remoteIp.clear();
@@ -54,6 +70,12 @@ void TavirelConnThread::setDevice(Device *device)
 
 void TavirelConnThread::stop()
 {
+    m_readyTimer.stop();
+    if (m_retryTimer.isActive()) {
+        m_retryTimer.stop();
+        emit retryPendingChanged(false);
+    }
+    setLinkUp(false);
     if (isRunning()) {
         quit();
         wait();
@@ -114,7 +136,7 @@ void TavirelConnThread::run()
     }
     m_firstConnectionPending = true;
     emit showConnectionScreen(true);
-    emit setConnectionScreenMessage(tr("Connecting to Tavirel..."));
+    emit setConnectionScreenMessage(attemptMessage(tr("Connecting to %1…").arg(deviceAndAddress())));
 
     if (TavirelConnection *old = m_connection.exchange(nullptr)) {
         old->killConnection();
@@ -129,6 +151,7 @@ void TavirelConnThread::run()
             &TavirelConnThread::connectionEstablished);
     connect(connection, &TavirelConnection::connectionError, this,
             &TavirelConnThread::connectionErrorReceived);
+    connect(connection, &TavirelConnection::connectionLost, this, &TavirelConnThread::connectionLost);
     connect(connection, &TavirelConnection::authenticationRefused, this,
             &TavirelConnThread::authenticationRefused);
     connect(connection, &TavirelConnection::elaborateCommandReceived, this,
@@ -154,6 +177,8 @@ void TavirelConnThread::run()
     // Still in the link thread: the connection can go now; the socket's
     // deferred deletion runs when the thread finishes.
     delete connection;
+    if (m_endsFailed)
+        return;
     emit setConnectionScreenMessage(tr("Disconnected."));
     emit showConnectionScreen(true);
 }
@@ -178,20 +203,135 @@ void TavirelConnThread::connectionOpen()
         emit requireAuthenticationDialog();
         return;
     }
-    emit setConnectionScreenMessage(tr("Authentication in progress..."));
+    emit setConnectionScreenMessage(attemptMessage(tr("Logging in to %1…").arg(deviceAndAddress())));
     emit requireSendString(handshakeRequest(m_uniqueId, m_username, m_password));
 }
 
-void TavirelConnThread::connectionEstablished() { }
-
-void TavirelConnThread::connectionErrorReceived()
+void TavirelConnThread::connectionEstablished()
 {
     if (!fromCurrentRun())
         return;
-    emit closePlayersConnections();
-    emit setConnectionScreenMessage(tr("Tavirel not reachable or connectivity problems."));
+    m_readyTimer.start();
+}
+
+void TavirelConnThread::connectionErrorReceived(int failure)
+{
+    if (!fromCurrentRun())
+        return;
+    failRun(failureText(failure));
+}
+
+void TavirelConnThread::connectionLost()
+{
+    if (!fromCurrentRun())
+        return;
+    if (!m_linkUp) {
+        failRun(failureText(TavirelConnSocket::ClosedInLogin));
+        return;
+    }
+    // The socket reopens the link at its next tick; until the device is
+    // ready again nothing may be sent.
+    setLinkUp(false);
+    emit setConnectionScreenMessage(tr("Connection to %1 lost — reconnecting…").arg(deviceAndAddress()));
     emit showConnectionScreen(true);
-    restart();
+}
+
+int TavirelConnThread::retryDelay(int failures)
+{
+    return failures >= 5 ? 30 : 1 << failures;
+}
+
+void TavirelConnThread::failRun(const QString &reason)
+{
+    emit closePlayersConnections();
+    m_endsFailed = true;
+    stop();
+    m_endsFailed = false;
+    m_failure = reason;
+    m_secondsToRetry = retryDelay(m_failuresInARow);
+    m_failuresInARow = qMin(m_failuresInARow + 1, 5);
+    qCDebug(lcLink) << "run failed, next attempt in" << m_secondsToRetry << "s:" << reason;
+    m_retryTimer.start();
+    emit retryPendingChanged(true);
+    emit showConnectionScreen(true);
+    showCountdown();
+}
+
+void TavirelConnThread::countDown()
+{
+    if (--m_secondsToRetry > 0)
+        showCountdown();
+    else
+        restart();
+}
+
+void TavirelConnThread::showCountdown()
+{
+    emit setConnectionScreenMessage(m_failure + QLatin1Char('\n')
+                                    + tr("Next attempt in %1 s.").arg(m_secondsToRetry));
+}
+
+void TavirelConnThread::retryNow()
+{
+    if (!m_linkUp)
+        restart();
+}
+
+void TavirelConnThread::setLinkUp(bool up)
+{
+    if (up == m_linkUp)
+        return;
+    m_linkUp = up;
+    emit linkUpChanged(up);
+}
+
+QString TavirelConnThread::address() const
+{
+    if (m_host.isEmpty())
+        return tr("none");
+    return m_host + QLatin1Char(':') + QString::number(m_port);
+}
+
+QString TavirelConnThread::deviceAndAddress() const
+{
+    return tr("%1 (%2)").arg(m_deviceName, address());
+}
+
+QString TavirelConnThread::attemptMessage(const QString &stage) const
+{
+    if (m_failure.isEmpty())
+        return stage;
+    return m_failure + QLatin1Char('\n') + tr("Trying again…");
+}
+
+QString TavirelConnThread::failureText(int failure) const
+{
+    QString why;
+    switch (failure) {
+    case TavirelConnSocket::Refused:
+        why = tr("%1 refused the connection. Is the address right and the Tavirel switched on?");
+        break;
+    case TavirelConnSocket::Unreachable:
+        why = m_host.isEmpty() ? tr("%1 has no address. Choose another Tavirel or add it again.")
+                               : tr("%1 cannot be reached. Check the address and the network.");
+        break;
+    case TavirelConnSocket::TimedOut:
+        why = tr("%1 did not answer in time. Check the address and the network.");
+        break;
+    case TavirelConnSocket::NoJoin:
+        why = tr("%1 did not answer the login.");
+        break;
+    case TavirelConnSocket::NotReady:
+        why = tr("%1 accepted the login but sent no data.");
+        break;
+    case TavirelConnSocket::ClosedInLogin:
+        why = tr("%1 closed the connection during the login.");
+        break;
+    default:
+        why = tr("%1 stopped answering.");
+        break;
+    }
+    return why.arg(deviceAndAddress());
 }
 
 void TavirelConnThread::elaborateCommandReceived(QString command)
@@ -212,6 +352,10 @@ void TavirelConnThread::elaborateCommandReceived(QString command)
         if (fields.size() > 5)
             emit deviceSettingsUrlsUpdated(fields.at(4), fields.at(5));
     } else if (code == 500) {
+        m_readyTimer.stop();
+        m_failuresInARow = 0;
+        m_failure.clear();
+        setLinkUp(true);
         emit showConnectionScreen(false);
         if (m_firstConnectionPending) {
             m_firstConnectionPending = false;

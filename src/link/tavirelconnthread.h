@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QThread>
+#include <QTimer>
 
 #include <atomic>
 
@@ -37,6 +38,21 @@ public:
     // Watchdog period of the sockets of later runs; 1000 ms unless a test
     // shortens it.
     void setTickInterval(int ms) { m_tickInterval = ms; }
+    // How long a device that accepted the login may take to say it is ready.
+    static constexpr int ReadyTimeoutMs = 10000;
+    void setReadyTimeout(int ms) { m_readyTimer.setInterval(ms); }
+    // Seconds before the next attempt after `failures` failed ones in a row:
+    // doubling from 1 s, at most 30 s.
+    static int retryDelay(int failures);
+
+    // The device said it is ready and the link has not failed or closed since.
+    bool linkUp() const { return m_linkUp; }
+    // A failed run waits for its next attempt.
+    bool retryPending() const { return m_retryTimer.isActive(); }
+    // Why the last attempt failed, until the device is ready again.
+    QString lastFailure() const { return m_failure; }
+    // What the connection screen calls the device.
+    QString deviceName() const { return m_deviceName; }
 
     // Handshake request texts, built from the installation id and credentials;
     // empty for credentials that cannot be sent (credentialsProblem()).
@@ -64,13 +80,19 @@ signals:
     void closePlayersConnections();
     // A device broadcast has been handled here; the link may hand on the next.
     void commandHandled();
+    void linkUpChanged(bool up);
+    void retryPendingChanged(bool pending);
 
 public slots:
     void connectionOpen();
     void connectionEstablished();
-    void connectionErrorReceived();
+    // TavirelConnSocket::Failure
+    void connectionErrorReceived(int failure);
+    void connectionLost();
     void elaborateCommandReceived(QString command);
     void authenticationRefused();
+    // Starts the next attempt now instead of at the end of its wait.
+    void retryNow();
 
 protected:
     void run() override;
@@ -79,6 +101,17 @@ private:
     // Whether a queued event comes from the current run's connection; events
     // still queued from an ended run are dropped.
     bool fromCurrentRun() const;
+    // "name (host:port)" for the screen's messages.
+    QString address() const;
+    QString deviceAndAddress() const;
+    QString failureText(int failure) const;
+    // The stage of an attempt; after a failure the failure stays in view.
+    QString attemptMessage(const QString &stage) const;
+    void setLinkUp(bool up);
+    // Ends the failed run and counts down to the next attempt.
+    void failRun(const QString &reason);
+    void countDown();
+    void showCountdown();
 
     // Written by the link thread, compared by the main thread.
     std::atomic<TavirelConnection *> m_connection { nullptr };
@@ -97,4 +130,15 @@ private:
     bool m_hasRemoteAddress = false;
     bool m_usingLocalAddress = false;
     bool m_firstConnectionPending = false;
+    QString m_deviceName;
+    bool m_linkUp = false;
+    // The run ends because it failed: its failure stays on the screen
+    // instead of "Disconnected.".
+    std::atomic<bool> m_endsFailed { false };
+    QTimer m_readyTimer;
+    // Ticks once a second while waiting for the next attempt.
+    QTimer m_retryTimer;
+    int m_failuresInARow = 0;
+    int m_secondsToRetry = 0;
+    QString m_failure;
 };

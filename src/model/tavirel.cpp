@@ -60,7 +60,17 @@ void Tavirel::setConnPointer(QObject* c)
     if (m_link) {
         connect(m_link, &TavirelConnThread::tavirelCommandReceived, this, &Tavirel::commandReceived);
         connect(m_link, &TavirelConnThread::closePlayersConnections, this, &Tavirel::closePlayersConnections);
+        connect(m_link, &TavirelConnThread::linkUpChanged, this, &Tavirel::setLinkUp);
     }
+    setLinkUp(m_link && m_link->linkUp());
+}
+
+void Tavirel::setLinkUp(bool up)
+{
+    if (up == m_linkUp)
+        return;
+    m_linkUp = up;
+    emit linkUpChanged();
 }
 
 void Tavirel::clearDevice()

@@ -25,6 +25,9 @@ class Tavirel : public QObject
     Q_PROPERTY(QQmlListProperty<Output> outputs READ outputs NOTIFY outputsChanged)
     Q_PROPERTY(QQmlListProperty<Source> sources READ sources NOTIFY sourcesChanged)
     Q_PROPERTY(QQmlListProperty<PlaylistEntry> playlistEntries READ playlistEntries NOTIFY playlistEntriesChanged)
+    // The link is ready for commands; controls that send them are disabled
+    // while it is not.
+    Q_PROPERTY(bool linkUp READ linkUp NOTIFY linkUpChanged)
 
 public:
     explicit Tavirel(QObject* parent = nullptr);
@@ -34,6 +37,8 @@ public:
     // Takes the link thread object; nullptr when no device is connected.
     // Empties the sources and outputs (not the playlist entries).
     void setConnPointer(QObject* c);
+
+    bool linkUp() const { return m_linkUp; }
 
     QQmlListProperty<Output> outputs();
     QQmlListProperty<Source> sources();
@@ -59,6 +64,7 @@ public:
 
 signals:
     void connPointerChanged();
+    void linkUpChanged();
     void outputsChanged();
     void sourcesChanged();
     void routesUpdated();
@@ -67,6 +73,7 @@ signals:
 private slots:
     void commandReceived(QStringList l);
     void closePlayersConnections();
+    void setLinkUp(bool up);
 
 private:
     void rebuildSources(const QStringList& l);
@@ -85,6 +92,7 @@ private:
 
     QPointer<QObject> m_connPointer;
     QPointer<TavirelConnThread> m_link;
+    bool m_linkUp = false;
     QMap<int, Output*> m_outputMap;
     QHash<int, Source*> m_sourceMap;
     QList<Output*> m_outputs;

@@ -12,6 +12,7 @@
 #include "testsupport.h"
 #include "views/playerview.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QJSValue>
 #include <QPointer>
@@ -413,6 +414,59 @@ private Q_SLOTS:
         QVERIFY(!c->linkThread());
         c->didEnterForeground();
         QVERIFY(c->linkThread());
+    }
+
+    // The device goes away under a live page: within a second the page says
+    // so and its controls stop; then the reason, the finder and a retry.
+    void lostDeviceIsShownAtOnceWithAWayOut()
+    {
+        START_SIMULATOR(sim);
+        const quint16 port = sim.port();
+        QSettings().setValue(QLatin1String(DeviceStore::LastSelectedKey),
+                             deviceText(port, QStringLiteral("admin"), QStringLiteral("admin")));
+        MainTabController* c = openWindow();
+        QVERIFY(c);
+        QTRY_COMPARE_WITH_TIMEOUT(tabIndex(c), 0, 15000);
+        auto* sourcesDoc = c->findChild<QQuickItem*>(QStringLiteral("mySourcesView"));
+        auto* screen = sourcesDoc->findChild<QQuickItem*>(QStringLiteral("connectionScreen"));
+        auto* rows = sourcesDoc->findChild<QQuickItem*>(QStringLiteral("sourcesList"));
+        QTRY_VERIFY(rows->property("count").toInt() > 0 && !screen->isVisible());
+        QVERIFY(rows->isEnabled());
+        const QString address = QStringLiteral("127.0.0.1:%1").arg(port);
+
+        QElapsedTimer clock;
+        clock.start();
+        sim.kill();
+        QTRY_VERIFY_WITH_TIMEOUT(screen->isVisible(), 1000);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        const QString lost = screen->property("connText").toString();
+        QVERIFY2(lost.startsWith(QStringLiteral("Connection to ")) && lost.contains(address)
+                     && lost.endsWith(QStringLiteral(") lost — reconnecting…")),
+                 qPrintable(lost));
+        QVERIFY(!c->deviceModel()->linkUp());
+        QVERIFY(!rows->isEnabled());
+
+        // Reopening is refused: the reason, when the next attempt comes, a retry.
+        QTRY_VERIFY_WITH_TIMEOUT(screen->property("retryVisible").toBool(), 2000);
+        QVERIFY2(screen->property("connText").toString().contains(address + ") refused the connection."),
+                 qPrintable(screen->property("connText").toString()));
+        QVERIFY(screen->property("connText").toString().contains(QStringLiteral("Next attempt in ")));
+
+        press(screen, "chooseDeviceButton");
+        QTRY_COMPARE(c->currentTab(), 2);
+        auto* settings = c->findChild<SettingsView*>(QStringLiteral("mySettingsView"));
+        QVERIFY(qobject_cast<DeviceFinderView*>(settings->topView()));
+        auto* bar = c->findChild<QQuickItem*>(QStringLiteral("authenticationFailedBar"));
+        QTRY_VERIFY(bar->isVisible());
+        QVERIFY(bar->property("message").toString().contains(QStringLiteral("refused the connection.")));
+
+        SimProcess back;
+        QVERIFY2(back.start(port, { "--user", "admin", "--password", "admin" }), qPrintable(back.log));
+        press(bar, "retryButton");
+        QTRY_VERIFY_WITH_TIMEOUT(c->deviceModel()->linkUp(), 10000);
+        QVERIFY(!screen->isVisible());
+        QVERIFY(!bar->isVisible());
+        QVERIFY(rows->isEnabled());
     }
 };
 

@@ -15,6 +15,12 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QThread>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 // First arguments of every recorded emission, as text.
 inline QStringList spyTexts(const QSignalSpy &spy)
@@ -23,6 +29,15 @@ inline QStringList spyTexts(const QSignalSpy &spy)
     for (const QList<QVariant> &args : spy)
         out << args.at(0).toString();
     return out;
+}
+
+// Whether any recorded first argument contains `part`.
+inline bool anyTextContains(const QSignalSpy &spy, const QString &part)
+{
+    for (const QString &text : spyTexts(spy))
+        if (text.contains(part))
+            return true;
+    return false;
 }
 
 // JSON written with single quotes, to keep tests readable.
@@ -82,3 +97,39 @@ private:
     LinkCipher m_cipher;
 };
 
+
+// A loopback port whose listen queue is full: a connection attempt there is
+// neither accepted nor refused, it hangs.
+class StuckListener
+{
+public:
+    StuckListener()
+    {
+        sockaddr_in address {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        m_listener = ::socket(AF_INET, SOCK_STREAM, 0);
+        socklen_t length = sizeof address;
+        if (::bind(m_listener, reinterpret_cast<sockaddr *>(&address), length) != 0 || ::listen(m_listener, 0) != 0
+            || ::getsockname(m_listener, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+            qFatal("no listening socket for the stuck port");
+        m_port = ntohs(address.sin_port);
+        for (int &filler : m_fillers) {
+            filler = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            ::connect(filler, reinterpret_cast<sockaddr *>(&address), length);
+        }
+        QThread::msleep(50);
+    }
+    ~StuckListener()
+    {
+        for (int filler : m_fillers)
+            ::close(filler);
+        ::close(m_listener);
+    }
+    quint16 port() const { return m_port; }
+
+private:
+    int m_listener = -1;
+    int m_fillers[3] {};
+    quint16 m_port = 0;
+};

@@ -2,6 +2,7 @@
 // connection-screen messages, codes 20 and 500, restarts and clean-up.
 #include "devices/device.h"
 #include "link/tavirelconnection.h"
+#include "link/tavirelconnsocket.h"
 #include "link/tavirelconnthread.h"
 #include "linktestutil.h"
 
@@ -38,8 +39,10 @@ class TestTavirelConnThread : public QObject
         device->setLocalPort(port);
         device->setUsername(user);
         device->setPassword(password);
+        device->setPropDictionaryValue(QStringLiteral("name"), QStringLiteral("Den"));
         return device;
     }
+    static QString where(quint16 port) { return QStringLiteral("Den (127.0.0.1:%1)").arg(port); }
 
     // Starts a run against the device and completes the handshake.
     void joinRun(TavirelConnThread &thread, FakeDevice &fake)
@@ -163,8 +166,8 @@ private slots:
         QTRY_COMPARE(messages.count(), 2);
         thread.stop();
         QTRY_COMPARE(messages.count(), 3);
-        QCOMPARE(spyTexts(messages), (QStringList { "Connecting to Tavirel...", "Authentication in progress...",
-                                                 "Disconnected." }));
+        QCOMPARE(spyTexts(messages), (QStringList { "Connecting to " + where(fake.port()) + "…",
+                                                 "Logging in to " + where(fake.port()) + "…", "Disconnected." }));
         QTRY_COMPARE(screen.count(), 2);
         QCOMPARE(screen.at(0).at(0).toBool(), true);
         QCOMPARE(screen.at(1).at(0).toBool(), true);
@@ -311,10 +314,12 @@ private slots:
                 &TavirelConnThread::elaborateCommandReceived);
         connect(&stale, &TavirelConnection::connectionError, &thread, &TavirelConnThread::connectionErrorReceived);
         connect(&stale, &TavirelConnection::connectionOpen, &thread, &TavirelConnThread::connectionOpen);
+        connect(&stale, &TavirelConnection::connectionLost, &thread, &TavirelConnThread::connectionLost);
         emit stale.elaborateCommandReceived(QStringLiteral("1|BROAD|1|0|0@Kitchen"));
         emit stale.elaborateCommandReceived(QStringLiteral("2|BROAD|500"));
         emit stale.connectionOpen();
-        emit stale.connectionError();
+        emit stale.connectionLost();
+        emit stale.connectionError(TavirelConnSocket::Refused);
         QCOMPARE(commands.count(), 0);
         QCOMPARE(screen.count(), 0);
         QCOMPARE(messages.count(), 0);
@@ -329,33 +334,130 @@ private slots:
         Device device;
         thread.setDevice(&device);
         thread.restart();
-        QTRY_VERIFY(spyTexts(messages).count("Connecting to Tavirel...") >= 2);
+        const QString reason = "Tavirel (none) has no address. Choose another Tavirel or add it again.\n";
+        QTRY_VERIFY(spyTexts(messages).contains(reason + "Trying again…"));
         thread.stop();
         QVERIFY(thread.host().isEmpty());
-        QVERIFY(spyTexts(messages).contains("Tavirel not reachable or connectivity problems."));
-        QVERIFY(!spyTexts(messages).contains("Authentication in progress..."));
+        QVERIFY(spyTexts(messages).contains(reason + "Next attempt in 1 s."));
     }
 
-    void watchdogFailureRestartsTheRun()
+    // Each way a link fails, as the connection screen tells it: the reason,
+    // with the device and its address, shown as soon as it is known.
+    void failureShowsItsReasonAtOnce_data()
     {
+        QTest::addColumn<QString>("peer");
+        QTest::addColumn<int>("tick");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<int>("minMs");
+        QTest::addColumn<int>("maxMs");
+        QTest::newRow("refused") << "closed" << 1000 << "%1 refused the connection. Is the address right and the Tavirel switched on?" << 0 << 500;
+        QTest::newRow("connection hangs") << "stuck" << 50 << "%1 did not answer in time. Check the address and the network."
+                                          << 550 << 1100;
+        QTest::newRow("login unanswered") << "no join" << 50 << "%1 did not answer the login." << 300 << 800;
+        QTest::newRow("joins, never ready") << "not ready" << 1000 << "%1 accepted the login but sent no data."
+                                            << 400 << 900;
+        QTest::newRow("closed during login") << "close in login" << 1000
+                                             << "%1 closed the connection during the login." << 0 << 500;
+        QTest::newRow("lost when ready") << "close" << 1000 << "Connection to %1 lost — reconnecting…" << 0 << 500;
+        QTest::newRow("silent when ready") << "silent" << 50 << "%1 stopped answering." << 700 << 1300;
+    }
+
+    void failureShowsItsReasonAtOnce()
+    {
+        QFETCH(QString, peer);
+        QFETCH(int, tick);
+        QFETCH(QString, reason);
+        QFETCH(int, minMs);
+        QFETCH(int, maxMs);
         FakeDevice fake;
+        StuckListener stuck;
+        const quint16 port = peer == "closed" ? TestSupport::freeLoopbackPort()
+                                              : peer == "stuck" ? stuck.port() : fake.port();
         TavirelConnThread thread;
-        thread.setTickInterval(20);
+        thread.setTickInterval(tick);
+        thread.setReadyTimeout(400);
         QSignalSpy messages(&thread, &TavirelConnThread::setConnectionScreenMessage);
-        QSignalSpy closePlayers(&thread, &TavirelConnThread::closePlayersConnections);
-        auto device = localDevice(fake.port());
+        QSignalSpy screen(&thread, &TavirelConnThread::showConnectionScreen);
+        auto device = localDevice(port);
         thread.setDevice(device.get());
+        QElapsedTimer clock;
+        clock.start();
         thread.restart();
-        // The fake never says JOIN: after six ticks the run fails and restarts.
-        QTRY_VERIFY(fake.connections >= 2);
-        QTRY_VERIFY(messages.count() >= 6);
+        if (peer != "closed" && peer != "stuck" && peer != "no join") {
+            QTRY_COMPARE(fake.received.size(), 1);
+            if (peer == "close in login") {
+                clock.restart();
+                fake.client->disconnectFromHost();
+            } else {
+                fake.send(QStringLiteral("0|JOIN"));
+                if (peer != "not ready") {
+                    fake.send(QStringLiteral("1|BROAD|500"));
+                    QTRY_VERIFY(thread.linkUp());
+                    if (peer == "close")
+                        fake.client->disconnectFromHost();
+                }
+                clock.restart();
+            }
+        }
+        const QString text = reason.arg(where(port));
+        QTRY_VERIFY_WITH_TIMEOUT(!messages.isEmpty() && messages.last().at(0).toString().section('\n', 0, 0) == text,
+                                 3000);
+        const qint64 took = clock.elapsed();
+        QVERIFY2(took >= minMs && took <= maxMs, qPrintable(QString::number(took)));
+        QVERIFY(!thread.linkUp());
+        QCOMPARE(screen.last().at(0).toBool(), true);
+        if (peer == "close") {
+            // Within the run: the link reopens by itself, nothing is waited for.
+            QVERIFY(!thread.retryPending());
+            QTRY_COMPARE(fake.connections, 2);
+        } else {
+            QCOMPARE(messages.last().at(0).toString(), text + "\nNext attempt in 1 s.");
+            QVERIFY(thread.retryPending());
+            // The next attempt keeps the reason in view.
+            QTRY_VERIFY_WITH_TIMEOUT(spyTexts(messages).contains(text + "\nTrying again…"), 3000);
+            QVERIFY2(clock.elapsed() >= took + 800, qPrintable(QString::number(clock.elapsed() - took)));
+        }
         thread.stop();
-        const QStringList got = spyTexts(messages);
-        QCOMPARE(got.mid(0, 6),
-                 (QStringList { "Connecting to Tavirel...", "Authentication in progress...",
-                                "Tavirel not reachable or connectivity problems.", "Disconnected.",
-                                "Connecting to Tavirel...", "Authentication in progress..." }));
-        QVERIFY(closePlayers.count() >= 1);
+    }
+
+    void retryDelay_data()
+    {
+        QTest::addColumn<int>("failures");
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("doubling") << 4 << 16;
+        QTest::newRow("capped") << 5 << 30;
+        QTest::newRow("stays capped") << 40 << 30;
+    }
+
+    void retryDelay()
+    {
+        QFETCH(int, failures);
+        QFETCH(int, seconds);
+        QCOMPARE(TavirelConnThread::retryDelay(failures), seconds);
+    }
+
+    void failedAttemptsBackOffUntilRetryNow()
+    {
+        const quint16 port = TestSupport::freeLoopbackPort();
+        TavirelConnThread thread;
+        QSignalSpy messages(&thread, &TavirelConnThread::setConnectionScreenMessage);
+        auto device = localDevice(port);
+        thread.setDevice(device.get());
+        const QString refused = "Den (127.0.0.1:" + QString::number(port) + ") refused the connection. "
+                                "Is the address right and the Tavirel switched on?\n";
+        thread.restart();
+        QTRY_VERIFY(spyTexts(messages).contains(refused + "Next attempt in 2 s."));
+        messages.clear();
+        QElapsedTimer clock;
+        clock.start();
+        QTRY_VERIFY(spyTexts(messages).contains(refused + "Next attempt in 1 s."));
+        QVERIFY2(clock.elapsed() >= 900, qPrintable(QString::number(clock.elapsed())));
+        QTRY_VERIFY_WITH_TIMEOUT(spyTexts(messages).contains(refused + "Next attempt in 4 s."), 3000);
+        messages.clear();
+        thread.retryNow();
+        QTRY_VERIFY(spyTexts(messages).contains(refused + "Next attempt in 8 s."));
+        thread.stop();
+        QVERIFY(!thread.retryPending());
     }
 
     void startStopLeavesNothingBehind()

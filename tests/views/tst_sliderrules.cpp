@@ -27,7 +27,8 @@ private slots:
     void rules_data()
     {
         // Events: m<t>:<v> the user moves the knob to v at t ms; r<t> lets go
-        // at t; b<v> the device reports v; w<ms> real time passes.
+        // at t; b<v> the device reports v; w<ms> real time passes; d the
+        // slider is disabled (the link went down).
         QTest::addColumn<QString>("events");
         QTest::addColumn<bool>("onRelease");
         QTest::addColumn<QString>("sent");
@@ -47,6 +48,8 @@ private slots:
         QTest::newRow("new drag resends a value changed elsewhere")
             << "m0:50 r10 b50 b20 m2000:50 r2010" << false << "50,50" << 50;
         QTest::newRow("release-only slider") << "m0:10 m200:20 m400:-3 r450" << true << "0" << 0;
+        QTest::newRow("disabled mid-drag: drag dropped, knob on the device's value")
+            << "b30 m0:40 m50:60 d r60 m70:80 r80" << false << "40" << 30;
     }
 
     void rules()
@@ -79,6 +82,9 @@ private slots:
                 break;
             case 'w':
                 QTest::qWait(arg.toInt());
+                break;
+            case 'd':
+                slider->setProperty("enabled", false);
                 break;
             }
         }

@@ -8,6 +8,8 @@ Rectangle {
     property var selectedSource: null
     property bool isLandscapeMode: false
     property var tavirel: null
+    // Nothing here may be changed while the device cannot hear it.
+    enabled: !!tavirel && tavirel.linkUp
     signal selectItemForVolume(bool isOutput, var output)
     signal requestEqualizer(var output)
     signal requestSelector()

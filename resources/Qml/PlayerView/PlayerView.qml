@@ -352,6 +352,7 @@ PlayerView {
         onDismissed: open = false
         OutputSelector {
             anchors.fill: parent
+            enabled: !!view.tavirel && view.tavirel.linkUp
             selSource: view.selectorSource
             outputsModel: view.outputsModel
             onSetInputForOutput: view.route(source, output)
@@ -368,6 +369,7 @@ PlayerView {
         onDismissed: open = false
         Equalizer {
             anchors.fill: parent
+            enabled: !!view.tavirel && view.tavirel.linkUp
             title: view.equalizerOutput ? view.equalizerOutput.name : ""
             bassValue: view.equalizerOutput ? view.equalizerOutput.bass : 0
             middleValue: view.equalizerOutput ? view.equalizerOutput.middle : 0

@@ -9,6 +9,8 @@ Rectangle {
     property var modelInt: []
     property bool canvasVisible: true
     property var tavirel: null
+    // Nothing here may be changed while the device cannot hear it.
+    enabled: !!tavirel && tavirel.linkUp
     signal requestSelectOutput(var output)
     signal requestEqualizer(var output)
     signal requestSelector()

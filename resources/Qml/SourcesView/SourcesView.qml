@@ -13,6 +13,8 @@ SourcesView {
     property int outputsRevision: 0
     property var selectorSource: null
     property var equalizerOutput: null
+    // Every control here sends to the device: none works while the link is down.
+    readonly property bool linkUp: !!view.tavirel && view.tavirel.linkUp
 
     connectionScreen: connScreen
 
@@ -75,6 +77,7 @@ SourcesView {
     ListView {
         id: sourcesList
         objectName: "sourcesList"
+        enabled: view.linkUp
         anchors { left: parent.left; top: header.bottom; bottom: parent.bottom; topMargin: 6 * scaleFactor }
         width: view.landscape ? parent.width * 0.55 : parent.width
         clip: true
@@ -183,6 +186,7 @@ SourcesView {
         MatrixPopup {
             id: matrixPopup
             objectName: "matrixPopup"
+            enabled: view.linkUp
             anchors.fill: parent
             sourcesModel: view.sourcesModel
             outputsModel: view.outputsModel
@@ -200,6 +204,7 @@ SourcesView {
         onDismissed: open = false
         OutputSelector {
             objectName: "outputSelector"
+            enabled: view.linkUp
             anchors.fill: parent
             selSource: view.selectorSource
             outputsModel: view.outputsModel
@@ -217,6 +222,7 @@ SourcesView {
         onDismissed: open = false
         Equalizer {
             objectName: "equalizer"
+            enabled: view.linkUp
             anchors.fill: parent
             title: view.equalizerOutput ? view.equalizerOutput.name : ""
             bassValue: view.equalizerOutput ? view.equalizerOutput.bass : 0
