@@ -61,16 +61,11 @@ Item {
         playerView.tavirel.actionSetVolumeForSource(volume, source.index)
     }
 
-    // The device mutes a source through the outputs that play it: unmute
-    // when all of them are muted, mute otherwise.
+    // The device mutes a source through the outputs that play it.
     function toggleMute() {
-        if (!source || !playerView.tavirel || !playerView.tavirel.linkUp)
+        if (!source || !playerView.tavirel || !playerView.tavirel.linkUp || !source.hasLinkedOutputs)
             return
-        var outputs = source.linkedOutputs
-        var allMuted = outputs.length > 0 || source.mute
-        for (var i = 0; i < outputs.length; ++i)
-            allMuted = allMuted && outputs[i].mute
-        playerView.tavirel.actionSetMuteForSource(!allMuted, source.index)
+        playerView.tavirel.actionSetMuteForSource(!source.outputsMuted, source.index)
     }
 
     function openLibrary(search) {

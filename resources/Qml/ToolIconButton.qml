@@ -17,7 +17,7 @@ Item {
     Accessible.role: Accessible.Button
     Accessible.name: accessibleName
     Accessible.checked: checked
-    Accessible.onPressAction: button.clicked()
+    Accessible.onPressAction: if (button.enabled) button.clicked()
     Keys.onSpacePressed: button.clicked()
     Keys.onReturnPressed: button.clicked()
 

@@ -10,6 +10,7 @@ Item {
     property string caption: ""
     property int volume: 0
     property bool muted: false
+    property bool muteEnabled: true
     property string iconSource: "qrc:/TavirelImgs/Images/output.svg"
     property bool showOpen: false
     property bool showEqualizer: false
@@ -109,6 +110,7 @@ Item {
                 objectName: "muteButton"
                 iconSource: row.muted ? "qrc:/TavirelImgs/Images/mute.svg" : "qrc:/TavirelImgs/Images/unmute.svg"
                 checked: row.muted
+                enabled: row.muteEnabled
                 accessibleName: row.muted ? qsTr("Unmute %1").arg(row.title) : qsTr("Mute %1").arg(row.title)
                 onClicked: row.muteRequested(!row.muted)
             }

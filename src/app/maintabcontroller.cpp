@@ -110,6 +110,7 @@ void MainTabController::ensureDeviceModel()
         m_sourcesView->setTavirel(m_tavirel);
     if (m_playerView)
         m_playerView->setTavirel(m_tavirel);
+    connect(m_tavirel, &Tavirel::sourcesChanged, this, &MainTabController::playerViewSourceChanged);
 }
 
 void MainTabController::setCurrentDevice(Device* device)
@@ -596,10 +597,13 @@ void MainTabController::openPlayerView(int source)
 
 void MainTabController::playerViewSourceChanged()
 {
-    if (m_playerView && m_playerView->selectedSource())
-        callRoot("playerButtonEnabled");
-    else
-        callRoot("playerButtonDisabled");
+    // The player tab is there whenever the device has a player source; the
+    // page itself picks which one it shows.
+    bool hasPlayer = m_playerView && m_playerView->selectedSource();
+    const QList<Source*> sources = m_tavirel ? m_tavirel->sourceList() : QList<Source*>();
+    for (const Source* source : sources)
+        hasPlayer = hasPlayer || source->player();
+    callRoot(hasPlayer ? "playerButtonEnabled" : "playerButtonDisabled");
 }
 
 void MainTabController::didEnterBackground()

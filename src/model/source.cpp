@@ -1,5 +1,7 @@
 #include "model/source.h"
 
+#include <algorithm>
+
 Source::Source(QObject* parent)
     : QObject(parent)
     , m_outputSummary(tr("Not routed"))
@@ -76,6 +78,7 @@ void Source::addLinkedOutput(Output* output)
         return;
     m_linkedOutputs.insert(output->index(), output);
     connect(output, &Output::nameChanged, this, &Source::scheduleSummaryUpdate, Qt::UniqueConnection);
+    connect(output, &Output::muteChanged, this, &Source::updateOutputsMuted, Qt::UniqueConnection);
     linksChanged();
 }
 
@@ -84,8 +87,10 @@ void Source::removeLinkedOutput(int outputIndex)
     const auto it = m_linkedOutputs.find(outputIndex);
     if (it == m_linkedOutputs.end())
         return;
-    if (Output* output = it.value().data())
+    if (Output* output = it.value().data()) {
         disconnect(output, &Output::nameChanged, this, &Source::scheduleSummaryUpdate);
+        disconnect(output, &Output::muteChanged, this, &Source::updateOutputsMuted);
+    }
     m_linkedOutputs.erase(it);
     linksChanged();
 }
@@ -102,6 +107,7 @@ void Source::endLinkUpdate()
     m_linksChangedInUpdate = false;
     emit linkedOutputsChanged();
     updateSummary();
+    updateOutputsMuted();
 }
 
 void Source::linksChanged()
@@ -112,6 +118,7 @@ void Source::linksChanged()
     }
     emit linkedOutputsChanged();
     updateSummary();
+    updateOutputsMuted();
 }
 
 QString Source::outputSummary() const { return m_outputSummary; }
@@ -135,4 +142,15 @@ void Source::updateSummary()
         return;
     m_outputSummary = summary;
     emit outputSummaryChanged();
+}
+
+void Source::updateOutputsMuted()
+{
+    const QList<Output*> outputs = linkedOutputList();
+    const bool muted = !outputs.isEmpty()
+        && std::all_of(outputs.begin(), outputs.end(), [](const Output* output) { return output->mute(); });
+    if (muted == m_outputsMuted)
+        return;
+    m_outputsMuted = muted;
+    emit outputsMutedChanged();
 }

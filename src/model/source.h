@@ -22,6 +22,10 @@ class Source : public QObject
     // "Playing on Kitchen, Patio" or "Not routed": the names of the linked
     // outputs, computed here once per change rather than in every delegate.
     Q_PROPERTY(QString outputSummary READ outputSummary NOTIFY outputSummaryChanged)
+    // The device mutes a source by muting the outputs that play it, so the
+    // source counts as muted when it plays somewhere and all those outputs are.
+    Q_PROPERTY(bool outputsMuted READ outputsMuted NOTIFY outputsMutedChanged)
+    Q_PROPERTY(bool hasLinkedOutputs READ hasLinkedOutputs NOTIFY linkedOutputsChanged)
 
 public:
     explicit Source(QObject* parent = nullptr);
@@ -38,6 +42,8 @@ public:
     // The outputs playing this source, in ascending output index.
     QList<Output*> linkedOutputList() const;
     QString outputSummary() const;
+    bool outputsMuted() const { return m_outputsMuted; }
+    bool hasLinkedOutputs() const { return !linkedOutputList().isEmpty(); }
 
     void setIndex(int index);
     void setName(const QString& name);
@@ -64,6 +70,7 @@ signals:
     void playerChanged();
     void linkedOutputsChanged();
     void outputSummaryChanged();
+    void outputsMutedChanged();
 
 private:
     void linksChanged();
@@ -71,6 +78,7 @@ private:
     // many names an outputs message sets.
     void scheduleSummaryUpdate();
     void updateSummary();
+    void updateOutputsMuted();
 
     static int linkedCount(QQmlListProperty<Output>* list);
     static Output* linkedAt(QQmlListProperty<Output>* list, int i);
@@ -83,6 +91,7 @@ private:
     QList<Output*> m_linkedSnapshot;
     bool m_mute = false;
     QString m_outputSummary;
+    bool m_outputsMuted = false;
     int m_linkUpdateDepth = 0;
     bool m_linksChangedInUpdate = false;
     bool m_summaryUpdateScheduled = false;

@@ -382,8 +382,13 @@ void TavirelPlayer::handleEvent(const QString &event, const QJsonObject &message
         updateTrackInfo(message.value(QLatin1String("tl_track")));
         break;
     case EventAction::StreamTitle:
-        if (m_currentSong)
+        // The server reports the tag title of every file it plays, sometimes
+        // still the one before; only a stream, which has no length, is named
+        // by what it sends.
+        if (m_currentSong && m_currentSong->duration() == 0)
             m_currentSong->setName(message.value(QLatin1String("title")).toString());
+        else
+            qCDebug(lcPlayer) << "stream title for a track that is not a stream ignored";
         break;
     case EventAction::Tracklist:
         request(QStringLiteral("core.tracklist.get_tl_tracks"), this, "updateQueue");

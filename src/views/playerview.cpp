@@ -6,10 +6,36 @@
 #include "images/imagedownloader.h"
 #include "views/documentitem.h"
 
+#include <QSettings>
+#include <algorithm>
 
 PlayerView::PlayerView(QQuickItem* parent)
     : QQuickItem(parent)
 {
+    bool ok = false;
+    const int chosen = QSettings().value(QLatin1String(ChosenSourceKey)).toInt(&ok);
+    if (ok && chosen >= 0)
+        m_chosenSource = chosen;
+}
+
+int PlayerView::sourceToShow(const QList<PlayerSource>& players, int chosen, int shown)
+{
+    auto find = [&players](int index) {
+        return std::find_if(players.begin(), players.end(), [index](const PlayerSource& p) { return p.index == index; });
+    };
+    if (chosen >= 0 && find(chosen) != players.end())
+        return chosen;
+    const auto current = shown >= 0 ? find(shown) : players.end();
+    // A source that plays is not left for another one that plays.
+    if (current != players.end() && current->playing)
+        return shown;
+    for (const PlayerSource& p : players) {
+        if (p.playing)
+            return p.index;
+    }
+    if (current != players.end())
+        return shown;
+    return players.isEmpty() ? -1 : players.first().index;
 }
 
 Tavirel* PlayerView::tavirel() const
@@ -32,14 +58,27 @@ void PlayerView::setTavirel(Tavirel* t)
         if (metaObject()->indexOfMethod("loadOutputs()") >= 0)
             connect(t, SIGNAL(outputsChanged()), this, SLOT(loadOutputs()));
         connect(t, &Tavirel::sourcesChanged, this, &PlayerView::updateSelectedSource);
+        updateSelectedSource();
     }
 }
 
 void PlayerView::setSelectedSource(Source* s)
 {
+    if (s && s->index() != m_chosenSource) {
+        m_chosenSource = s->index();
+        QSettings settings;
+        settings.setValue(QLatin1String(ChosenSourceKey), m_chosenSource);
+        settings.sync();
+    }
+    showSource(s);
+}
+
+void PlayerView::showSource(Source* s)
+{
     if (metaObject()->indexOfMethod("prepareDisconnectSource()") >= 0)
         QMetaObject::invokeMethod(this, "prepareDisconnectSource");
     m_selectedSource = s;
+    m_shownPlayer = s ? s->player() : nullptr;
     Q_EMIT selectedSourceChanged();
 }
 
@@ -51,12 +90,51 @@ void PlayerView::setConnectionScreen(QQuickItem* item)
 
 void PlayerView::updateSelectedSource()
 {
-    Source* current = selectedSource();
-    if (!current || !tavirel())
+    watchPlayers();
+    chooseSource();
+}
+
+void PlayerView::watchPlayers()
+{
+    for (const QPointer<TavirelPlayer>& player : qAsConst(m_watchedPlayers)) {
+        if (player) {
+            disconnect(player, &TavirelPlayer::playPauseChanged, this, &PlayerView::chooseSource);
+            disconnect(player, &TavirelPlayer::airPlayChanged, this, &PlayerView::chooseSource);
+        }
+    }
+    m_watchedPlayers.clear();
+    if (!tavirel())
         return;
-    Source* fresh = tavirel()->sourceByIndex(current->index());
-    if (fresh && fresh->player())
-        setSelectedSource(fresh);
+    for (Source* source : tavirel()->sourceList()) {
+        if (TavirelPlayer* player = source->player()) {
+            connect(player, &TavirelPlayer::playPauseChanged, this, &PlayerView::chooseSource);
+            connect(player, &TavirelPlayer::airPlayChanged, this, &PlayerView::chooseSource);
+            m_watchedPlayers.append(player);
+        }
+    }
+}
+
+void PlayerView::chooseSource()
+{
+    Tavirel* model = tavirel();
+    if (!model)
+        return;
+    const QList<Source*> sources = model->sourceList();
+    Source* current = selectedSource();
+    const bool announced = current && sources.contains(current);
+    // Announced without a player, the source keeps the player it was shown with.
+    if (announced && !current->player())
+        return;
+    QList<PlayerSource> players;
+    for (Source* source : sources) {
+        if (TavirelPlayer* player = source->player())
+            players.append({ source->index(), player->playPause() == 2 || player->airPlay() });
+    }
+    const int pick = sourceToShow(players, m_chosenSource, announced ? current->index() : -1);
+    Source* next = pick >= 0 ? model->sourceByIndex(pick) : nullptr;
+    // A new player for the same source rebinds the document.
+    if (next != current || (next && next->player() != m_shownPlayer))
+        showSource(next);
 }
 
 void PlayerView::showConnectionScreen(bool show)

@@ -5,6 +5,7 @@
 
 class Source;
 class Tavirel;
+class TavirelPlayer;
 
 // Controller base of the now-playing screen: one selected source, its
 // player and its outputs, and the save-queue and add-URL dialogs.
@@ -17,9 +18,24 @@ class PlayerView : public QQuickItem
 public:
     explicit PlayerView(QQuickItem* parent = nullptr);
 
+    // Where the source the user last chose is kept between runs.
+    static constexpr const char* ChosenSourceKey = "playerSource";
+    struct PlayerSource {
+        int index;
+        bool playing;
+    };
+    // The source index the page shows among the device's player sources, in
+    // device order: the one the user chose, when the device has it; else the
+    // shown one while it plays; else the first that plays; else the shown
+    // one; else the first. -1 without player sources.
+    static int sourceToShow(const QList<PlayerSource>& players, int chosen, int shown);
+    // The source index the user last chose, or -1.
+    int chosenSource() const { return m_chosenSource; }
+
     Tavirel* tavirel() const;
     void setTavirel(Tavirel* t);
     Source* selectedSource() const;
+    // The user's choice: shown now, and again whenever the device announces it.
     void setSelectedSource(Source* s);
     QQuickItem* connectionScreen() const { return m_connectionScreen; }
     void setConnectionScreen(QQuickItem* item);
@@ -52,10 +68,21 @@ public Q_SLOTS:
 
 private:
     QQuickItem* createDialog(const QString& url);
+    // Shows s without making it the user's choice.
+    void showSource(Source* s);
+    // Picks the source to show again, as the device's sources or their
+    // playback change.
+    void chooseSource();
+    void watchPlayers();
 
     QPointer<QObject> m_tavirel;
     QPointer<QObject> m_selectedSource;
     QPointer<QQuickItem> m_connectionScreen;
+    int m_chosenSource = -1;
+    // The player the document was bound to when the source was last shown.
+    QPointer<TavirelPlayer> m_shownPlayer;
+    // Players whose playback may change which source is shown.
+    QList<QPointer<TavirelPlayer>> m_watchedPlayers;
 
     // The library popup, kept once opened so that it reopens where it was.
     // Creates the popup of a page stack on first use, keeps it in step with

@@ -397,6 +397,37 @@ private Q_SLOTS:
         QVERIFY(!c->linkThread());
     }
 
+    // The player page shows a source from the start, and the one the user
+    // chose again after a reconnection and after a restart.
+    void playerPageRestoresTheChosenSource()
+    {
+        START_SIMULATOR(sim);
+        QSettings().setValue(QLatin1String(DeviceStore::LastSelectedKey),
+                             deviceText(sim.port(), QStringLiteral("admin"), QStringLiteral("admin")));
+        auto shown = [this] {
+            auto* view = m_view->rootObject()->findChild<PlayerView*>(QStringLiteral("myPlayerView"));
+            return view->selectedSource() ? view->selectedSource()->index() : -1;
+        };
+        MainTabController* c = openWindow();
+        QVERIFY(c);
+        // Nothing chosen and nothing playing: the first player source.
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), 4, 15000);
+        QVERIFY(tabEnabled(c, 1));
+        c->openPlayerView(5);
+        QCOMPARE(shown(), 5);
+
+        c->applicationStateChanged(Qt::ApplicationInactive);
+        QCOMPARE(shown(), -1);
+        c->applicationStateChanged(Qt::ApplicationActive);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), 5, 15000);
+        QVERIFY(tabEnabled(c, 1));
+
+        c = openWindow();
+        QVERIFY(c);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), 5, 15000);
+        QVERIFY(tabEnabled(c, 1));
+    }
+
     void applicationStateDrivesTheLink()
     {
         START_SIMULATOR(sim);

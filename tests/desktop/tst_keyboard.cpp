@@ -104,7 +104,7 @@ void TestKeyboard::tabs_data()
     QTest::addColumn<bool>("sourceSelected");
     QTest::addColumn<int>("expectedTab");
     QTest::newRow("Ctrl+3 settings") << int(Qt::Key_3) << false << 2;
-    QTest::newRow("Ctrl+2 player not yet enabled") << int(Qt::Key_2) << false << 2;
+    QTest::newRow("Ctrl+2 player, there from the start") << int(Qt::Key_2) << false << 1;
     QTest::newRow("Ctrl+1 sources") << int(Qt::Key_1) << false << 0;
     QTest::newRow("Ctrl+2 player") << int(Qt::Key_2) << true << 1;
 }

@@ -128,9 +128,10 @@ void TestModelObjects::metaObjectOrder_data()
                                              "loudnessChanged", "selectedSourceChanged" };
     QTest::newRow("Source") << "Source"
                             << QStringList { "index", "name", "volume", "mute", "player", "linkedOutputs",
-                                             "outputSummary" }
+                                             "outputSummary", "outputsMuted", "hasLinkedOutputs" }
                             << QStringList { "indexChanged", "nameChanged", "volumeChanged", "muteChanged",
-                                             "playerChanged", "linkedOutputsChanged", "outputSummaryChanged" };
+                                             "playerChanged", "linkedOutputsChanged", "outputSummaryChanged",
+                                             "outputsMutedChanged" };
     QTest::newRow("PlaylistEntry") << "PlaylistEntry" << QStringList { "entryId", "name", "playlistRef" }
                                    << QStringList { "entryIdChanged", "nameChanged", "playlistRefChanged" };
 }

@@ -639,12 +639,13 @@ void TestPlayerExchange::currentSongFollowsTrackEvents()
     QCOMPARE(song->name(), QStringLiteral("A"));
     QCOMPARE(songChanged.count(), 1);
 
+    // A file keeps its own title: the server sends its tag title too.
     m_server->event(R"({"event":"stream_title_changed","title":"Now on air"})");
-    QTRY_COMPARE(song->name(), QStringLiteral("Now on air"));
 
     m_player->setPlayPause(2);
     m_server->answers.insert("core.playback.get_time_position", 12001);
     QTRY_COMPARE_WITH_TIMEOUT(song->currTime(), 13, 3000);
+    QCOMPARE(song->name(), QStringLiteral("A"));
     m_server->answers.clear();
     m_player->setPlayPause(0);
 
@@ -656,6 +657,12 @@ void TestPlayerExchange::currentSongFollowsTrackEvents()
     // No queue entry stays marked as playing.
     QCOMPARE(m_player->currentTlid(), 0);
     QTRY_VERIFY(guard.isNull());
+
+    // A stream, without a length, is named by the title it announces.
+    m_server->event(R"({"event":"track_playback_started","tl_track":{"tlid":6,"track":{"uri":"http://radio/live","name":"Radio"}}})");
+    QTRY_VERIFY(m_player->currentSong());
+    m_server->event(R"({"event":"stream_title_changed","title":"Now on air"})");
+    QTRY_COMPARE(m_player->currentSong()->name(), QStringLiteral("Now on air"));
 }
 
 void TestPlayerExchange::currentSongImages()

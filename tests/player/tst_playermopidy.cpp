@@ -85,6 +85,7 @@ private slots:
     void fullRefreshFillsState();
     void init();
     void playbackFollowsServer();
+    void titleFollowsTracksBackToBack();
     void repeatAndShuffle_data();
     void repeatAndShuffle();
     void streamIsStoppedNotPaused();
@@ -185,6 +186,45 @@ void TestPlayerMopidy::playbackFollowsServer()
 
     m_player->actionPlayTrack(m_player->queueTlid().at(2));
     QTRY_COMPARE(m_player->currentSong()->name(), QStringLiteral("Long Night Waltz"));
+}
+
+void TestPlayerMopidy::titleFollowsTracksBackToBack()
+{
+    // Tracks named otherwise than the tags of their files, as many backends
+    // name them: the server reports each file's tag title as a stream title
+    // once the track has started.
+    QJsonArray tracks;
+    QStringList titles;
+    for (const QString &uri : kNorthern) {
+        titles << QStringLiteral("Take %1").arg(titles.size() + 1);
+        tracks.append(QJsonObject{{"__model__", "Track"}, {"uri", uri}, {"name", titles.last()}, {"length", 7000}});
+    }
+    QStringList wrong;
+    connect(m_player, &TavirelPlayer::currentSongChanged, this, [&] {
+        Song *song = m_player->currentSong();
+        if (!song)
+            return;
+        const QString own = titles.value(kNorthern.indexOf(song->uri()));
+        auto check = [&wrong, song, own] {
+            if (song->name() != own)
+                wrong << own + " showed " + song->name();
+        };
+        check();
+        connect(song, &PlayerItem::nameChanged, this, check);
+    });
+    QCOMPARE(m_mopidy.call("core.tracklist.add", {{"tracks", tracks}}).toArray().size(), 3);
+    m_mopidy.call("core.playback.play");
+    QTRY_VERIFY(m_player->currentSong() && m_player->currentSong()->uri() == kNorthern.at(0));
+    // Each track runs out into the next, as an album played through.
+    for (int next = 1; next < kNorthern.size(); ++next) {
+        QTest::qWait(1000);
+        m_mopidy.call("core.playback.seek", {{"time_position", 6000}});
+        QTRY_VERIFY_WITH_TIMEOUT(m_player->currentSong() && m_player->currentSong()->uri() == kNorthern.at(next),
+                                 10000);
+    }
+    QTest::qWait(1000);
+    disconnect(m_player, &TavirelPlayer::currentSongChanged, this, nullptr);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
 }
 
 void TestPlayerMopidy::repeatAndShuffle_data()

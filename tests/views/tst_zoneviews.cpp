@@ -50,6 +50,35 @@ private slots:
         Startup::setScreenContext(m_engine.rootContext(), 1.0);
     }
 
+    void sourceToShow_data()
+    {
+        QTest::addColumn<QList<int>>("players");
+        QTest::addColumn<QList<int>>("playing");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("the choice, though another plays") << QList<int> { 4, 5 } << QList<int> { 4 } << 5 << 4 << 5;
+        QTest::newRow("choice not announced: first that plays")
+            << QList<int> { 4, 5, 6 } << QList<int> { 5, 6 } << 2 << -1 << 5;
+        QTest::newRow("nothing plays: first") << QList<int> { 4, 5 } << QList<int> {} << -1 << -1 << 4;
+        QTest::newRow("shown plays: kept") << QList<int> { 4, 5 } << QList<int> { 4, 5 } << -1 << 5 << 5;
+        QTest::newRow("shown stopped: one that plays") << QList<int> { 4, 5 } << QList<int> { 5 } << -1 << 4 << 5;
+        QTest::newRow("shown stopped, nothing plays: kept") << QList<int> { 4, 5 } << QList<int> {} << -1 << 5 << 5;
+        QTest::newRow("shown gone") << QList<int> { 4, 5 } << QList<int> {} << -1 << 7 << 4;
+        QTest::newRow("no player source") << QList<int> {} << QList<int> {} << 5 << 5 << -1;
+    }
+    void sourceToShow()
+    {
+        QFETCH(QList<int>, players);
+        QFETCH(QList<int>, playing);
+        QFETCH(int, chosen);
+        QFETCH(int, shown);
+        QList<PlayerView::PlayerSource> sources;
+        for (int index : players)
+            sources.append({ index, playing.contains(index) });
+        QTEST(PlayerView::sourceToShow(sources, chosen, shown), "expected");
+    }
+
     // A player source moved to another server gets a new client: the page
     // follows the new one, forgets the old one, and keeps its binding when
     // the source comes back without a player.

@@ -231,15 +231,25 @@ private slots:
         closeSheets(sources);
     }
 
-    void sourceMuteMutesItsOutputs()
+    void sourceMuteFollowsItsOutputs()
     {
         QQuickItem* mute = findItem(item(QStringLiteral("sourceRow_5")), QStringLiteral("muteButton"));
+        QVERIFY(!mute->property("checked").toBool());
         click(mute);
         QTRY_VERIFY_WITH_TIMEOUT(m_sim.countReceived(QStringLiteral("UI_COMMAND|2001|100|1|1")) == 1
                                      && m_sim.countReceived(QStringLiteral("UI_COMMAND|2001|100|3|1")) == 1,
                                  5000);
         QQuickItem* denMute = findItem(item(QStringLiteral("outputRow_3")), QStringLiteral("muteButton"));
         QTRY_VERIFY(denMute->property("checked").toBool());
+        // All its outputs are muted: so is the source, and the next tap unmutes them.
+        QTRY_VERIFY(mute->property("checked").toBool());
+        click(mute);
+        QTRY_VERIFY_WITH_TIMEOUT(m_sim.countReceived(QStringLiteral("UI_COMMAND|2001|100|1|0")) == 1
+                                     && m_sim.countReceived(QStringLiteral("UI_COMMAND|2001|100|3|0")) == 1,
+                                 5000);
+        QTRY_VERIFY(!mute->property("checked").toBool());
+        // A source that plays nowhere has nothing to mute.
+        QVERIFY(!findItem(item(QStringLiteral("sourceRow_3")), QStringLiteral("muteButton"))->isEnabled());
     }
 
     void queuePlaysRemovesAndClears()

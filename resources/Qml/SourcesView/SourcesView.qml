@@ -131,7 +131,9 @@ SourcesView {
             subtitle: nowPlaying.length ? nowPlaying : (player ? qsTr("Nothing playing") : qsTr("Line input"))
             caption: summary.length ? qsTr("On %1").arg(summary) : qsTr("Not routed")
             volume: modelData.volume
-            muted: modelData.mute
+            // Muting a source mutes the outputs that play it.
+            muted: modelData.outputsMuted
+            muteEnabled: modelData.hasLinkedOutputs
             showSelector: true
             showOpen: player !== null
             hasLeading: true
