@@ -6,41 +6,60 @@
 # settings are not touched. Everything started here stops with the window.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+build=${TAVIREL_BUILD_DIR:-$root/build}
 SETUP_NO_BUILD=${TAVIREL_DEMO_NO_BUILD:-0} "$root/scripts/setup.sh"
 
 state=${TAVIREL_DEMO_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/tavirel-demo}
 mkdir -p "$state"
 
-free_port() {
+# The wanted port when it is free at this moment, otherwise 0 (the server
+# then takes one that the system picks). Another demo may take a free port
+# before our server binds it, so the servers below are checked afterwards.
+port_or_any() {
   python3 - "$1" <<'PY'
 import socket, sys
-want = int(sys.argv[1])
-for port in [want] + [0]:
-    s = socket.socket()
-    try:
-        s.bind(("127.0.0.1", port))
-        print(s.getsockname()[1]); break
-    except OSError:
-        continue
-    finally:
-        s.close()
+s = socket.socket()
+try:
+    s.bind(("127.0.0.1", int(sys.argv[1])))
+    print(sys.argv[1])
+except OSError:
+    print(0)
+finally:
+    s.close()
 PY
 }
 
-mopidy_port=$(free_port 6680)
-device_port=$(free_port 7550)
+# The TCP port that process $1 itself listens on (empty while it has none).
+own_port() {
+  ss -Hltnp 2>/dev/null | awk -v pid="pid=$1," 'index($0, pid) { n = split($4, a, ":"); print a[n]; exit }'
+}
+
+fail() { echo "demo: $*" >&2; exit 1; }
+
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; }
 trap cleanup EXIT INT TERM
 
-echo "demo: preparing Mopidy with sample music on port $mopidy_port"
-config=$("$root/scripts/mopidy-sample.sh" "$state/mopidy" "$mopidy_port" | tail -n 1)
-mopidy --config "$config" >"$state/mopidy.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 1 100); do
-  (exec 3<>"/dev/tcp/127.0.0.1/$mopidy_port") 2>/dev/null && break
-  sleep 0.2
-done
+echo "demo: preparing Mopidy with sample music"
+config=$("$root/scripts/mopidy-sample.sh" "$state/mopidy" 6680 | tail -n 1)
+# Mopidy stays up when its web server cannot bind, so its log says whether it did.
+start_mopidy() {
+  mopidy --config "$config" -o "http/port=$1" >"$state/mopidy.log" 2>&1 &
+  mopidy_pid=$!
+  pids+=("$mopidy_pid")
+  for _ in $(seq 1 150); do
+    mopidy_port=$(own_port "$mopidy_pid")
+    [ -n "$mopidy_port" ] && return 0
+    kill -0 "$mopidy_pid" 2>/dev/null || return 1
+    grep -q "HTTP server startup failed" "$state/mopidy.log" && { kill "$mopidy_pid"; wait "$mopidy_pid" 2>/dev/null; return 1; }
+    sleep 0.2
+  done
+  return 1
+}
+wanted=$(port_or_any 6680)
+start_mopidy "$wanted" || { [ "$wanted" != 0 ] && start_mopidy 0; } \
+  || fail "Mopidy did not start; see $state/mopidy.log"
+echo "demo: Mopidy with sample music on port $mopidy_port"
 
 # A queue from the start, playing on repeat, so the player page shows a song
 # at once.
@@ -71,10 +90,24 @@ if command -v avahi-daemon >/dev/null && avahi-daemon --check 2>/dev/null; then
   echo "demo: the simulator announces itself as \"Demo Tavirel\""
 fi
 
-echo "demo: starting the device simulator on port $device_port"
-"$root/build/tavirel-devicesim" --port "$device_port" --user demo --password demo \
-  --mopidy-host 127.0.0.1 --mopidy-port "$mopidy_port" "${announce[@]}" >"$state/devicesim.log" 2>&1 &
-pids+=($!)
+# The simulator says which port it listens on, or leaves when it cannot.
+start_simulator() {
+  "$build/tavirel-devicesim" --port "$1" --user demo --password demo \
+    --mopidy-host 127.0.0.1 --mopidy-port "$mopidy_port" "${announce[@]}" >"$state/devicesim.log" 2>&1 &
+  device_pid=$!
+  pids+=("$device_pid")
+  for _ in $(seq 1 100); do
+    device_port=$(sed -n 's/^devicesim: listening on .*:\([0-9]*\)$/\1/p' "$state/devicesim.log")
+    [ -n "$device_port" ] && return 0
+    kill -0 "$device_pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+wanted=$(port_or_any 7550)
+start_simulator "$wanted" || { [ "$wanted" != 0 ] && start_simulator 0; } \
+  || fail "the device simulator did not start; see $state/devicesim.log"
+echo "demo: device simulator on port $device_port"
 
 export XDG_CONFIG_HOME="$state/config"
 mkdir -p "$XDG_CONFIG_HOME/Orvith"
@@ -95,4 +128,4 @@ with open(path, "w") as f:
 PY
 
 echo "demo: opening the application (logs in $state)"
-"$root/build/tavirel" "$@"
+"$build/tavirel" "$@"
