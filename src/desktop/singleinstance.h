@@ -31,6 +31,7 @@ public:
 
     Outcome claim(const QDBusConnection& bus, const QString& settingsPath, int answerTimeoutMs = 10000);
 
+public slots:
     // Called over the bus by a later start.
     Q_SCRIPTABLE void Activate();
 
