@@ -12,26 +12,23 @@ SETUP_NO_BUILD=${TAVIREL_DEMO_NO_BUILD:-0} "$root/scripts/setup.sh"
 state=${TAVIREL_DEMO_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/tavirel-demo}
 mkdir -p "$state"
 
-# The wanted port when it is free at this moment, otherwise 0 (the server
-# then takes one that the system picks). Another demo may take a free port
-# before our server binds it, so the servers below are checked afterwards.
-port_or_any() {
+# The wanted port when it is free at this moment, otherwise one that the
+# system hands out. Another demo may take it before our server binds it, so
+# each server below is checked and started again on another port if need be.
+free_port() {
   python3 - "$1" <<'PY'
 import socket, sys
-s = socket.socket()
-try:
-    s.bind(("127.0.0.1", int(sys.argv[1])))
-    print(sys.argv[1])
-except OSError:
-    print(0)
-finally:
-    s.close()
+for port in (int(sys.argv[1]), 0):
+    s = socket.socket()
+    try:
+        s.bind(("127.0.0.1", port))
+        print(s.getsockname()[1])
+        break
+    except OSError:
+        continue
+    finally:
+        s.close()
 PY
-}
-
-# The TCP port that process $1 itself listens on (empty while it has none).
-own_port() {
-  ss -Hltnp 2>/dev/null | awk -v pid="pid=$1," 'index($0, pid) { n = split($4, a, ":"); print a[n]; exit }'
 }
 
 fail() { echo "demo: $*" >&2; exit 1; }
@@ -42,23 +39,30 @@ trap cleanup EXIT INT TERM
 
 echo "demo: preparing Mopidy with sample music"
 config=$("$root/scripts/mopidy-sample.sh" "$state/mopidy" 6680 | tail -n 1)
-# Mopidy stays up when its web server cannot bind, so its log says whether it did.
+# Mopidy stays up when its web server cannot bind, so its log tells.
 start_mopidy() {
   mopidy --config "$config" -o "http/port=$1" >"$state/mopidy.log" 2>&1 &
   mopidy_pid=$!
   pids+=("$mopidy_pid")
   for _ in $(seq 1 150); do
-    mopidy_port=$(own_port "$mopidy_pid")
-    [ -n "$mopidy_port" ] && return 0
+    grep -q "HTTP server running" "$state/mopidy.log" && return 0
     kill -0 "$mopidy_pid" 2>/dev/null || return 1
-    grep -q "HTTP server startup failed" "$state/mopidy.log" && { kill "$mopidy_pid"; wait "$mopidy_pid" 2>/dev/null; return 1; }
+    if grep -q "HTTP server startup failed" "$state/mopidy.log"; then
+      kill "$mopidy_pid"
+      wait "$mopidy_pid" 2>/dev/null || true
+      return 1
+    fi
     sleep 0.2
   done
+  kill "$mopidy_pid" 2>/dev/null || true
   return 1
 }
-wanted=$(port_or_any 6680)
-start_mopidy "$wanted" || { [ "$wanted" != 0 ] && start_mopidy 0; } \
-  || fail "Mopidy did not start; see $state/mopidy.log"
+mopidy_port=
+for want in 6680 0 0; do
+  port=$(free_port "$want")
+  if start_mopidy "$port"; then mopidy_port=$port; break; fi
+done
+[ -n "$mopidy_port" ] || fail "Mopidy did not start; see $state/mopidy.log"
 echo "demo: Mopidy with sample music on port $mopidy_port"
 
 # A queue from the start, playing on repeat, so the player page shows a song
@@ -102,10 +106,11 @@ start_simulator() {
     kill -0 "$device_pid" 2>/dev/null || return 1
     sleep 0.1
   done
+  kill "$device_pid" 2>/dev/null || true
   return 1
 }
-wanted=$(port_or_any 7550)
-start_simulator "$wanted" || { [ "$wanted" != 0 ] && start_simulator 0; } \
+# Port 0 lets the simulator take whichever port it can bind.
+start_simulator "$(free_port 7550)" || start_simulator 0 \
   || fail "the device simulator did not start; see $state/devicesim.log"
 echo "demo: device simulator on port $device_port"
 
