@@ -4,6 +4,8 @@
 # sources use that Mopidy), and the application with a settings directory of
 # its own whose last selected device is the simulator. The user's real
 # settings are not touched. Everything started here stops with the window.
+# TAVIREL_DEMO_DIR keeps the state elsewhere (demos with their own run side by
+# side); TAVIREL_BUILD_DIR names another build tree.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${TAVIREL_BUILD_DIR:-$root/build}
