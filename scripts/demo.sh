@@ -4,22 +4,28 @@
 # sources use that Mopidy), and the application with a settings directory of
 # its own whose last selected device is the simulator. The user's real
 # settings are not touched. Everything started here stops with the window.
+# TAVIREL_DEMO_DIR keeps the state elsewhere (demos with their own run side by
+# side); TAVIREL_BUILD_DIR names another build tree.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+build=${TAVIREL_BUILD_DIR:-$root/build}
 SETUP_NO_BUILD=${TAVIREL_DEMO_NO_BUILD:-0} "$root/scripts/setup.sh"
 
 state=${TAVIREL_DEMO_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/tavirel-demo}
 mkdir -p "$state"
 
+# The wanted port when it is free at this moment, otherwise one that the
+# system hands out. Another demo may take it before our server binds it, so
+# each server below is checked and started again on another port if need be.
 free_port() {
   python3 - "$1" <<'PY'
 import socket, sys
-want = int(sys.argv[1])
-for port in [want] + [0]:
+for port in (int(sys.argv[1]), 0):
     s = socket.socket()
     try:
         s.bind(("127.0.0.1", port))
-        print(s.getsockname()[1]); break
+        print(s.getsockname()[1])
+        break
     except OSError:
         continue
     finally:
@@ -27,20 +33,39 @@ for port in [want] + [0]:
 PY
 }
 
-mopidy_port=$(free_port 6680)
-device_port=$(free_port 7550)
+fail() { echo "demo: $*" >&2; exit 1; }
+
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; }
 trap cleanup EXIT INT TERM
 
-echo "demo: preparing Mopidy with sample music on port $mopidy_port"
-config=$("$root/scripts/mopidy-sample.sh" "$state/mopidy" "$mopidy_port" | tail -n 1)
-mopidy --config "$config" >"$state/mopidy.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 1 100); do
-  (exec 3<>"/dev/tcp/127.0.0.1/$mopidy_port") 2>/dev/null && break
-  sleep 0.2
+echo "demo: preparing Mopidy with sample music"
+config=$("$root/scripts/mopidy-sample.sh" "$state/mopidy" 6680 | tail -n 1)
+# Mopidy stays up when its web server cannot bind, so its log tells.
+start_mopidy() {
+  mopidy --config "$config" -o "http/port=$1" >"$state/mopidy.log" 2>&1 &
+  mopidy_pid=$!
+  pids+=("$mopidy_pid")
+  for _ in $(seq 1 150); do
+    grep -q "HTTP server running" "$state/mopidy.log" && return 0
+    kill -0 "$mopidy_pid" 2>/dev/null || return 1
+    if grep -q "HTTP server startup failed" "$state/mopidy.log"; then
+      kill "$mopidy_pid"
+      wait "$mopidy_pid" 2>/dev/null || true
+      return 1
+    fi
+    sleep 0.2
+  done
+  kill "$mopidy_pid" 2>/dev/null || true
+  return 1
+}
+mopidy_port=
+for want in 6680 0 0; do
+  port=$(free_port "$want")
+  if start_mopidy "$port"; then mopidy_port=$port; break; fi
 done
+[ -n "$mopidy_port" ] || fail "Mopidy did not start; see $state/mopidy.log"
+echo "demo: Mopidy with sample music on port $mopidy_port"
 
 # A queue from the start, playing on repeat, so the player page shows a song
 # at once.
@@ -71,10 +96,25 @@ if command -v avahi-daemon >/dev/null && avahi-daemon --check 2>/dev/null; then
   echo "demo: the simulator announces itself as \"Demo Tavirel\""
 fi
 
-echo "demo: starting the device simulator on port $device_port"
-"$root/build/tavirel-devicesim" --port "$device_port" --user demo --password demo \
-  --mopidy-host 127.0.0.1 --mopidy-port "$mopidy_port" "${announce[@]}" >"$state/devicesim.log" 2>&1 &
-pids+=($!)
+# The simulator says which port it listens on, or leaves when it cannot.
+start_simulator() {
+  "$build/tavirel-devicesim" --port "$1" --user demo --password demo \
+    --mopidy-host 127.0.0.1 --mopidy-port "$mopidy_port" "${announce[@]}" >"$state/devicesim.log" 2>&1 &
+  device_pid=$!
+  pids+=("$device_pid")
+  for _ in $(seq 1 100); do
+    device_port=$(sed -n 's/^devicesim: listening on .*:\([0-9]*\)$/\1/p' "$state/devicesim.log")
+    [ -n "$device_port" ] && return 0
+    kill -0 "$device_pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  kill "$device_pid" 2>/dev/null || true
+  return 1
+}
+# Port 0 lets the simulator take whichever port it can bind.
+start_simulator "$(free_port 7550)" || start_simulator 0 \
+  || fail "the device simulator did not start; see $state/devicesim.log"
+echo "demo: device simulator on port $device_port"
 
 export XDG_CONFIG_HOME="$state/config"
 mkdir -p "$XDG_CONFIG_HOME/Orvith"
@@ -95,4 +135,4 @@ with open(path, "w") as f:
 PY
 
 echo "demo: opening the application (logs in $state)"
-"$root/build/tavirel" "$@"
+"$build/tavirel" "$@"

@@ -139,6 +139,41 @@
     </message>
   </context>
   <context>
+    <name>CommandLine</name>
+    <message>
+      <source>Show this help and quit.</source>
+      <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+      <source>Show the version and quit.</source>
+      <translation>Die Version anzeigen und beenden.</translation>
+    </message>
+    <message>
+      <source>Connect to the saved Tavirel at this address (and port).</source>
+      <translation>Mit dem gespeicherten Tavirel an dieser Adresse (und diesem Port) verbinden.</translation>
+    </message>
+    <message>
+      <source>HOST[:PORT]</source>
+      <translation>HOST[:PORT]</translation>
+    </message>
+    <message>
+      <source>Remote control for Tavirel audio devices.</source>
+      <translation>Fernbedienung für Tavirel-Audiogeräte.</translation>
+    </message>
+    <message>
+      <source>Unexpected argument: %1</source>
+      <translation>Unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+      <source>Try "%1 --help".</source>
+      <translation>Versuchen Sie "%1 --help".</translation>
+    </message>
+    <message>
+      <source>No saved Tavirel at %1: starting as usual.</source>
+      <translation>Kein gespeichertes Tavirel unter %1: normaler Start.</translation>
+    </message>
+  </context>
+  <context>
     <name>ConnectionScreen</name>
     <message>
       <source>Connecting to Tavirel...</source>

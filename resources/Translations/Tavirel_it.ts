@@ -139,6 +139,41 @@
     </message>
   </context>
   <context>
+    <name>CommandLine</name>
+    <message>
+      <source>Show this help and quit.</source>
+      <translation>Mostra questo aiuto ed esci.</translation>
+    </message>
+    <message>
+      <source>Show the version and quit.</source>
+      <translation>Mostra la versione ed esci.</translation>
+    </message>
+    <message>
+      <source>Connect to the saved Tavirel at this address (and port).</source>
+      <translation>Connettiti al Tavirel salvato a questo indirizzo (e porta).</translation>
+    </message>
+    <message>
+      <source>HOST[:PORT]</source>
+      <translation>HOST[:PORTA]</translation>
+    </message>
+    <message>
+      <source>Remote control for Tavirel audio devices.</source>
+      <translation>Telecomando per i dispositivi audio Tavirel.</translation>
+    </message>
+    <message>
+      <source>Unexpected argument: %1</source>
+      <translation>Argomento inatteso: %1</translation>
+    </message>
+    <message>
+      <source>Try "%1 --help".</source>
+      <translation>Prova "%1 --help".</translation>
+    </message>
+    <message>
+      <source>No saved Tavirel at %1: starting as usual.</source>
+      <translation>Nessun Tavirel salvato a %1: avvio normale.</translation>
+    </message>
+  </context>
+  <context>
     <name>ConnectionScreen</name>
     <message>
       <source>Connecting to Tavirel...</source>

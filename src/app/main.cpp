@@ -1,8 +1,11 @@
+#include "app/commandline.h"
+#include "app/graphicsprobe.h"
 #include "app/maintabcontroller.h"
 #include "app/settingsfile.h"
 #include "app/startup.h"
 #include "app/tourrunner.h"
 #include "desktop/mprisservice.h"
+#include "desktop/singleinstance.h"
 #include "desktop/windowmemory.h"
 #include "devices/device.h"
 #include "views/playerview.h"
@@ -22,15 +25,25 @@ int main(int argc, char* argv[])
 {
     if (argc == 3 && qstrcmp(argv[1], SettingsFile::ReadCheckArgument) == 0)
         return SettingsFile::readsWhole(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    if (const int code = CommandLine::answerWithoutWindow(argc, argv); code >= 0)
+        return code;
     QGuiApplication app(argc, argv);
     Startup::setIdentity(app);
     Startup::prepareSettingsFile();
     QSettings settings;
     const QString language = Startup::chooseLanguage(QLocale::system().uiLanguages());
     Startup::installTranslator(app, language);
+    const CommandLine::Options options = CommandLine::parse(app.arguments());
+    if (options.action != CommandLine::Action::Run)
+        return CommandLine::answer(options);
+    SingleInstance instance;
+    if (instance.claim(QDBusConnection::sessionBus(), settings.fileName()) == SingleInstance::Outcome::Handed)
+        return 0;
+    GraphicsProbe::selectRenderer();
     DynamicTranslator::initTable();
     settings.setValue(QLatin1String(Startup::RootDirKey), QCoreApplication::applicationDirPath());
     Startup::ensureUniqueId(settings);
+    CommandLine::applyDevice(options);
     Startup::loadFonts();
     Startup::registerMetaTypes();
     Startup::registerQmlTypes();
@@ -62,11 +75,13 @@ int main(int argc, char* argv[])
     MprisService mpris;
     if (controller)
         mpris.followPlayerView(controller->findChild<PlayerView*>(QStringLiteral("myPlayerView")));
-    QObject::connect(&mpris, &MprisService::raiseRequested, &view, [&view] {
+    auto raise = [&view] {
         view.show();
         view.raise();
         view.requestActivate();
-    });
+    };
+    QObject::connect(&mpris, &MprisService::raiseRequested, &view, raise);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &view, raise);
     QObject::connect(&mpris, &MprisService::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     mpris.publish(QDBusConnection::sessionBus());
     windowMemory.restoreAndShow(&view, layout.windowSize);

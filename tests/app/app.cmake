@@ -9,3 +9,7 @@ tavirel_add_test(tst_documents SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_documents.c
 get_target_property(qmake Qt5::qmake IMPORTED_LOCATION)
 add_test(NAME debian_package COMMAND ${CMAKE_CURRENT_LIST_DIR}/package_check.sh ${CMAKE_BINARY_DIR} ${PROJECT_SOURCE_DIR} ${qmake})
 set_tests_properties(debian_package PROPERTIES TIMEOUT 180)
+tavirel_add_test(tst_commandline SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_commandline.cpp)
+add_test(NAME demo_side_by_side COMMAND ${CMAKE_CURRENT_LIST_DIR}/demo_side_by_side.sh ${PROJECT_SOURCE_DIR}
+  ${CMAKE_BINARY_DIR})
+set_tests_properties(demo_side_by_side PROPERTIES TIMEOUT 120 LABELS "mopidy;e2e")

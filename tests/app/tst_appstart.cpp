@@ -17,9 +17,12 @@ private:
         int exitCode;
         QProcess::ExitStatus status;
         QString errors;
+        QString output;
     };
 
-    Run runApp(const QString& configHome)
+    // changes: variables to set, or to remove when the value is empty.
+    Run runApp(const QString& configHome, const QStringList& arguments = {},
+               const QMap<QString, QString>& changes = {})
     {
         QProcess app;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -27,16 +30,23 @@ private:
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
         env.insert(QStringLiteral("TAVIREL_QUIT_AFTER_MS"), QStringLiteral("1500"));
+        for (auto it = changes.begin(); it != changes.end(); ++it) {
+            if (it.value().isEmpty())
+                env.remove(it.key());
+            else
+                env.insert(it.key(), it.value());
+        }
         app.setProcessEnvironment(env);
-        app.start(qEnvironmentVariable("TAVIREL_APP"), QStringList());
+        app.start(qEnvironmentVariable("TAVIREL_APP"), arguments);
         if (!app.waitForStarted(10000))
-            return { -1, QProcess::CrashExit, QStringLiteral("did not start") };
+            return { -1, QProcess::CrashExit, QStringLiteral("did not start"), QString() };
         if (!app.waitForFinished(30000)) {
             app.kill();
             app.waitForFinished();
-            return { -1, QProcess::CrashExit, QStringLiteral("did not quit") };
+            return { -1, QProcess::CrashExit, QStringLiteral("did not quit"), QString() };
         }
-        return { app.exitCode(), app.exitStatus(), QString::fromLocal8Bit(app.readAllStandardError()) };
+        return { app.exitCode(), app.exitStatus(), QString::fromLocal8Bit(app.readAllStandardError()),
+                 QString::fromLocal8Bit(app.readAllStandardOutput()) };
     }
 
     static QString confPath(const QTemporaryDir& home) { return home.filePath(QStringLiteral("Orvith/Tavirel.conf")); }
@@ -120,6 +130,84 @@ private Q_SLOTS:
         QCOMPARE(run.errors.contains(QLatin1String("could not be read")), !broken.isEmpty());
 #endif
         QCOMPARE(copies.size(), int(run.errors.contains(QLatin1String("could not be read"))));
+    }
+
+    // Answered on a terminal without a display: the window system is never
+    // asked (which would abort), and no window stays open.
+    void withoutWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("help") << QStringList { "--help" } << 0 << "--device <HOST[:PORT]>" << "";
+        QTest::newRow("version") << QStringList { "--version" } << 0 << "Tavirel 2.5.20\n" << "";
+        QTest::newRow("unknown option") << QStringList { "--bogus" } << 1 << "" << "Unknown option 'bogus'";
+    }
+    void withoutWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QFETCH(QString, error);
+        QTemporaryDir home;
+        const Run run = runApp(home.path(), arguments,
+                               { { "QT_QPA_PLATFORM", "xcb" }, { "DISPLAY", "" }, { "WAYLAND_DISPLAY", "" },
+                                 { "TAVIREL_QUIT_AFTER_MS", "" } });
+        QCOMPARE(run.status, QProcess::NormalExit);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.output.contains(output), qPrintable(run.output));
+        QVERIFY2(run.errors.contains(error), qPrintable(run.errors));
+        QVERIFY(!QFile::exists(confPath(home))); // the settings were not even opened
+    }
+
+    // The offscreen platform without a display has no OpenGL.
+    void withoutOpenGL()
+    {
+        QTemporaryDir home;
+        const Run run = runApp(home.path(), {}, { { "QT_QUICK_BACKEND", "" }, { "QMLSCENE_DEVICE", "" },
+                                                  { "DISPLAY", "" } });
+        QCOMPARE(run.status, QProcess::NormalExit);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.errors.count(QLatin1String("software renderer")), 1);
+        QCOMPARE(qmlProblems(run.errors), QString());
+    }
+
+    // --device picks a saved device by address and makes it the last selected
+    // one; an address that no saved device has leaves the choice alone.
+    void deviceOption_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<bool>("complains");
+        QTest::newRow("saved address") << "127.0.0.1:%2" << "SN2" << false;
+        QTest::newRow("unknown address") << "192.0.2.1" << "SN1" << true;
+    }
+    void deviceOption()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, selected);
+        QFETCH(bool, complains);
+        QTemporaryDir home;
+        const quint16 first = TestSupport::freeLoopbackPort();
+        const quint16 second = first == 65535 ? first - 1 : first + 1;
+        const auto text = [](const char* serial, quint16 port) {
+            return QStringLiteral("{\"localIp\":\"127.0.0.1\",\"localPort\":%1,\"serialNumber\":\"%2\","
+                                  "\"username\":\"user\",\"password\":\"pw\"}")
+                .arg(port)
+                .arg(QLatin1String(serial));
+        };
+        {
+            QSettings seed(confPath(home), QSettings::IniFormat);
+            seed.setValue(QStringLiteral("savedTavirel"), QStringList { text("SN1", first), text("SN2", second) });
+            seed.setValue(QStringLiteral("lastSelectedTavirel"), text("SN1", first));
+        }
+        const Run run = runApp(home.path(), { "--device", address.arg(second) });
+        QCOMPARE(run.status, QProcess::NormalExit);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.errors.contains(QLatin1String("No saved Tavirel at")), complains);
+        QSettings written(confPath(home), QSettings::IniFormat);
+        QVERIFY(written.value(QStringLiteral("lastSelectedTavirel")).toString().contains("\"" + selected + "\""));
     }
 };
 

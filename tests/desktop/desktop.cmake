@@ -6,8 +6,11 @@ if(DBUS_RUN_SESSION)
     WRAPPER ${DBUS_RUN_SESSION} --
     ENV "TAVIREL_LASTFM_URL=http://127.0.0.1:9/2.0/")
   target_link_libraries(tst_mpris PRIVATE Qt5::DBus)
+  tavirel_add_test(tst_singleinstance SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_singleinstance.cpp TIMEOUT 120
+    WRAPPER ${DBUS_RUN_SESSION} -- ENV TAVIREL_APP=$<TARGET_FILE:tavirel>)
+  add_dependencies(tst_singleinstance tavirel)
 else()
-  message(WARNING "dbus-run-session not found: tst_mpris left out")
+  message(WARNING "dbus-run-session not found: tst_mpris and tst_singleinstance left out")
 endif()
 tavirel_add_test(tst_windowmemory SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_windowmemory.cpp)
 tavirel_add_test(tst_keyboard SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_keyboard.cpp LABELS mopidy e2e TIMEOUT 300
