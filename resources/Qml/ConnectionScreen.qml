@@ -31,7 +31,6 @@ Rectangle {
             opacity: running ? 1 : 0
         }
         Text {
-            textFormat: Text.PlainText
             objectName: "connectionText"
             anchors.horizontalCenter: parent.horizontalCenter
             width: screen.width - 48 * scaleFactor

@@ -10,7 +10,6 @@ Rectangle {
     Rectangle { width: parent.width; height: 1; color: currentTheme.getColor("danger1") }
     Text {
         id: label
-        textFormat: Text.PlainText
         objectName: "problemText"
         anchors {
             left: parent.left; right: retryButton.left; verticalCenter: parent.verticalCenter
