@@ -20,7 +20,8 @@ void PlayerView::showStackPopup(QPointer<QQuickItem>& popup, const char* url, vo
         QQuickItem* item = DocumentItem::create(this, QLatin1String(url), this);
         if (!item)
             return;
-        // Above everything the page shows, the connection screen included.
+        // Above everything the page shows but the connection screen, which
+        // tells of a lost link over the popups too.
         item->setZ(100);
         popup = item;
         connect(this, &PlayerView::tavirelChanged, item, [this, sync] { (this->*sync)(true); });

@@ -381,5 +381,6 @@ PlayerView {
         }
     }
 
-    ConnectionScreen { id: connScreen; objectName: "connectionScreen"; anchors.fill: parent; visible: false }
+    // Above the library and playlist popups too: a lost link is told at once.
+    ConnectionScreen { id: connScreen; objectName: "connectionScreen"; anchors.fill: parent; visible: false; z: 200 }
 }
