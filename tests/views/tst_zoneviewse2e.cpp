@@ -409,6 +409,8 @@ private slots:
         QVERIFY(message && transport && card);
         QVERIFY(!message->isVisible());
         QVERIFY(transport->isEnabled());
+        QQuickItem* playPause = item(QStringLiteral("playPauseButton"));
+        QCOMPARE(playPause->property("accessibleName").toString(), QStringLiteral("Pause"));
 
         const QString down = QStringLiteral("Music server not reachable — retrying");
         m_mopidy.kill();
@@ -416,6 +418,7 @@ private slots:
         QCOMPARE(message->property("text").toString(), down);
         QCOMPARE(card->property("subtitle").toString(), down);
         QVERIFY(!transport->isEnabled());
+        QCOMPARE(playPause->property("accessibleName").toString(), QStringLiteral("Play"));
         QVERIFY(!item(QStringLiteral("progressSlider"))->isEnabled());
         QCOMPARE(media.playbackStatus(), QStringLiteral("Stopped"));
         QVERIFY(!media.canPlay());

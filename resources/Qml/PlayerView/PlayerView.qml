@@ -276,10 +276,11 @@ PlayerView {
                 ToolIconButton {
                     objectName: "playPauseButton"
                     anchors.verticalCenter: parent.verticalCenter
-                    iconSource: view.player && view.player.playPause === 2 ? "qrc:/TavirelImgs/Images/pause.svg"
-                                                                           : "qrc:/TavirelImgs/Images/play.svg"
+                    // What a lost server last said is not shown as playing.
+                    readonly property bool pauses: view.playerReachable && view.player.playPause === 2
+                    iconSource: pauses ? "qrc:/TavirelImgs/Images/pause.svg" : "qrc:/TavirelImgs/Images/play.svg"
                     iconSize: 44 * scaleFactor
-                    accessibleName: view.player && view.player.playPause === 2 ? qsTr("Pause") : qsTr("Play")
+                    accessibleName: pauses ? qsTr("Pause") : qsTr("Play")
                     onClicked: view.player.playPause === 2 ? view.player.actionPause() : view.player.actionPlay()
                 }
                 ToolIconButton {
