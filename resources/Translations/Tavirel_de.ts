@@ -1004,6 +1004,10 @@
       <source>Search</source>
       <translation>Suche</translation>
     </message>
+    <message>
+      <source>Music server not reachable — retrying</source>
+      <translation>Musikserver nicht erreichbar — neuer Versuch folgt</translation>
+    </message>
   </context>
   <context>
     <name>PlaylistEntriesView</name>
@@ -1358,6 +1362,10 @@
     <message>
       <source>On %1</source>
       <translation>Auf %1</translation>
+    </message>
+    <message>
+      <source>Music server not reachable — retrying</source>
+      <translation>Musikserver nicht erreichbar — neuer Versuch folgt</translation>
     </message>
   </context>
   <context>

@@ -1004,6 +1004,10 @@
       <source>Search</source>
       <translation>Cerca</translation>
     </message>
+    <message>
+      <source>Music server not reachable — retrying</source>
+      <translation>Server musicale non raggiungibile — nuovo tentativo in corso</translation>
+    </message>
   </context>
   <context>
     <name>PlaylistEntriesView</name>
@@ -1358,6 +1362,10 @@
     <message>
       <source>On %1</source>
       <translation>Su %1</translation>
+    </message>
+    <message>
+      <source>Music server not reachable — retrying</source>
+      <translation>Server musicale non raggiungibile — nuovo tentativo in corso</translation>
     </message>
   </context>
   <context>

@@ -109,7 +109,7 @@ void MprisService::bindPlayer()
     if (m_player) {
         for (auto signal : { &TavirelPlayer::playPauseChanged, &TavirelPlayer::currentSongChanged,
                              &TavirelPlayer::currentSongImageChanged, &TavirelPlayer::currentTlidChanged,
-                             &TavirelPlayer::queueChanged })
+                             &TavirelPlayer::queueChanged, &TavirelPlayer::reachableChanged })
             connect(m_player, signal, this, &MprisService::schedulePublish);
         connect(m_player, &QObject::destroyed, this, &MprisService::bindPlayer);
     }
@@ -119,6 +119,11 @@ void MprisService::bindPlayer()
 TavirelPlayer* MprisService::player() const
 {
     return m_player;
+}
+
+bool MprisService::reachablePlayer() const
+{
+    return m_player && m_player->isConnected();
 }
 
 MprisTrack MprisService::currentTrack() const
@@ -140,7 +145,8 @@ MprisTrack MprisService::currentTrack() const
 
 QString MprisService::playbackStatus() const
 {
-    return MprisValues::playbackStatus(player() ? player()->playPause() : 0);
+    // A player whose server is gone plays nothing, whatever it last heard.
+    return MprisValues::playbackStatus(reachablePlayer() ? player()->playPause() : 0);
 }
 
 QVariantMap MprisService::metadata() const
@@ -169,12 +175,12 @@ void MprisService::setVolume(double volume)
 
 bool MprisService::canPlay() const
 {
-    return player() && (player()->currentSong() || !player()->queue().isEmpty());
+    return reachablePlayer() && (player()->currentSong() || !player()->queue().isEmpty());
 }
 
 bool MprisService::canPause() const
 {
-    return player() && player()->currentSong();
+    return reachablePlayer() && player()->currentSong();
 }
 
 bool MprisService::canGoNext() const
@@ -189,7 +195,7 @@ bool MprisService::canGoPrevious() const
 
 bool MprisService::canSeek() const
 {
-    Song* song = player() ? player()->currentSong() : nullptr;
+    Song* song = reachablePlayer() ? player()->currentSong() : nullptr;
     return song && song->duration() > 0;
 }
 

@@ -70,6 +70,8 @@ signals:
 
 private:
     TavirelPlayer* player() const;
+    // A player whose music server answers, so that commands can reach it.
+    bool reachablePlayer() const;
     MprisTrack currentTrack() const;
     void bindPlayer();
     void schedulePublish();

@@ -178,8 +178,11 @@ void TavirelPlayer::startConnection()
     m_pendingEdits.clear();
     m_createdPlaylists.clear();
     m_requestCounter = 0;
-    if (!m_connectionEnabled)
+    if (!m_connectionEnabled) {
+        m_retrying = false;
+        updateLinkState();
         return;
+    }
 
     m_socket = new QWebSocket(QString(), QWebSocketProtocol::Version13, this);
     // Qt would otherwise accept messages of up to 2 GiB from the peer.
@@ -194,6 +197,7 @@ void TavirelPlayer::startConnection()
     m_socket->open(QUrl(QStringLiteral("ws://") + m_ipAddress + QLatin1Char(':') + m_port
                         + QStringLiteral("/mopidy/ws")));
     m_handshakeTimer.start();
+    updateLinkState();
 }
 
 void TavirelPlayer::handshakeTimeout()
@@ -230,6 +234,8 @@ void TavirelPlayer::closeConnection()
     m_handshakeTimer.stop();
     stopRefreshTimer();
     dropSocket();
+    m_retrying = false;
+    updateLinkState();
 }
 
 void TavirelPlayer::dropSocket()
@@ -254,10 +260,22 @@ void TavirelPlayer::stopRefreshTimer()
 
 void TavirelPlayer::scheduleReconnect(int delayMs)
 {
-    if (!m_connectionEnabled)
+    m_retrying = m_connectionEnabled;
+    if (m_connectionEnabled) {
+        qCDebug(lcPlayer) << "player" << m_ipAddress << m_port << "reconnecting in" << delayMs << "ms";
+        m_reconnectTimer.start(delayMs);
+    }
+    updateLinkState();
+}
+
+void TavirelPlayer::updateLinkState()
+{
+    const bool reachable = isConnected();
+    if (reachable == m_toldReachable && retrying() == m_toldRetrying)
         return;
-    qCDebug(lcPlayer) << "player" << m_ipAddress << m_port << "reconnecting in" << delayMs << "ms";
-    m_reconnectTimer.start(delayMs);
+    m_toldReachable = reachable;
+    m_toldRetrying = retrying();
+    emit reachableChanged();
 }
 
 void TavirelPlayer::socketConnected()
@@ -271,6 +289,8 @@ void TavirelPlayer::socketConnected()
     // Events missed while the link was down are only made good by a full
     // refresh, so the first tick of every connection does one.
     m_refreshCountdown = 0;
+    m_retrying = false;
+    updateLinkState();
     emit linkOpened();
 }
 
@@ -290,6 +310,7 @@ void TavirelPlayer::socketError(QAbstractSocket::SocketError error)
 void TavirelPlayer::socketStateChanged(QAbstractSocket::SocketState state)
 {
     Q_UNUSED(state)
+    updateLinkState();
 }
 
 void TavirelPlayer::refreshTimerTimeout()

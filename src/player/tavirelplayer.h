@@ -56,6 +56,10 @@ class TavirelPlayer : public QObject
     Q_PROPERTY(QQmlListProperty<PlayerItem> playlists READ playlistsProperty NOTIFY playlistsChanged)
     Q_PROPERTY(QStringList filters READ filters WRITE setFilters NOTIFY filtersChanged)
     Q_PROPERTY(QStringList filterTitles READ filterTitles WRITE setFilterTitles NOTIFY filterTitlesChanged)
+    // The music server answers: commands can be sent.
+    Q_PROPERTY(bool reachable READ isConnected NOTIFY reachableChanged)
+    // The server went away or did not answer, and another attempt is coming.
+    Q_PROPERTY(bool retrying READ retrying NOTIFY reachableChanged)
 
 public:
     explicit TavirelPlayer(QObject *parent = nullptr);
@@ -113,6 +117,7 @@ public:
 
     // Whether the WebSocket is open.
     bool isConnected() const;
+    bool retrying() const { return m_retrying && !isConnected(); }
     // Requests whose reply is still awaited.
     int pendingRequestCount() const { return m_pending.size(); }
     // Upper bound of awaited requests; a peer that never answers cannot make
@@ -211,6 +216,7 @@ signals:
     // The WebSocket has opened (again): requests can be sent. Whatever was
     // awaited on an earlier link is lost and must be asked again.
     void linkOpened();
+    void reachableChanged();
 
 private slots:
     void socketConnected();
@@ -231,6 +237,8 @@ private:
     void dropSocket();
     void stopRefreshTimer();
     void scheduleReconnect(int delayMs);
+    // Announces reachable/retrying when either differs from what was last told.
+    void updateLinkState();
     void fetchFallbackArt();
 
     int m_index = -1;
@@ -262,6 +270,9 @@ private:
     // One pending reconnection at most; stopped by closeConnection().
     QTimer m_reconnectTimer;
     QTimer m_handshakeTimer;
+    bool m_retrying = false;
+    bool m_toldReachable = false;
+    bool m_toldRetrying = false;
     QHash<QString, int> m_playlistIndex;
     QHash<int, QString> m_pendingPlaylistImages;
     // Items to append, one list per playlist lookup in flight, oldest first.

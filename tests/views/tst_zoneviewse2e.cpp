@@ -1,5 +1,6 @@
 #include "app/maintabcontroller.h"
 #include "app/startup.h"
+#include "desktop/mprisservice.h"
 #include "devices/device.h"
 #include "devices/devicestore.h"
 #include "model/output.h"
@@ -389,6 +390,52 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             qAbs(m_mopidy.call(QStringLiteral("core.playback.get_time_position")).toInt() - target * 1000) < 600, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(song->currTime(), target, 5000);
+    }
+
+    // The music server dies while a track plays: the page, the source's card
+    // and the desktop media interface say so at once, and all come back.
+    void serverDownIsShownUntilItReturns()
+    {
+        showPlayerWithTracks(2);
+        auto* page = item<PlayerView>(QStringLiteral("myPlayerView"));
+        TavirelPlayer* player = page->selectedSource()->player();
+        MprisService media;
+        media.followPlayerView(page);
+        m_mopidy.call(QStringLiteral("core.playback.play"));
+        QTRY_COMPARE_WITH_TIMEOUT(media.playbackStatus(), QStringLiteral("Playing"), 5000);
+        QQuickItem* message = item(QStringLiteral("playerServerMessage"));
+        QQuickItem* transport = item(QStringLiteral("transportRow"));
+        QQuickItem* card = item(QStringLiteral("sourceRow_5"));
+        QVERIFY(message && transport && card);
+        QVERIFY(!message->isVisible());
+        QVERIFY(transport->isEnabled());
+        QQuickItem* playPause = item(QStringLiteral("playPauseButton"));
+        QCOMPARE(playPause->property("accessibleName").toString(), QStringLiteral("Pause"));
+
+        const QString down = QStringLiteral("Music server not reachable — retrying");
+        m_mopidy.kill();
+        QTRY_VERIFY_WITH_TIMEOUT(message->isVisible(), 2000);
+        QCOMPARE(message->property("text").toString(), down);
+        QCOMPARE(card->property("subtitle").toString(), down);
+        QVERIFY(!transport->isEnabled());
+        QCOMPARE(playPause->property("accessibleName").toString(), QStringLiteral("Play"));
+        QVERIFY(!item(QStringLiteral("progressSlider"))->isEnabled());
+        QCOMPARE(media.playbackStatus(), QStringLiteral("Stopped"));
+        QVERIFY(!media.canPlay());
+        // Failed retries leave it so, without flicker in between.
+        QSignalSpy changes(player, &TavirelPlayer::reachableChanged);
+        QTest::qWait(2500);
+        QCOMPARE(changes.count(), 0);
+
+        QVERIFY2(m_mopidy.restart(), qPrintable(m_mopidy.errorString()));
+        m_mopidy.call(QStringLiteral("core.tracklist.add"),
+                      { { "uris", QJsonArray { player->queue().at(1)->uri() } } });
+        QTRY_VERIFY_WITH_TIMEOUT(!message->isVisible(), 5000);
+        QVERIFY(transport->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(player->queue().size(), 1, 5000);
+        QTRY_COMPARE(card->property("subtitle").toString(), QStringLiteral("Nothing playing"));
+        QTRY_VERIFY(media.canPlay());
+        QCOMPARE(media.playbackStatus(), QStringLiteral("Stopped"));
     }
 };
 

@@ -12,6 +12,8 @@ PlayerView {
     property var player: view.selectedSource ? view.selectedSource.player : null
     property var song: view.player ? view.player.currentSong : null
     property bool airPlay: view.player ? view.player.airPlay : false
+    // Commands only reach a player whose music server answers.
+    readonly property bool playerReachable: view.player !== null && view.player.reachable
     // The player whose signals the document follows (see prepareDisconnectSource).
     property var boundPlayer: null
     property string coverUri: ""
@@ -212,7 +214,7 @@ PlayerView {
                     width: parent.width
                     maximumValue: view.song ? Math.max(1, view.song.duration) : 1
                     value: view.song ? view.song.currTime : 0
-                    enabled: view.song !== null && view.song.duration > 0
+                    enabled: view.playerReachable && view.song !== null && view.song.duration > 0
                     accessibleName: qsTr("Position")
                     onNewValueToSend: if (view.player) view.player.actionSeek(Math.round(value) * 1000)
                 }
@@ -236,10 +238,24 @@ PlayerView {
                     color: currentTheme.getColor("text2")
                 }
             }
+            Text {
+                textFormat: Text.PlainText
+                objectName: "playerServerMessage"
+                width: parent.width
+                visible: !!view.player && view.player.retrying
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: qsTr("Music server not reachable — retrying")
+                font.family: "MorvaneUnicodePN"
+                font.pixelSize: fontSize12
+                font.bold: true
+                color: currentTheme.getColor("text1")
+            }
             Row {
+                objectName: "transportRow"
                 anchors.horizontalCenter: parent.horizontalCenter
                 spacing: 14 * scaleFactor
-                enabled: view.player !== null
+                enabled: view.playerReachable
                 ToolIconButton {
                     objectName: "repeatShuffleButton"
                     anchors.verticalCenter: parent.verticalCenter
@@ -260,10 +276,11 @@ PlayerView {
                 ToolIconButton {
                     objectName: "playPauseButton"
                     anchors.verticalCenter: parent.verticalCenter
-                    iconSource: view.player && view.player.playPause === 2 ? "qrc:/TavirelImgs/Images/pause.svg"
-                                                                           : "qrc:/TavirelImgs/Images/play.svg"
+                    // What a lost server last said is not shown as playing.
+                    readonly property bool pauses: view.playerReachable && view.player.playPause === 2
+                    iconSource: pauses ? "qrc:/TavirelImgs/Images/pause.svg" : "qrc:/TavirelImgs/Images/play.svg"
                     iconSize: 44 * scaleFactor
-                    accessibleName: view.player && view.player.playPause === 2 ? qsTr("Pause") : qsTr("Play")
+                    accessibleName: pauses ? qsTr("Pause") : qsTr("Play")
                     onClicked: view.player.playPause === 2 ? view.player.actionPause() : view.player.actionPlay()
                 }
                 ToolIconButton {

@@ -128,7 +128,9 @@ SourcesView {
 
             width: sourcesList.width
             title: modelData.name
-            subtitle: nowPlaying.length ? nowPlaying : (player ? qsTr("Nothing playing") : qsTr("Line input"))
+            subtitle: player && player.retrying ? qsTr("Music server not reachable — retrying")
+                                                : nowPlaying.length ? nowPlaying
+                                                                    : (player ? qsTr("Nothing playing") : qsTr("Line input"))
             caption: summary.length ? qsTr("On %1").arg(summary) : qsTr("Not routed")
             volume: modelData.volume
             // Muting a source mutes the outputs that play it.

@@ -27,6 +27,7 @@ TEXTS = {
     "Line input": ("Line-Eingang", "Ingresso di linea"),
     "Loudness": ("Loudness", "Loudness"),
     "Middle": ("Mitten", "Medi"),
+    "Music server not reachable — retrying": ("Musikserver nicht erreichbar — neuer Versuch folgt", "Server musicale non raggiungibile — nuovo tentativo in corso"),
     "Mute %1": ("%1 stumm schalten", "Silenzia %1"),
     "Next": ("Weiter", "Successivo"),
     "No output plays this source": ("Kein Ausgang spielt diese Quelle", "Nessuna uscita riproduce questa sorgente"),
