@@ -302,6 +302,7 @@ PlayerView {
         imageRequester: view
         onRequireOpenSaveDialog: view.showSavePlaylistDialog()
         onRequireOpenAddDialog: view.showAddUrlDialog()
+        onRequireClearQueue: view.clearQueue()
     }
 
     PopupSheet {
@@ -320,6 +321,7 @@ PlayerView {
             onCloseRequested: queueSheet.open = false
             onRequireOpenSaveDialog: view.showSavePlaylistDialog()
             onRequireOpenAddDialog: view.showAddUrlDialog()
+            onRequireClearQueue: view.clearQueue()
         }
     }
     PopupSheet {
