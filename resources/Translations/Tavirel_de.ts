@@ -1079,6 +1079,10 @@
       <source>URL added to the queue</source>
       <translation>URL zur Warteschlange hinzugefügt</translation>
     </message>
+    <message>
+      <source>Track is not playable</source>
+      <translation>Titel kann nicht abgespielt werden</translation>
+    </message>
   </context>
   <context>
     <name>PlaylistEntriesView</name>

@@ -1079,6 +1079,10 @@
       <source>URL added to the queue</source>
       <translation>URL aggiunto alla coda</translation>
     </message>
+    <message>
+      <source>Track is not playable</source>
+      <translation>Il brano non è riproducibile</translation>
+    </message>
   </context>
   <context>
     <name>PlaylistEntriesView</name>

@@ -826,7 +826,22 @@ int TavirelPlayer::actionPlayIndex(QObject *rec, const char *hdl)
 void TavirelPlayer::actionPlayAdd(const QStringList &uris, int position, bool sendPlay)
 {
     request(QStringLiteral("core.tracklist.add"), PlayerReplies::addParams(uris, position),
-            sendPlay ? this : nullptr, sendPlay ? "actionPlayNow" : "");
+            this, sendPlay ? "queueAddedToPlay" : "queueAdded");
+}
+
+void TavirelPlayer::queueAdded(const QJsonValue &v)
+{
+    // The server adds nothing for what it cannot play, and says no more.
+    if (!v.isArray() || v.toArray().isEmpty()) {
+        qCDebug(lcPlayer) << "nothing added to the queue";
+        emit notPlayable();
+    }
+}
+
+void TavirelPlayer::queueAddedToPlay(const QJsonValue &v)
+{
+    queueAdded(v);
+    actionPlayNow(v);
 }
 
 void TavirelPlayer::actionPlayNow(const QJsonValue &v)

@@ -168,6 +168,8 @@ public:
     Q_INVOKABLE int actionPlayIndex(QObject *rec, const char *hdl);
     Q_INVOKABLE void actionPlayAdd(const QStringList &uris, int position, bool sendPlay);
     Q_INVOKABLE void actionPlayNow(const QJsonValue &v);
+    Q_INVOKABLE void queueAdded(const QJsonValue &v);
+    Q_INVOKABLE void queueAddedToPlay(const QJsonValue &v);
     Q_INVOKABLE void actionRemoveTrackFromQueue(int index);
     Q_INVOKABLE void actionResetQueueWithUris(const QStringList &uris);
     Q_INVOKABLE void actionStop();
@@ -230,6 +232,8 @@ signals:
     // The WebSocket has opened (again): requests can be sent. Whatever was
     // awaited on an earlier link is lost and must be asked again.
     void linkOpened();
+    // An add to the queue added nothing: the server cannot play what was asked.
+    void notPlayable();
 
 private slots:
     void socketConnected();

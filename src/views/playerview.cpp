@@ -114,6 +114,7 @@ void PlayerView::watchPlayers()
         if (player) {
             disconnect(player, &TavirelPlayer::playPauseChanged, this, &PlayerView::chooseSource);
             disconnect(player, &TavirelPlayer::airPlayChanged, this, &PlayerView::chooseSource);
+            disconnect(player, &TavirelPlayer::notPlayable, this, &PlayerView::tellNotPlayable);
         }
     }
     m_watchedPlayers.clear();
@@ -123,6 +124,7 @@ void PlayerView::watchPlayers()
         if (TavirelPlayer* player = source->player()) {
             connect(player, &TavirelPlayer::playPauseChanged, this, &PlayerView::chooseSource);
             connect(player, &TavirelPlayer::airPlayChanged, this, &PlayerView::chooseSource);
+            connect(player, &TavirelPlayer::notPlayable, this, &PlayerView::tellNotPlayable);
             m_watchedPlayers.append(player);
         }
     }
@@ -264,6 +266,12 @@ void PlayerView::clearQueue()
                 target->actionRestoreQueue(snapshot);
         });
     }
+}
+
+void PlayerView::tellNotPlayable()
+{
+    if (notices())
+        notices()->showError(tr("Track is not playable"));
 }
 
 void PlayerView::addUrlToQueue(const QString& url)

@@ -85,6 +85,7 @@ private:
     // playback change.
     void chooseSource();
     void watchPlayers();
+    void tellNotPlayable();
 
     QPointer<QObject> m_tavirel;
     QPointer<QObject> m_selectedSource;

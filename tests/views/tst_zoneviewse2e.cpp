@@ -472,6 +472,34 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(mopidyQueue().size(), 3);
     }
+
+    // The add-URL dialog's outcomes, as the window's notice tells them and
+    // as Mopidy's queue shows them.
+    void addUrlTellsWhatHappened()
+    {
+        showPlayerWithTracks(1);
+        auto* page = item<PlayerView>(QStringLiteral("myPlayerView"));
+        auto* notices = m_root->findChild<QObject*>(QStringLiteral("notices"));
+        QVERIFY(notices);
+        const QString track = mopidyQueue().at(0).toObject().value("track").toObject().value("uri").toString();
+        const struct {
+            QString url;
+            QString text;
+            bool error;
+            int queued;
+        } rows[] = {
+            { track, QStringLiteral("URL added to the queue"), false, 2 },
+            { QStringLiteral("radio.example/stream"), QStringLiteral("Not added: a URL starts with its scheme, for example http://"), true, 2 },
+            { QStringLiteral("nosuchscheme:track:1"), QStringLiteral("Track is not playable"), true, 2 },
+        };
+        for (const auto& row : rows) {
+            page->addUrlToQueue(row.url);
+            QTRY_COMPARE_WITH_TIMEOUT(notices->property("text").toString(), row.text, 5000);
+            QCOMPARE(notices->property("isError").toBool(), row.error);
+            QTRY_COMPARE_WITH_TIMEOUT(mopidyQueue().size(), row.queued, 5000);
+        }
+        QTRY_VERIFY(findItem(m_root, QStringLiteral("windowNotice"))->isVisible());
+    }
 };
 
 QTEST_MAIN(TestZoneViewsE2e)

@@ -20,6 +20,7 @@ TEXTS = {
         "Nicht hinzugefügt: Eine URL beginnt mit ihrem Schema, zum Beispiel http://",
         "Non aggiunto: un URL inizia con il suo schema, per esempio http://",
     ),
+    "Track is not playable": ("Titel kann nicht abgespielt werden", "Il brano non è riproducibile"),
     "URL added to the queue": ("URL zur Warteschlange hinzugefügt", "URL aggiunto alla coda"),
     "Added to the queue": ("Zur Warteschlange hinzugefügt", "Aggiunto alla coda"),
     "%1 tracks added to the queue": ("%1 Titel zur Warteschlange hinzugefügt", "%1 brani aggiunti alla coda"),
