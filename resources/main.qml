@@ -24,7 +24,7 @@ MainTabController {
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: tabBar.top }
 
         SourcesDoc.SourcesView { id: sourcesView; objectName: "mySourcesView"; anchors.fill: parent; visible: false }
-        PlayerDoc.PlayerView { id: playerView; objectName: "myPlayerView"; anchors.fill: parent; visible: false }
+        PlayerDoc.PlayerView { id: playerView; objectName: "myPlayerView"; anchors.fill: parent; visible: false; notices: windowNotices }
         Doc.SettingsView { id: settingsView; objectName: "mySettingsView"; anchors.fill: parent; visible: true }
     }
 
@@ -34,6 +34,14 @@ MainTabController {
         visible: root.linkProblem.length > 0 && settingsView.visible
         message: root.linkProblem
         onRetry: root.retryConnection()
+    }
+
+    Notices { id: windowNotices; objectName: "notices" }
+    Doc.WindowNotice {
+        objectName: "windowNotice"
+        z: 200
+        anchors { horizontalCenter: parent.horizontalCenter; bottom: tabBar.top; bottomMargin: 16 * scaleFactor }
+        notices: windowNotices
     }
 
     ListModel {

@@ -14,6 +14,7 @@ Rectangle {
     signal closeRequested()
     signal requireOpenSaveDialog()
     signal requireOpenAddDialog()
+    signal requireClearQueue()
 
     color: currentTheme.getColor("fill1")
 
@@ -59,7 +60,7 @@ Rectangle {
             iconSize: 22 * scaleFactor
             enabled: list.count > 0
             accessibleName: qsTr("Clear the queue")
-            onClicked: queue.currentPlayer.actionClearQueue()
+            onClicked: queue.requireClearQueue()
         }
     }
     ListView {

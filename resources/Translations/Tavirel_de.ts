@@ -126,6 +126,50 @@
       <source>A playlist name on the Tavirel cannot contain "@" or "|"</source>
       <translation>Ein Playlist-Name auf dem Tavirel darf kein „@“ und kein „|“ enthalten</translation>
     </message>
+    <message>
+      <source>Added to the queue</source>
+      <translation>Zur Warteschlange hinzugefügt</translation>
+    </message>
+    <message>
+      <source>%1 tracks added to the queue</source>
+      <translation>%1 Titel zur Warteschlange hinzugefügt</translation>
+    </message>
+    <message>
+      <source>Added to "%1"</source>
+      <translation>Zu "%1" hinzugefügt</translation>
+    </message>
+    <message>
+      <source>"%1" added to the queue</source>
+      <translation>"%1" zur Warteschlange hinzugefügt</translation>
+    </message>
+    <message>
+      <source>A playlist named "%1" already exists</source>
+      <translation>Eine Playlist namens "%1" gibt es bereits</translation>
+    </message>
+    <message>
+      <source>Playlist "%1" created</source>
+      <translation>Playlist "%1" erstellt</translation>
+    </message>
+    <message>
+      <source>Replace</source>
+      <translation>Ersetzen</translation>
+    </message>
+    <message>
+      <source>A playlist named "%1" already exists. Replace it?</source>
+      <translation>Eine Playlist namens "%1" gibt es bereits. Ersetzen?</translation>
+    </message>
+    <message>
+      <source>Playlist renamed to "%1"</source>
+      <translation>Playlist in "%1" umbenannt</translation>
+    </message>
+    <message>
+      <source>Playlist deleted</source>
+      <translation>Playlist gelöscht</translation>
+    </message>
+    <message>
+      <source>Playlist "%1" deleted</source>
+      <translation>Playlist "%1" gelöscht</translation>
+    </message>
   </context>
   <context>
     <name>ChoiceDialogFrame</name>
@@ -841,6 +885,13 @@
     </message>
   </context>
   <context>
+    <name>Notices</name>
+    <message>
+      <source>Undo</source>
+      <translation>Rückgängig</translation>
+    </message>
+  </context>
+  <context>
     <name>NumberCell</name>
     <message>
       <source>not set</source>
@@ -1003,6 +1054,34 @@
     <message>
       <source>Search</source>
       <translation>Suche</translation>
+    </message>
+    <message>
+      <source>Replace</source>
+      <translation>Ersetzen</translation>
+    </message>
+    <message>
+      <source>A playlist named "%1" already exists. Replace its tracks with the queue?</source>
+      <translation>Eine Playlist namens "%1" gibt es bereits. Ihre Titel durch die Warteschlange ersetzen?</translation>
+    </message>
+    <message>
+      <source>Queue saved as "%1"</source>
+      <translation>Warteschlange als "%1" gespeichert</translation>
+    </message>
+    <message>
+      <source>Queue cleared</source>
+      <translation>Warteschlange geleert</translation>
+    </message>
+    <message>
+      <source>Not added: a URL starts with its scheme, for example http://</source>
+      <translation>Nicht hinzugefügt: Eine URL beginnt mit ihrem Schema, zum Beispiel http://</translation>
+    </message>
+    <message>
+      <source>URL added to the queue</source>
+      <translation>URL zur Warteschlange hinzugefügt</translation>
+    </message>
+    <message>
+      <source>Track is not playable</source>
+      <translation>Titel kann nicht abgespielt werden</translation>
     </message>
     <message>
       <source>Music server not reachable — retrying</source>

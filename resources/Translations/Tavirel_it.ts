@@ -126,6 +126,50 @@
       <source>A playlist name on the Tavirel cannot contain "@" or "|"</source>
       <translation>Il nome di una playlist sul Tavirel non può contenere "@" o "|"</translation>
     </message>
+    <message>
+      <source>Added to the queue</source>
+      <translation>Aggiunto alla coda</translation>
+    </message>
+    <message>
+      <source>%1 tracks added to the queue</source>
+      <translation>%1 brani aggiunti alla coda</translation>
+    </message>
+    <message>
+      <source>Added to "%1"</source>
+      <translation>Aggiunto a "%1"</translation>
+    </message>
+    <message>
+      <source>"%1" added to the queue</source>
+      <translation>"%1" aggiunta alla coda</translation>
+    </message>
+    <message>
+      <source>A playlist named "%1" already exists</source>
+      <translation>Esiste già una playlist di nome "%1"</translation>
+    </message>
+    <message>
+      <source>Playlist "%1" created</source>
+      <translation>Playlist "%1" creata</translation>
+    </message>
+    <message>
+      <source>Replace</source>
+      <translation>Sostituisci</translation>
+    </message>
+    <message>
+      <source>A playlist named "%1" already exists. Replace it?</source>
+      <translation>Esiste già una playlist di nome "%1". Sostituirla?</translation>
+    </message>
+    <message>
+      <source>Playlist renamed to "%1"</source>
+      <translation>Playlist rinominata in "%1"</translation>
+    </message>
+    <message>
+      <source>Playlist deleted</source>
+      <translation>Playlist eliminata</translation>
+    </message>
+    <message>
+      <source>Playlist "%1" deleted</source>
+      <translation>Playlist "%1" eliminata</translation>
+    </message>
   </context>
   <context>
     <name>ChoiceDialogFrame</name>
@@ -841,6 +885,13 @@
     </message>
   </context>
   <context>
+    <name>Notices</name>
+    <message>
+      <source>Undo</source>
+      <translation>Annulla</translation>
+    </message>
+  </context>
+  <context>
     <name>NumberCell</name>
     <message>
       <source>not set</source>
@@ -1003,6 +1054,34 @@
     <message>
       <source>Search</source>
       <translation>Cerca</translation>
+    </message>
+    <message>
+      <source>Replace</source>
+      <translation>Sostituisci</translation>
+    </message>
+    <message>
+      <source>A playlist named "%1" already exists. Replace its tracks with the queue?</source>
+      <translation>Esiste già una playlist di nome "%1". Sostituirne i brani con la coda?</translation>
+    </message>
+    <message>
+      <source>Queue saved as "%1"</source>
+      <translation>Coda salvata come "%1"</translation>
+    </message>
+    <message>
+      <source>Queue cleared</source>
+      <translation>Coda svuotata</translation>
+    </message>
+    <message>
+      <source>Not added: a URL starts with its scheme, for example http://</source>
+      <translation>Non aggiunto: un URL inizia con il suo schema, per esempio http://</translation>
+    </message>
+    <message>
+      <source>URL added to the queue</source>
+      <translation>URL aggiunto alla coda</translation>
+    </message>
+    <message>
+      <source>Track is not playable</source>
+      <translation>Il brano non è riproducibile</translation>
     </message>
     <message>
       <source>Music server not reachable — retrying</source>

@@ -22,6 +22,7 @@
 #include "player/song.h"
 #include "player/tavirelplayer.h"
 #include "views/outputsview.h"
+#include "views/notices.h"
 #include "views/playerview.h"
 #include "views/sourcesview.h"
 #include "devices/device.h"
@@ -181,6 +182,7 @@ void registerQmlTypes()
     qmlRegisterType<MainTabController>(intUri, 1, 0, "MainTabController");
     qmlRegisterType<SourcesView>(intUri, 1, 0, "SourcesView");
     qmlRegisterType<PlayerView>(intUri, 1, 0, "PlayerView");
+    qmlRegisterType<Notices>(intUri, 1, 0, "Notices");
     qmlRegisterType<OutputsView>(intUri, 1, 0, "OutputsView");
     qmlRegisterType<SettingsView>(intUri, 1, 0, "SettingsView");
     qmlRegisterType<NavigationView>(intUri, 1, 0, "NavigationView");

@@ -13,6 +13,7 @@
 #include "player/sectionitems.h"
 #include "player/song.h"
 #include "player/tavirelplayer.h"
+#include "views/notices.h"
 
 #include <QJsonArray>
 #include <QVariant>
@@ -104,6 +105,19 @@ void BrowseNavigationController::setMoreMenu(QQuickItem *menu)
 {
     m_moreMenu = menu;
     emit moreMenuChanged();
+}
+
+Notices *BrowseNavigationController::notices() const
+{
+    return static_cast<Notices *>(m_notices.data());
+}
+
+void BrowseNavigationController::setNotices(Notices *notices)
+{
+    if (m_notices == notices)
+        return;
+    m_notices = notices;
+    emit noticesChanged();
 }
 
 void BrowseNavigationController::setMoreMenuPl(QQuickItem *menu)
@@ -628,8 +642,10 @@ void BrowseNavigationController::menuActionForItem(const QString &action, Player
         sendPlayNow(uris);
     else if (action == QLatin1String("It_PlayAfter"))
         sendPlayAt(uris, "browsePlayAfterIndex");
-    else if (action.startsWith(QLatin1String("It_AddToQueue")) && m_currentPlayer)
+    else if (action.startsWith(QLatin1String("It_AddToQueue")) && m_currentPlayer) {
         m_currentPlayer->actionPlayAdd(uris, -1, false);
+        tell(uris.size() == 1 ? tr("Added to the queue") : tr("%1 tracks added to the queue").arg(uris.size()));
+    }
 }
 
 void BrowseNavigationController::menuActionForItemPL(const QString &action, PlayerItem *item, const QString &uri)
@@ -640,6 +656,7 @@ void BrowseNavigationController::menuActionForItemPL(const QString &action, Play
         // Each add keeps its own playlist until its album's tracks come.
         const int id = m_currentPlayer->actionBrowse(item->uri(), this, "browseAlbumReceived");
         m_pendingPlaylistAdds.insert(id, PendingPlaylistAdd { m_currentPlayer, uri });
+        tell(tr("Added to \"%1\"").arg(m_currentPlayer->getPlaylistName(uri)));
         return;
     }
     QList<PlayerItem *> songs;
@@ -649,6 +666,7 @@ void BrowseNavigationController::menuActionForItemPL(const QString &action, Play
     if (songs.isEmpty())
         songs = QList<PlayerItem *> { item };
     m_currentPlayer->actionEditPlaylistWithUris(uri, songs);
+    tell(tr("Added to \"%1\"").arg(m_currentPlayer->getPlaylistName(uri)));
 }
 
 void BrowseNavigationController::browseAlbumReceived(int responseId, const QJsonValue &v)
@@ -684,8 +702,10 @@ void BrowseNavigationController::menuActionForItemPlaylist(const QString &action
         if (m_currentPlayer)
             m_currentPlayer->actionOpenPlaylistWithUri(item->uri());
     } else if (action == QLatin1String("It_AddToQueue")) {
-        if (m_currentPlayer)
+        if (m_currentPlayer) {
             m_currentPlayer->actionAddPlaylistWithUri(item->uri());
+            tell(tr("\"%1\" added to the queue").arg(item->name()));
+        }
     } else if (action == QLatin1String("It_Rename")) {
         // The field starts from the present name, to be edited.
         if (QQuickItem *dialog = showPlaylistDialog(QLatin1String(SaveDialogDocument), item->uri(), true))
@@ -794,8 +814,17 @@ void BrowseNavigationController::closeDialog(QQuickItem *dialog)
 void BrowseNavigationController::createPlaylist(const QString &name)
 {
     // "Add" belongs to the playlists page, which lists this player's playlists.
-    if (TavirelPlayer *player = playerFor(PlayerSide))
-        player->actionCreatePlaylist(name, false);
+    TavirelPlayer *player = playerFor(PlayerSide);
+    if (!player)
+        return;
+    // Creating over an existing name would empty that playlist.
+    if (player->playlistNamed(name)) {
+        if (notices())
+            notices()->showError(tr("A playlist named \"%1\" already exists").arg(name));
+        return;
+    }
+    player->actionCreatePlaylist(name, false);
+    tell(tr("Playlist \"%1\" created").arg(name));
 }
 
 void BrowseNavigationController::renamePlaylist(const QString &uri, const QString &name)
@@ -805,14 +834,88 @@ void BrowseNavigationController::renamePlaylist(const QString &uri, const QStrin
         showNotice(tr("A playlist name on the Tavirel cannot contain \"@\" or \"|\""));
         return;
     }
-    if (Tavirel *tavirel = currTavirel())
-        tavirel->actionRenamePlaylist(uri, name);
+    TavirelPlayer *player = playerFor(PlayerSide);
+    PlayerItem *other = player ? player->playlistNamed(name) : nullptr;
+    if (!other || other->uri() == uri) {
+        sendRename(uri, name);
+        return;
+    }
+    QQuickItem *dialog = showPlaylistDialog(QLatin1String(DeleteDialogDocument), uri, false);
+    if (!dialog)
+        return;
+    // The dialog answers through the delete slot; it is told apart here.
+    disconnect(dialog, SIGNAL(confirmDelete(QString)), this, SLOT(deletePlaylist(QString)));
+    connect(dialog, SIGNAL(confirmDelete(QString)), this, SLOT(confirmRename(QString)));
+    dialog->setProperty("headTitle", tr("Replace"));
+    dialog->setProperty("bodyMessage", tr("A playlist named \"%1\" already exists. Replace it?").arg(name));
+    dialog->setProperty("okBtnText", tr("Replace"));
+    m_renameUri = uri;
+    m_renameName = name;
+}
+
+void BrowseNavigationController::confirmRename(const QString &uri)
+{
+    if (uri != m_renameUri) {
+        qCDebug(lcNavigation) << "rename of" << uri << "confirmed, but none waits";
+        return;
+    }
+    sendRename(uri, m_renameName);
+    m_renameUri.clear();
+    m_renameName.clear();
+}
+
+void BrowseNavigationController::sendRename(const QString &uri, const QString &name)
+{
+    Tavirel *tavirel = currTavirel();
+    if (!tavirel)
+        return;
+    tavirel->actionRenamePlaylist(uri, name);
+    tell(tr("Playlist renamed to \"%1\"").arg(name));
 }
 
 void BrowseNavigationController::deletePlaylist(const QString &uri)
 {
-    if (Tavirel *tavirel = currTavirel())
-        tavirel->actionDeletePlaylist(uri);
+    Tavirel *tavirel = currTavirel();
+    if (!tavirel)
+        return;
+    // A copy is read first, so that the delete can be taken back.
+    TavirelPlayer *player = playerFor(PlayerSide);
+    if (player && player->isConnected() && notices()) {
+        const int id = player->actionLookupPlaylist(uri, this, "browsePlaylistBeforeDelete");
+        m_pendingDeletes.insert(id, PendingPlaylistAdd { player, uri });
+        return;
+    }
+    tavirel->actionDeletePlaylist(uri);
+    tell(tr("Playlist deleted"));
+}
+
+void BrowseNavigationController::browsePlaylistBeforeDelete(int responseId, const QJsonValue &v)
+{
+    if (!m_pendingDeletes.contains(responseId))
+        return;
+    const PendingPlaylistAdd pending = m_pendingDeletes.take(responseId);
+    Tavirel *tavirel = currTavirel();
+    if (!tavirel)
+        return;
+    tavirel->actionDeletePlaylist(pending.playlistUri);
+    const QJsonObject copy = v.toObject();
+    const QString name = copy.value(QLatin1String("name")).toString();
+    if (name.isEmpty() || !notices() || !pending.player) {
+        qCDebug(lcNavigation) << "playlist" << pending.playlistUri << "deleted without a copy to restore";
+        tell(tr("Playlist deleted"));
+        return;
+    }
+    QPointer<TavirelPlayer> player = pending.player;
+    notices()->showUndo(tr("Playlist \"%1\" deleted").arg(name), player, [player, copy] {
+        if (player)
+            player->actionRestorePlaylist(copy);
+    });
+}
+
+void BrowseNavigationController::tell(const QString &text)
+{
+    if (notices())
+        notices()->show(text);
 }
 
 void BrowseNavigationController::requestImage(const QString &uri, QQuickItem *item)

@@ -9,6 +9,7 @@
 
 class BrowseListView;
 class BrowseReference;
+class Notices;
 class PlayerItem;
 class SearchRootView;
 class Tavirel;
@@ -28,6 +29,8 @@ class BrowseNavigationController : public NavigationController
     Q_PROPERTY(TavirelPlayer *currentPlayer READ currentPlayer WRITE setCurrentPlayer NOTIFY currentPlayerChanged)
     Q_PROPERTY(QQuickItem *moreMenu READ moreMenu WRITE setMoreMenu NOTIFY moreMenuChanged)
     Q_PROPERTY(QQuickItem *moreMenuPl READ moreMenuPl WRITE setMoreMenuPl NOTIFY moreMenuPlChanged)
+    // Where the stack tells what the user's playlist and queue actions did.
+    Q_PROPERTY(Notices *notices READ notices WRITE setNotices NOTIFY noticesChanged)
 
 public:
     // Re-requests of a root that got nothing (empty library, player not
@@ -47,6 +50,8 @@ public:
     void setMoreMenu(QQuickItem *menu);
     QQuickItem *moreMenuPl() const { return m_moreMenuPl; }
     void setMoreMenuPl(QQuickItem *menu);
+    Notices *notices() const;
+    void setNotices(Notices *notices);
 
     TavirelPlayer *browsePlayer() const { return m_browsePlayer; }
     // Pages waiting for an answer (sent or not yet sendable).
@@ -72,12 +77,15 @@ public:
     Q_INVOKABLE void browseAlbumReceived(int responseId, const QJsonValue &v);
     // Every answer of the player chosen on the player page to a page's request.
     Q_INVOKABLE void browsePlayerAnswerReceived(int responseId, const QJsonValue &v);
+    // The copy of a playlist about to be deleted, kept for its undo.
+    Q_INVOKABLE void browsePlaylistBeforeDelete(int responseId, const QJsonValue &v);
 
 signals:
     void currTavirelChanged();
     void currentPlayerChanged();
     void moreMenuChanged();
     void moreMenuPlChanged();
+    void noticesChanged();
 
 public slots:
     void secRightButtonClicked();
@@ -85,7 +93,9 @@ public slots:
     void openMenuWithItemPl(PlayerItem *item);
     void closeDialog(QQuickItem *dialog);
     void createPlaylist(const QString &name);
+    // A name another playlist has is taken over only once the user agrees.
     void renamePlaylist(const QString &uri, const QString &name);
+    void confirmRename(const QString &uri);
     void deletePlaylist(const QString &uri);
     void pushView(NavigationView *view) override;
     void popLastView() override;
@@ -158,6 +168,8 @@ private:
     QQuickItem *showPlaylistDialog(const QString &url, const QString &uri, bool rename);
     void pushPlaylistEntries(PlayerItem *item);
     void showNotice(const QString &text);
+    void tell(const QString &text);
+    void sendRename(const QString &uri, const QString &name);
     void setSecondRightVisible(bool visible);
     void rootPresented();
     void scheduleRootRetry();
@@ -169,6 +181,11 @@ private:
     QPointer<TavirelPlayer> m_browsePlayer;
     QPointer<QQuickItem> m_moreMenu;
     QPointer<QQuickItem> m_moreMenuPl;
+    QPointer<QObject> m_notices;
+    // The rename waiting for the user to agree to replace a playlist.
+    QString m_renameUri;
+    QString m_renameName;
+    QHash<int, PendingPlaylistAdd> m_pendingDeletes;
     // By side: requests sent, by request id, and those waiting for a link.
     QHash<int, PageRequest> m_sent[2];
     QList<PageRequest> m_waiting[2];

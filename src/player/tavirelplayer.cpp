@@ -177,6 +177,9 @@ void TavirelPlayer::startConnection()
     m_pending.clear();
     m_pendingEdits.clear();
     m_createdPlaylists.clear();
+    m_restoredPlaylists.clear();
+    m_restoredQueues.clear();
+    m_restoreTlid = -1;
     m_requestCounter = 0;
     if (!m_connectionEnabled) {
         m_retrying = false;
@@ -395,12 +398,14 @@ void TavirelPlayer::handleEvent(const QString &event, const QJsonObject &message
     case EventAction::PlaybackState:
         updatePlaybackStatus(message.value(QLatin1String("new_state")));
         break;
+    case EventAction::TrackPlayback:
+        updateTrackInfo(message.value(QLatin1String("tl_track")));
+        if (event == QLatin1String("track_playback_started"))
+            finishRestore();
+        break;
     case EventAction::Options:
         request(QStringLiteral("core.tracklist.get_random"), this, "updateRandom");
         request(QStringLiteral("core.tracklist.get_repeat"), this, "updateRepeat");
-        break;
-    case EventAction::TrackPlayback:
-        updateTrackInfo(message.value(QLatin1String("tl_track")));
         break;
     case EventAction::StreamTitle:
         // The server reports the tag title of every file it plays, sometimes
@@ -774,6 +779,66 @@ void TavirelPlayer::actionClearQueue()
     request(QStringLiteral("core.playback.get_current_tl_track"), this, "updateTrackInfo");
 }
 
+TavirelPlayer::QueueSnapshot TavirelPlayer::queueSnapshot() const
+{
+    QueueSnapshot snapshot;
+    for (const Song *song : m_queue)
+        snapshot.uris.append(song->uri());
+    snapshot.current = m_queueTlid.indexOf(m_currentTlid);
+    snapshot.playPause = m_playPause;
+    if (m_currentSong)
+        snapshot.positionMs = qint64(m_currentSong->currTime()) * 1000;
+    return snapshot;
+}
+
+void TavirelPlayer::actionRestoreQueue(const QueueSnapshot &snapshot)
+{
+    if (snapshot.uris.isEmpty())
+        return;
+    // Queued only when the request is actually sent, so replies and entries stay paired.
+    const bool sent = isConnected();
+    request(QStringLiteral("core.tracklist.add"), PlayerReplies::addParams(snapshot.uris, -1), this,
+            "restoreQueueAdded");
+    if (sent)
+        m_restoredQueues.append(snapshot);
+}
+
+void TavirelPlayer::restoreQueueAdded(const QJsonValue &v)
+{
+    if (m_restoredQueues.isEmpty())
+        return;
+    const QueueSnapshot snapshot = m_restoredQueues.takeFirst();
+    const QJsonArray added = v.toArray();
+    if (snapshot.current < 0 || snapshot.current >= added.size()) {
+        qCDebug(lcPlayer) << "restored queue has no current track to bring back";
+        return;
+    }
+    const int tlid = added.at(snapshot.current).toObject().value(QLatin1String("tlid")).toInt(-1);
+    QJsonObject play;
+    play.insert(QStringLiteral("tlid"), tlid);
+    request(QStringLiteral("core.playback.play"), play);
+    if (snapshot.positionMs > 0 || snapshot.playPause != 2) {
+        m_restoreTlid = tlid;
+        m_restoreState = snapshot;
+    }
+}
+
+void TavirelPlayer::finishRestore()
+{
+    if (m_restoreTlid < 0 || m_currentTlid != m_restoreTlid)
+        return;
+    m_restoreTlid = -1;
+    if (m_restoreState.positionMs > 0) {
+        QJsonObject seek;
+        seek.insert(QStringLiteral("time_position"), m_restoreState.positionMs);
+        request(QStringLiteral("core.playback.seek"), seek);
+    }
+    if (m_restoreState.playPause == 1)
+        request(QStringLiteral("core.playback.pause"));
+    else if (m_restoreState.playPause == 0)
+        request(QStringLiteral("core.playback.stop"));
+}
+
 int TavirelPlayer::actionPlayIndex(QObject *rec, const char *hdl)
 {
     return request(QStringLiteral("core.tracklist.index"), rec, hdl);
@@ -782,7 +847,22 @@ int TavirelPlayer::actionPlayIndex(QObject *rec, const char *hdl)
 void TavirelPlayer::actionPlayAdd(const QStringList &uris, int position, bool sendPlay)
 {
     request(QStringLiteral("core.tracklist.add"), PlayerReplies::addParams(uris, position),
-            sendPlay ? this : nullptr, sendPlay ? "actionPlayNow" : "");
+            this, sendPlay ? "queueAddedToPlay" : "queueAdded");
+}
+
+void TavirelPlayer::queueAdded(const QJsonValue &v)
+{
+    // The server adds nothing for what it cannot play, and says no more.
+    if (!v.isArray() || v.toArray().isEmpty()) {
+        qCDebug(lcPlayer) << "nothing added to the queue";
+        emit notPlayable();
+    }
+}
+
+void TavirelPlayer::queueAddedToPlay(const QJsonValue &v)
+{
+    queueAdded(v);
+    actionPlayNow(v);
 }
 
 void TavirelPlayer::actionPlayNow(const QJsonValue &v)
@@ -885,6 +965,54 @@ void TavirelPlayer::actionCreatePlaylist(const QString &name, bool fromQueue)
     params.insert(QStringLiteral("uri_scheme"), QStringLiteral("m3u"));
     request(QStringLiteral("core.playlists.create"), params, fromQueue ? this : nullptr,
             fromQueue ? "updatePlaylistJsonFromQueue" : "");
+}
+
+int TavirelPlayer::actionLookupPlaylist(const QString &uri, QObject *rec, const char *hdl)
+{
+    QJsonObject params;
+    params.insert(QStringLiteral("uri"), uri);
+    return request(QStringLiteral("core.playlists.lookup"), params, rec, hdl);
+}
+
+void TavirelPlayer::actionRestorePlaylist(const QJsonObject &playlist)
+{
+    const QString name = playlist.value(QLatin1String("name")).toString();
+    if (name.isEmpty()) {
+        qCDebug(lcPlayer) << "playlist without a name not restored";
+        return;
+    }
+    QJsonObject params;
+    params.insert(QStringLiteral("name"), name);
+    params.insert(QStringLiteral("uri_scheme"), QStringLiteral("m3u"));
+    const bool sent = isConnected();
+    request(QStringLiteral("core.playlists.create"), params, this, "restorePlaylistCreated");
+    if (sent)
+        m_restoredPlaylists.append(playlist.value(QLatin1String("tracks")));
+}
+
+void TavirelPlayer::restorePlaylistCreated(const QJsonValue &v)
+{
+    if (m_restoredPlaylists.isEmpty())
+        return;
+    const QJsonValue tracks = m_restoredPlaylists.takeFirst();
+    if (!v.isObject()) {
+        qCDebug(lcPlayer) << "restored playlist not created";
+        return;
+    }
+    QJsonObject playlist = v.toObject();
+    playlist.insert(QStringLiteral("tracks"), tracks.isArray() ? tracks : QJsonArray());
+    QJsonObject params;
+    params.insert(QStringLiteral("playlist"), playlist);
+    request(QStringLiteral("core.playlists.save"), params);
+}
+
+PlayerItem *TavirelPlayer::playlistNamed(const QString &name) const
+{
+    for (PlayerItem *playlist : m_playlists) {
+        if (playlist->name() == name)
+            return playlist;
+    }
+    return nullptr;
 }
 
 void TavirelPlayer::actionEditPlaylistWithUris(const QString &playlist, const QList<PlayerItem *> &songs)

@@ -158,9 +158,23 @@ public:
     Q_INVOKABLE void actionNext();
     Q_INVOKABLE void actionRepeatShuffle(int modality);
     Q_INVOKABLE void actionClearQueue();
+    // What the queue holds now, enough to put it back after it is cleared.
+    struct QueueSnapshot {
+        QStringList uris;
+        int current = -1; // index of the current track, -1 for none
+        int playPause = 0;
+        qint64 positionMs = 0;
+    };
+    QueueSnapshot queueSnapshot() const;
+    // Adds the snapshot's tracks after what the queue holds, and makes its
+    // current track current again, playing, paused or stopped as it was.
+    void actionRestoreQueue(const QueueSnapshot &snapshot);
+    Q_INVOKABLE void restoreQueueAdded(const QJsonValue &v);
     Q_INVOKABLE int actionPlayIndex(QObject *rec, const char *hdl);
     Q_INVOKABLE void actionPlayAdd(const QStringList &uris, int position, bool sendPlay);
     Q_INVOKABLE void actionPlayNow(const QJsonValue &v);
+    Q_INVOKABLE void queueAdded(const QJsonValue &v);
+    Q_INVOKABLE void queueAddedToPlay(const QJsonValue &v);
     Q_INVOKABLE void actionRemoveTrackFromQueue(int index);
     Q_INVOKABLE void actionResetQueueWithUris(const QStringList &uris);
     Q_INVOKABLE void actionStop();
@@ -179,6 +193,13 @@ public:
     Q_INVOKABLE void actionPlayList(const QJsonValue &v);
     Q_INVOKABLE void actionAddList(const QJsonValue &v);
     Q_INVOKABLE void actionCreatePlaylist(const QString &name, bool fromQueue);
+    // The stored playlist with its tracks, as the server sends it.
+    int actionLookupPlaylist(const QString &uri, QObject *rec, const char *hdl);
+    // Stores a playlist as actionLookupPlaylist gave it, under its name again.
+    void actionRestorePlaylist(const QJsonObject &playlist);
+    Q_INVOKABLE void restorePlaylistCreated(const QJsonValue &v);
+    // The stored playlist of that name (exactly as typed), or null.
+    PlayerItem *playlistNamed(const QString &name) const;
     Q_INVOKABLE void actionEditPlaylistWithUris(const QString &playlist, const QList<PlayerItem *> &songs);
     Q_INVOKABLE int actionSearch(const QString &text, const QString &filter, QObject *rec, const char *hdl);
     Q_INVOKABLE void actionRefreshPlaylists();
@@ -217,6 +238,8 @@ signals:
     // awaited on an earlier link is lost and must be asked again.
     void linkOpened();
     void reachableChanged();
+    // An add to the queue added nothing: the server cannot play what was asked.
+    void notPlayable();
 
 private slots:
     void socketConnected();
@@ -240,6 +263,7 @@ private:
     // Announces reachable/retrying when either differs from what was last told.
     void updateLinkState();
     void fetchFallbackArt();
+    void finishRestore();
 
     int m_index = -1;
     int m_sourceRef = -1;
@@ -280,5 +304,13 @@ private:
     // Playlists created from the queue whose tracks are on their way, oldest
     // first: each "save queue as playlist" keeps its own entry.
     QList<QJsonObject> m_createdPlaylists;
+    // Tracks of restored playlists whose creation is awaited, oldest first.
+    QList<QJsonValue> m_restoredPlaylists;
+    // The queue being put back, while its tracks are being added.
+    QList<QueueSnapshot> m_restoredQueues;
+    // The restored current track, put back to its position and state once it
+    // plays (the server takes a seek or pause only then); -1 for none.
+    int m_restoreTlid = -1;
+    QueueSnapshot m_restoreState;
     std::unique_ptr<BackupImageDownloader> m_fallbackArt;
 };

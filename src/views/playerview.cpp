@@ -1,12 +1,15 @@
 #include "views/playerview.h"
 
+#include "app/logcategories.h"
 #include "model/source.h"
 #include "model/tavirel.h"
 #include "player/tavirelplayer.h"
 #include "images/imagedownloader.h"
 #include "views/documentitem.h"
+#include "views/notices.h"
 
 #include <QSettings>
+#include <QUrl>
 #include <algorithm>
 
 PlayerView::PlayerView(QQuickItem* parent)
@@ -88,6 +91,17 @@ void PlayerView::setConnectionScreen(QQuickItem* item)
     Q_EMIT connectionScreenChanged();
 }
 
+Notices* PlayerView::notices() const
+{
+    return static_cast<Notices*>(m_notices.data());
+}
+
+void PlayerView::setNotices(Notices* notices)
+{
+    m_notices = notices;
+    Q_EMIT noticesChanged();
+}
+
 void PlayerView::updateSelectedSource()
 {
     watchPlayers();
@@ -100,6 +114,7 @@ void PlayerView::watchPlayers()
         if (player) {
             disconnect(player, &TavirelPlayer::playPauseChanged, this, &PlayerView::chooseSource);
             disconnect(player, &TavirelPlayer::airPlayChanged, this, &PlayerView::chooseSource);
+            disconnect(player, &TavirelPlayer::notPlayable, this, &PlayerView::tellNotPlayable);
         }
     }
     m_watchedPlayers.clear();
@@ -109,6 +124,7 @@ void PlayerView::watchPlayers()
         if (TavirelPlayer* player = source->player()) {
             connect(player, &TavirelPlayer::playPauseChanged, this, &PlayerView::chooseSource);
             connect(player, &TavirelPlayer::airPlayChanged, this, &PlayerView::chooseSource);
+            connect(player, &TavirelPlayer::notPlayable, this, &PlayerView::tellNotPlayable);
             m_watchedPlayers.append(player);
         }
     }
@@ -204,13 +220,73 @@ void PlayerView::closeDialog(QQuickItem* dialog)
 void PlayerView::createPlaylist(const QString& name)
 {
     Source* source = selectedSource();
-    if (source && source->player())
-        source->player()->actionCreatePlaylist(name, true);
+    TavirelPlayer* player = source ? source->player() : nullptr;
+    if (!player)
+        return;
+    if (!player->playlistNamed(name)) {
+        replacePlaylist(name);
+        return;
+    }
+    QQuickItem* dialog = createDialog(QStringLiteral("qrc:/Qml/Playlists/PlaylistDeleteDialog.qml"));
+    if (!dialog)
+        return;
+    dialog->setProperty("headTitle", tr("Replace"));
+    dialog->setProperty("bodyMessage", tr("A playlist named \"%1\" already exists. Replace its tracks with the queue?").arg(name));
+    dialog->setProperty("okBtnText", tr("Replace"));
+    dialog->setProperty("cancBtnText", tr("Cancel"));
+    // The dialog hands back what it was given: here the name to save under.
+    dialog->setProperty("playlistUri", name);
+    dialog->setVisible(true);
+    connect(dialog, SIGNAL(close(QQuickItem*)), this, SLOT(closeDialog(QQuickItem*)));
+    connect(dialog, SIGNAL(confirmDelete(QString)), this, SLOT(replacePlaylist(QString)));
+}
+
+void PlayerView::replacePlaylist(const QString& name)
+{
+    Source* source = selectedSource();
+    if (!source || !source->player())
+        return;
+    source->player()->actionCreatePlaylist(name, true);
+    if (notices())
+        notices()->show(tr("Queue saved as \"%1\"").arg(name));
+}
+
+void PlayerView::clearQueue()
+{
+    Source* source = selectedSource();
+    TavirelPlayer* player = source ? source->player() : nullptr;
+    if (!player)
+        return;
+    const TavirelPlayer::QueueSnapshot snapshot = player->queueSnapshot();
+    player->actionClearQueue();
+    if (notices() && !snapshot.uris.isEmpty()) {
+        QPointer<TavirelPlayer> target = player;
+        notices()->showUndo(tr("Queue cleared"), player, [target, snapshot] {
+            if (target)
+                target->actionRestoreQueue(snapshot);
+        });
+    }
+}
+
+void PlayerView::tellNotPlayable()
+{
+    if (notices())
+        notices()->showError(tr("Track is not playable"));
 }
 
 void PlayerView::addUrlToQueue(const QString& url)
 {
     Source* source = selectedSource();
-    if (source && source->player())
-        source->player()->actionPlayAdd(QStringList { url }, source->player()->currentTlid() + 1, true);
+    if (!source || !source->player())
+        return;
+    const QUrl parsed(url.trimmed(), QUrl::StrictMode);
+    if (!parsed.isValid() || parsed.scheme().isEmpty() || (parsed.path().isEmpty() && parsed.host().isEmpty())) {
+        qCDebug(lcViews) << "URL without a scheme not added:" << url;
+        if (notices())
+            notices()->showError(tr("Not added: a URL starts with its scheme, for example http://"));
+        return;
+    }
+    source->player()->actionPlayAdd(QStringList { url.trimmed() }, source->player()->currentTlid() + 1, true);
+    if (notices())
+        notices()->show(tr("URL added to the queue"));
 }

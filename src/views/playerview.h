@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QQuickItem>
 
+class Notices;
 class Source;
 class Tavirel;
 class TavirelPlayer;
@@ -15,6 +16,8 @@ class PlayerView : public QQuickItem
     Q_PROPERTY(Tavirel* tavirel READ tavirel WRITE setTavirel NOTIFY tavirelChanged)
     Q_PROPERTY(Source* selectedSource READ selectedSource WRITE setSelectedSource NOTIFY selectedSourceChanged)
     Q_PROPERTY(QQuickItem* connectionScreen READ connectionScreen WRITE setConnectionScreen NOTIFY connectionScreenChanged)
+    // Where the page and the stacks it opens tell what the user's actions did.
+    Q_PROPERTY(Notices* notices READ notices WRITE setNotices NOTIFY noticesChanged)
 public:
     explicit PlayerView(QQuickItem* parent = nullptr);
 
@@ -39,11 +42,15 @@ public:
     void setSelectedSource(Source* s);
     QQuickItem* connectionScreen() const { return m_connectionScreen; }
     void setConnectionScreen(QQuickItem* item);
+    Notices* notices() const;
+    void setNotices(Notices* notices);
 
     Q_INVOKABLE void requestImage(const QString& uri, QQuickItem* item);
     Q_INVOKABLE void abortImage(const QString& uri, QQuickItem* item);
     Q_INVOKABLE void showSavePlaylistDialog();
     Q_INVOKABLE void showAddUrlDialog();
+    // Empties the selected source's queue, with a notice that can put it back.
+    Q_INVOKABLE void clearQueue();
     // Opens the music library over this view for the selected source's player.
     Q_INVOKABLE void openMusicLibrary();
     // The library opened on its search page.
@@ -57,10 +64,14 @@ Q_SIGNALS:
     void tavirelChanged();
     void selectedSourceChanged();
     void connectionScreenChanged();
+    void noticesChanged();
 
 public Q_SLOTS:
     void closeDialog(QQuickItem* dialog);
+    // Saves the queue under `name`; a playlist of that name is replaced only
+    // once the user agrees.
     void createPlaylist(const QString& name);
+    void replacePlaylist(const QString& name);
     void addUrlToQueue(const QString& url);
     void updateSelectedSource();
     void showConnectionScreen(bool show);
@@ -74,10 +85,12 @@ private:
     // playback change.
     void chooseSource();
     void watchPlayers();
+    void tellNotPlayable();
 
     QPointer<QObject> m_tavirel;
     QPointer<QObject> m_selectedSource;
     QPointer<QQuickItem> m_connectionScreen;
+    QPointer<QObject> m_notices;
     int m_chosenSource = -1;
     // The player the document was bound to when the source was last shown.
     QPointer<TavirelPlayer> m_shownPlayer;

@@ -45,12 +45,14 @@ void PlayerView::syncMusicLibrary(bool deviceChanged)
     Source* source = selectedSource();
     TavirelPlayer* player = source ? source->player() : nullptr;
     if (deviceChanged) {
+        library->setNotices(notices());
         // What the stack shows belongs to the old device.
         library->popToRootView();
         library->setCurrTavirel(tavirel());
         library->setCurrentPlayer(player);
         return;
     }
+    library->setNotices(notices());
     if (library->currentPlayer() != player)
         library->setCurrentPlayer(player);
     // Asked again only when the device's browse player has changed: the root
@@ -82,6 +84,7 @@ void PlayerView::syncPlaylists(bool deviceChanged)
         return;
     Source* source = selectedSource();
     TavirelPlayer* player = source ? source->player() : nullptr;
+    nav->setNotices(notices());
     if (deviceChanged || nav->currTavirel() != tavirel()) {
         // What the stack shows belongs to the old device.
         nav->popToRootView();

@@ -124,8 +124,9 @@ private Q_SLOTS:
         row("Qml/PlaylistSaveDialog.qml", "", words("bodyMessage playlistUri") + popupText,
             "createPlaylist renamePlaylist requireKeyboard dismissKeyboard close");
         row("Qml/QueueView.qml", "", words("closeVisible currentPlayer"),
-            "closeRequested requireOpenSaveDialog requireOpenAddDialog");
+            "closeRequested requireOpenSaveDialog requireOpenAddDialog requireClearQueue");
         row("Qml/SettingsView.qml", "SettingsView", {}, "");
+        row("Qml/WindowNotice.qml", "", words("notices"), "");
         row("Qml/SongCell.qml", "",
             words("selected textLabel detailTextLabel imgSource menuBtnVisible playNowVisible removeEnabled"),
             "moreMenuRequested playNowRequested clicked removeItem");

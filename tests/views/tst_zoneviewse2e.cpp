@@ -437,6 +437,116 @@ private slots:
         QTRY_VERIFY(media.canPlay());
         QCOMPARE(media.playbackStatus(), QStringLiteral("Stopped"));
     }
+
+    // Nothing of the user's is lost without asking: a name already taken is
+    // replaced only once confirmed, and a cleared queue and a deleted
+    // playlist come back from the notice's undo, as Mopidy then holds them.
+    void replaceAndUndo()
+    {
+        auto playlistUris = [this](const QString& name) {
+            QStringList uris;
+            for (const QJsonValue& ref : m_mopidy.call(QStringLiteral("core.playlists.as_list")).toArray()) {
+                if (ref.toObject().value("name").toString() != name)
+                    continue;
+                const QJsonValue pl = m_mopidy.call(QStringLiteral("core.playlists.lookup"), { { "uri", ref.toObject().value("uri") } });
+                for (const QJsonValue& track : pl.toObject().value("tracks").toArray())
+                    uris << track.toObject().value("uri").toString();
+            }
+            return uris;
+        };
+        auto queueUris = [this] {
+            QStringList uris;
+            for (const QJsonValue& tl : mopidyQueue())
+                uris << tl.toObject().value("track").toObject().value("uri").toString();
+            return uris;
+        };
+        showPlayerWithTracks(3);
+        auto* page = item<PlayerView>(QStringLiteral("myPlayerView"));
+        TavirelPlayer* player = page->selectedSource()->player();
+        auto* notices = m_root->findChild<QObject*>(QStringLiteral("notices"));
+        QVERIFY(notices);
+        const QStringList roadTrip = playlistUris(QStringLiteral("Road Trip"));
+        QCOMPARE(roadTrip.size(), 4);
+        QTRY_VERIFY_WITH_TIMEOUT(playlistNamed(player, "Road Trip") && playlistNamed(player, "Quiet Evening"), 10000);
+
+        // Saving the queue under a taken name: asked first, then replaced.
+        page->showSavePlaylistDialog();
+        confirmDialog(QStringLiteral("Save"), QStringLiteral("Quiet Evening"));
+        QTRY_VERIFY(findByProperty(m_root, "headTitle", "Replace"));
+        QTest::qWait(300);
+        QVERIFY(playlistUris(QStringLiteral("Quiet Evening")) != queueUris());
+        confirmDialog(QStringLiteral("Replace"));
+        QTRY_COMPARE_WITH_TIMEOUT(playlistUris(QStringLiteral("Quiet Evening")), queueUris(), 10000);
+
+        // Renaming onto a taken name: nothing goes to the device until confirmed.
+        QMetaObject::invokeMethod(item(QStringLiteral("playlistsButton")), "clicked");
+        auto* nav = page->playlistsPopup()->findChild<PlaylistNavigationController*>();
+        QVERIFY(nav);
+        nav->renamePlaylist(playlistNamed(player, "Quiet Evening")->uri(), QStringLiteral("Road Trip"));
+        QTRY_VERIFY(findByProperty(m_root, "headTitle", "Replace"));
+        const QString rename = QStringLiteral("UI_COMMAND|2010|100|%1|Road Trip").arg(playlistNamed(player, "Quiet Evening")->uri());
+        QTest::qWait(300);
+        QCOMPARE(m_sim.countReceived(rename), 0);
+        QMetaObject::invokeMethod(findByProperty(m_root, "headTitle", "Replace"), "rejected");
+        QTest::qWait(300);
+        QCOMPARE(m_sim.countReceived(rename), 0);
+
+        // Deleting, then undoing: the playlist is back with its tracks in order.
+        nav->deletePlaylist(playlistNamed(player, "Road Trip")->uri());
+        QTRY_VERIFY_WITH_TIMEOUT(!mopidyPlaylists().contains("Road Trip"), 10000);
+        QTRY_VERIFY(notices->property("actionText").toString() == QStringLiteral("Undo"));
+        QMetaObject::invokeMethod(notices, "act");
+        QTRY_COMPARE_WITH_TIMEOUT(playlistUris(QStringLiteral("Road Trip")), roadTrip, 10000);
+        nav->close();
+
+        // Clearing the queue, then undoing: same tracks, same order, same current track, paused.
+        const QJsonArray before = mopidyQueue();
+        m_mopidy.call(QStringLiteral("core.playback.play"), { { "tlid", before.at(1).toObject().value("tlid") } });
+        QTRY_VERIFY_WITH_TIMEOUT(m_mopidy.call(QStringLiteral("core.playback.get_state")).toString() == "playing", 5000);
+        m_mopidy.call(QStringLiteral("core.playback.pause"));
+        QTRY_COMPARE_WITH_TIMEOUT(player->currentTlid(), before.at(1).toObject().value("tlid").toInt(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(player->playPause(), 1, 5000);
+        const QStringList queued = queueUris();
+        page->clearQueue();
+        QTRY_COMPARE_WITH_TIMEOUT(mopidyQueue().size(), 0, 5000);
+        QCOMPARE(notices->property("text").toString(), QStringLiteral("Queue cleared"));
+        QMetaObject::invokeMethod(notices, "act");
+        QTRY_COMPARE_WITH_TIMEOUT(queueUris(), queued, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_mopidy.call(QStringLiteral("core.tracklist.index")).toInt(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_mopidy.call(QStringLiteral("core.playback.get_state")).toString(), QStringLiteral("paused"), 5000);
+        // Taken back once only.
+        QMetaObject::invokeMethod(notices, "act");
+        QTest::qWait(300);
+        QCOMPARE(mopidyQueue().size(), 3);
+    }
+
+    // The add-URL dialog's outcomes, as the window's notice tells them and
+    // as Mopidy's queue shows them.
+    void addUrlTellsWhatHappened()
+    {
+        showPlayerWithTracks(1);
+        auto* page = item<PlayerView>(QStringLiteral("myPlayerView"));
+        auto* notices = m_root->findChild<QObject*>(QStringLiteral("notices"));
+        QVERIFY(notices);
+        const QString track = mopidyQueue().at(0).toObject().value("track").toObject().value("uri").toString();
+        const struct {
+            QString url;
+            QString text;
+            bool error;
+            int queued;
+        } rows[] = {
+            { track, QStringLiteral("URL added to the queue"), false, 2 },
+            { QStringLiteral("radio.example/stream"), QStringLiteral("Not added: a URL starts with its scheme, for example http://"), true, 2 },
+            { QStringLiteral("nosuchscheme:track:1"), QStringLiteral("Track is not playable"), true, 2 },
+        };
+        for (const auto& row : rows) {
+            page->addUrlToQueue(row.url);
+            QTRY_COMPARE_WITH_TIMEOUT(notices->property("text").toString(), row.text, 5000);
+            QCOMPARE(notices->property("isError").toBool(), row.error);
+            QTRY_COMPARE_WITH_TIMEOUT(mopidyQueue().size(), row.queued, 5000);
+        }
+        QTRY_VERIFY(findItem(m_root, QStringLiteral("windowNotice"))->isVisible());
+    }
 };
 
 QTEST_MAIN(TestZoneViewsE2e)

@@ -319,6 +319,7 @@ PlayerView {
         imageRequester: view
         onRequireOpenSaveDialog: view.showSavePlaylistDialog()
         onRequireOpenAddDialog: view.showAddUrlDialog()
+        onRequireClearQueue: view.clearQueue()
     }
 
     PopupSheet {
@@ -337,6 +338,7 @@ PlayerView {
             onCloseRequested: queueSheet.open = false
             onRequireOpenSaveDialog: view.showSavePlaylistDialog()
             onRequireOpenAddDialog: view.showAddUrlDialog()
+            onRequireClearQueue: view.clearQueue()
         }
     }
     PopupSheet {

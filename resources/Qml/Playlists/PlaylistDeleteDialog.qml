@@ -1,7 +1,7 @@
 import QtQuick 2.15
 import ".."
 
-// Asks before a stored playlist is deleted.
+// Asks before a stored playlist is deleted or replaced.
 PopupFrame {
     id: dialog
     property string playlistUri: ""
