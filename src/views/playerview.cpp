@@ -80,6 +80,8 @@ void PlayerView::showSource(Source* s)
 {
     if (metaObject()->indexOfMethod("prepareDisconnectSource()") >= 0)
         QMetaObject::invokeMethod(this, "prepareDisconnectSource");
+    if (s != m_selectedSource)
+        m_shownSettled = false;
     m_selectedSource = s;
     m_shownPlayer = s ? s->player() : nullptr;
     Q_EMIT selectedSourceChanged();
@@ -146,11 +148,22 @@ void PlayerView::chooseSource()
         if (TavirelPlayer* player = source->player())
             players.append({ source->index(), player->playPause() == 2 || player->airPlay() });
     }
-    const int pick = sourceToShow(players, m_chosenSource, announced ? current->index() : -1);
+    int pick = sourceToShow(players, m_chosenSource, announced ? current->index() : -1);
+    // Once the shown source has played it stays when it stops (the user may
+    // be clearing its queue); only the user's own choice takes its place.
+    const auto plays = [](const Source* s) {
+        return s && s->player() && (s->player()->playPause() == 2 || s->player()->airPlay());
+    };
+    if (announced && plays(current))
+        m_shownSettled = true;
+    if (announced && m_shownSettled && pick != m_chosenSource)
+        pick = current->index();
     Source* next = pick >= 0 ? model->sourceByIndex(pick) : nullptr;
     // A new player for the same source rebinds the document.
     if (next != current || (next && next->player() != m_shownPlayer))
         showSource(next);
+    if (plays(selectedSource()))
+        m_shownSettled = true;
 }
 
 void PlayerView::showConnectionScreen(bool show)

@@ -92,6 +92,8 @@ private:
     QPointer<QQuickItem> m_connectionScreen;
     QPointer<QObject> m_notices;
     int m_chosenSource = -1;
+    // The shown source has been seen playing since it was put on the page.
+    bool m_shownSettled = false;
     // The player the document was bound to when the source was last shown.
     QPointer<TavirelPlayer> m_shownPlayer;
     // Players whose playback may change which source is shown.

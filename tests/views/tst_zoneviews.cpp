@@ -12,6 +12,7 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QSettings>
 #include <QtTest>
 
 // The zone controllers with their documents, fed device messages directly.
@@ -112,6 +113,26 @@ private slots:
 
         deliver(&model, QStringLiteral("x|BROAD|0|y|5@Music@0"));
         QCOMPARE(view->property("boundPlayer").value<QObject*>(), second);
+    }
+
+    // An automatic pick moves to a source that starts playing, but a shown
+    // source that has played is not left when it stops.
+    void shownSourceStaysOnceItPlayed()
+    {
+        QSettings().remove(QLatin1String(PlayerView::ChosenSourceKey));
+        Tavirel model;
+        QScopedPointer<PlayerView> view(load<PlayerView>(QStringLiteral("qrc:/Qml/PlayerView/PlayerView.qml")));
+        QVERIFY(view);
+        view->setTavirel(&model);
+        deliver(&model, QStringLiteral("x|BROAD|0|y|4@A@1@127.0.0.1@1|5@B@1@127.0.0.1@2"));
+        QCOMPARE(view->selectedSource(), model.sourceByIndex(4));
+        TavirelPlayer* a = model.sourceByIndex(4)->player();
+        TavirelPlayer* b = model.sourceByIndex(5)->player();
+        b->setPlayPause(2);
+        QCOMPARE(view->selectedSource(), model.sourceByIndex(5));
+        b->setPlayPause(0);
+        a->setPlayPause(2);
+        QCOMPARE(view->selectedSource(), model.sourceByIndex(5));
     }
 
     void sourcesPageWithoutModelIsEmpty()
