@@ -890,6 +890,10 @@
       <source>Undo</source>
       <translation>Rückgängig</translation>
     </message>
+    <message>
+      <source>Undone</source>
+      <translation>Rückgängig gemacht</translation>
+    </message>
   </context>
   <context>
     <name>NumberCell</name>

@@ -890,6 +890,10 @@
       <source>Undo</source>
       <translation>Annulla</translation>
     </message>
+    <message>
+      <source>Undone</source>
+      <translation>Annullato</translation>
+    </message>
   </context>
   <context>
     <name>NumberCell</name>

@@ -57,5 +57,10 @@ void Notices::act()
         qCDebug(lcViews) << "nothing to undo: its owner is gone";
         return;
     }
+    const QString before = m_text;
     undo();
+    // Unless the undo told its own outcome, the notice no longer claims what
+    // was just taken back.
+    if (m_text == before)
+        show(tr("Undone"));
 }

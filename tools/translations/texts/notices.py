@@ -30,4 +30,5 @@ TEXTS = {
     "Playlist deleted": ("Playlist gelöscht", "Playlist eliminata"),
     "Playlist \"%1\" deleted": ("Playlist \"%1\" gelöscht", "Playlist \"%1\" eliminata"),
     "Playlist \"%1\" created": ("Playlist \"%1\" erstellt", "Playlist \"%1\" creata"),
+    "Undone": ("Rückgängig gemacht", "Annullato"),
 }
