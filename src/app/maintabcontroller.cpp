@@ -279,22 +279,26 @@ void MainTabController::updateRetryOffered()
     Q_EMIT linkProblemChanged();
 }
 
+void MainTabController::showOnConnectionScreens(const QString& message)
+{
+    if (m_sourcesView) {
+        m_sourcesView->setConnectionScreenMessage(message);
+        m_sourcesView->showConnectionScreen(true);
+    }
+    if (m_playerView) {
+        m_playerView->setConnectionScreenMessage(message);
+        m_playerView->showConnectionScreen(true);
+    }
+}
+
 void MainTabController::setAuthenticationFailed(bool failed)
 {
     if (failed == m_authenticationFailed)
         return;
     m_authenticationFailed = failed;
     // Without this the tabs would only say "Disconnected." and offer nothing.
-    if (failed) {
-        if (m_sourcesView) {
-            m_sourcesView->setConnectionScreenMessage(tr("Authentication failed."));
-            m_sourcesView->showConnectionScreen(true);
-        }
-        if (m_playerView) {
-            m_playerView->setConnectionScreenMessage(tr("Authentication failed."));
-            m_playerView->showConnectionScreen(true);
-        }
-    }
+    if (failed)
+        showOnConnectionScreens(tr("Authentication failed."));
     updateRetryOffered();
     Q_EMIT authenticationFailedChanged();
 }
@@ -446,16 +450,7 @@ void MainTabController::savedDeviceRemoved(DeviceFinderView* page, Device* remov
     setCurrentDevice(nullptr);
     m_switchToSourcesOnConnect = true;
     setAuthenticationFailed(false);
-    const QString message = tr("No Tavirel selected.");
-    for (auto* view : { static_cast<QQuickItem*>(m_sourcesView), static_cast<QQuickItem*>(m_playerView) }) {
-        if (auto* sources = qobject_cast<SourcesView*>(view)) {
-            sources->setConnectionScreenMessage(message);
-            sources->showConnectionScreen(true);
-        } else if (auto* player = qobject_cast<PlayerView*>(view)) {
-            player->setConnectionScreenMessage(message);
-            player->showConnectionScreen(true);
-        }
-    }
+    showOnConnectionScreens(tr("No Tavirel selected."));
     callRoot("sourcesButtonDisabled");
     callRoot("playerButtonDisabled");
     if (page)

@@ -103,6 +103,8 @@ private:
     // false when there is no problem.
     bool refuseInSender(const QString& problem);
     void setAuthenticationFailed(bool failed);
+    // Both tabs' connection screens show, with this message.
+    void showOnConnectionScreens(const QString& message);
 
     void startLink();
     void stopLink();

@@ -193,5 +193,5 @@ void SettingsEditorView::commitSave(const QVariant& key, const QJsonValue& value
     }
     // This page now holds the child's edits too, saved or not.
     setEdited(true);
-    Q_EMIT readyToSave(m_parentKey, isArrayNode() ? QJsonValue(m_node.array) : QJsonValue(m_node.object));
+    Q_EMIT readyToSave(m_parentKey, this->value());
 }

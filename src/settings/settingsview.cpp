@@ -85,6 +85,22 @@ void SettingsView::resetBar()
     setBarProperty("secRightVisible", false);
 }
 
+QQuickItem* SettingsView::createDialog(const char* url)
+{
+    // Dialogs cover the whole window, bar included.
+    QQuickItem* host = parentItem() && parentItem()->parentItem() ? parentItem()->parentItem() : nullptr;
+    if (!host && window())
+        host = window()->contentItem();
+    return DocumentItem::create(this, QLatin1String(url), host ? host : this);
+}
+
+const Device* SettingsView::transferAccount() const
+{
+    // The credentials the link joined with: the selected record may still
+    // hold the ones the device has just refused.
+    return m_linkDevice ? m_linkDevice.data() : m_lastSelDevice.data();
+}
+
 NavigationView* SettingsView::createView(const char* url)
 {
     return qobject_cast<NavigationView*>(DocumentItem::create(this, QLatin1String(url), nullptr));
@@ -156,9 +172,7 @@ void SettingsView::startDownload()
         updateUnavailablePage();
     });
     connect(download, &QThread::finished, download, &QObject::deleteLater);
-    // The credentials the link joined with: the selected record may still
-    // hold the ones the device has just refused.
-    Device* account = m_linkDevice ? m_linkDevice.data() : m_lastSelDevice.data();
+    const Device* account = transferAccount();
     download->start(m_getUrl, account ? account->username() : QString(), account ? account->password() : QString());
     updateUnavailablePage();
 }
@@ -277,7 +291,7 @@ void SettingsView::uploadSettings(const QVariant& key, const QJsonValue& value)
         return;
     }
     m_saving = true;
-    Device* account = m_linkDevice ? m_linkDevice.data() : m_lastSelDevice.data();
+    const Device* account = transferAccount();
     upload->start(m_postUrl, account ? account->username() : QString(), account ? account->password() : QString(),
                   json);
 }
@@ -294,10 +308,7 @@ void SettingsView::rightButtonClicked()
         QMetaObject::invokeMethod(editor, "saveSettings");
         return;
     }
-    QQuickItem* host = parentItem() && parentItem()->parentItem() ? parentItem()->parentItem() : nullptr;
-    if (!host && window())
-        host = window()->contentItem();
-    QQuickItem* dialog = DocumentItem::create(this, QLatin1String(ItemDialogDocument), host ? host : this);
+    QQuickItem* dialog = createDialog(ItemDialogDocument);
     if (!dialog)
         return;
     dialog->setProperty("listModel", editor->addableTypes());
@@ -420,15 +431,14 @@ void SettingsView::saveShownPage()
 
 void SettingsView::popLastView()
 {
+    if (m_unsavedDialog)
+        return; // the open question answers this
     SettingsEditorView* editor = topEditor();
-    if (!editor || !editor->edited() || m_unsavedDialog) {
+    if (!editor || !editor->edited()) {
         NavigationController::popLastView();
         return;
     }
-    QQuickItem* host = parentItem() && parentItem()->parentItem() ? parentItem()->parentItem() : nullptr;
-    if (!host && window())
-        host = window()->contentItem();
-    QQuickItem* dialog = DocumentItem::create(this, QLatin1String(UnsavedDialogDocument), host ? host : this);
+    QQuickItem* dialog = createDialog(UnsavedDialogDocument);
     if (!dialog) {
         NavigationController::popLastView();
         return;
@@ -450,11 +460,7 @@ void SettingsView::popLastView()
 
 void SettingsView::closeUnsavedDialog()
 {
-    if (m_unsavedDialog) {
-        m_unsavedDialog->setVisible(false);
-        m_unsavedDialog->setParentItem(nullptr);
-        m_unsavedDialog->deleteLater();
-    }
+    closeDialog(m_unsavedDialog);
     m_unsavedDialog = nullptr;
 }
 

@@ -104,6 +104,10 @@ private:
     void resetBar();
     SettingsEditorView* topEditor() const;
     NavigationView* createView(const char* url);
+    // A dialog over the whole window, from its document.
+    QQuickItem* createDialog(const char* url);
+    // Whose credentials the settings transfers use.
+    const Device* transferAccount() const;
 
     QPointer<Device> m_lastSelDevice;
     QPointer<Device> m_linkDevice;
