@@ -143,17 +143,17 @@ void PlayerView::chooseSource()
     // Announced without a player, the source keeps the player it was shown with.
     if (announced && !current->player())
         return;
+    const auto plays = [](const Source* s) {
+        return s && s->player() && (s->player()->playPause() == 2 || s->player()->airPlay());
+    };
     QList<PlayerSource> players;
     for (Source* source : sources) {
-        if (TavirelPlayer* player = source->player())
-            players.append({ source->index(), player->playPause() == 2 || player->airPlay() });
+        if (source->player())
+            players.append({ source->index(), plays(source) });
     }
     int pick = sourceToShow(players, m_chosenSource, announced ? current->index() : -1);
     // Once the shown source has played it stays when it stops (the user may
     // be clearing its queue); only the user's own choice takes its place.
-    const auto plays = [](const Source* s) {
-        return s && s->player() && (s->player()->playPause() == 2 || s->player()->airPlay());
-    };
     if (announced && plays(current))
         m_shownSettled = true;
     if (announced && m_shownSettled && pick != m_chosenSource)
