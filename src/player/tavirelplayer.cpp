@@ -680,10 +680,23 @@ void TavirelPlayer::updatePlaylistTracks(const QJsonValue &v)
         qCDebug(lcPlayer) << "queue of new playlist" << playlist.value(QLatin1String("name")) << "not read";
         return;
     }
-    playlist.insert(QStringLiteral("tracks"), v);
+    savePlaylistWithTracks(playlist, v);
+}
+
+void TavirelPlayer::savePlaylistWithTracks(QJsonObject playlist, const QJsonValue &tracks)
+{
+    playlist.insert(QStringLiteral("tracks"), tracks);
     QJsonObject params;
     params.insert(QStringLiteral("playlist"), playlist);
     request(QStringLiteral("core.playlists.save"), params);
+}
+
+QJsonObject TavirelPlayer::createPlaylistParams(const QString &name)
+{
+    QJsonObject params;
+    params.insert(QStringLiteral("name"), name);
+    params.insert(QStringLiteral("uri_scheme"), QStringLiteral("m3u"));
+    return params;
 }
 
 void TavirelPlayer::updatePlaylistLookup(const QJsonValue &v)
@@ -960,10 +973,7 @@ void TavirelPlayer::actionAddList(const QJsonValue &v)
 
 void TavirelPlayer::actionCreatePlaylist(const QString &name, bool fromQueue)
 {
-    QJsonObject params;
-    params.insert(QStringLiteral("name"), name);
-    params.insert(QStringLiteral("uri_scheme"), QStringLiteral("m3u"));
-    request(QStringLiteral("core.playlists.create"), params, fromQueue ? this : nullptr,
+    request(QStringLiteral("core.playlists.create"), createPlaylistParams(name), fromQueue ? this : nullptr,
             fromQueue ? "updatePlaylistJsonFromQueue" : "");
 }
 
@@ -981,11 +991,8 @@ void TavirelPlayer::actionRestorePlaylist(const QJsonObject &playlist)
         qCDebug(lcPlayer) << "playlist without a name not restored";
         return;
     }
-    QJsonObject params;
-    params.insert(QStringLiteral("name"), name);
-    params.insert(QStringLiteral("uri_scheme"), QStringLiteral("m3u"));
     const bool sent = isConnected();
-    request(QStringLiteral("core.playlists.create"), params, this, "restorePlaylistCreated");
+    request(QStringLiteral("core.playlists.create"), createPlaylistParams(name), this, "restorePlaylistCreated");
     if (sent)
         m_restoredPlaylists.append(playlist.value(QLatin1String("tracks")));
 }
@@ -999,11 +1006,7 @@ void TavirelPlayer::restorePlaylistCreated(const QJsonValue &v)
         qCDebug(lcPlayer) << "restored playlist not created";
         return;
     }
-    QJsonObject playlist = v.toObject();
-    playlist.insert(QStringLiteral("tracks"), tracks.isArray() ? tracks : QJsonArray());
-    QJsonObject params;
-    params.insert(QStringLiteral("playlist"), playlist);
-    request(QStringLiteral("core.playlists.save"), params);
+    savePlaylistWithTracks(v.toObject(), tracks.isArray() ? tracks : QJsonArray());
 }
 
 PlayerItem *TavirelPlayer::playlistNamed(const QString &name) const

@@ -263,6 +263,9 @@ private:
     // Announces reachable/retrying when either differs from what was last told.
     void updateLinkState();
     void fetchFallbackArt();
+    // A playlist object of the server with these tracks, saved.
+    void savePlaylistWithTracks(QJsonObject playlist, const QJsonValue &tracks);
+    static QJsonObject createPlaylistParams(const QString &name);
     void finishRestore();
 
     int m_index = -1;
