@@ -15,7 +15,7 @@ PACKAGES=(
   mopidy mopidy-local gstreamer1.0-tools gstreamer1.0-plugins-base gstreamer1.0-plugins-good flac
   xvfb xauth libgl1-mesa-dri
   avahi-daemon avahi-utils dbus dbus-daemon dbus-bin iproute2 desktop-file-utils libavahi-client-dev
-  python3
+  python3 iso-codes
   dpkg-dev lintian appstream man-db
 )
 

@@ -2,6 +2,7 @@ import QtQuick 2.15
 
 PopupFrame {
     id: popup
+    objectName: "addDevicePopup"
     signal addDevice(string ip, string serial, string us, string pass)
     signal requireKeyboard()
     signal dismissKeyboard()
@@ -10,11 +11,23 @@ PopupFrame {
     // "|" separates the fields of the device's handshake.
     readonly property bool credentialsSendable: userField.text.indexOf("|") < 0 && passField.text.indexOf("|") < 0
     okEnabled: ipField.text.length > 0 && credentialsSendable
+    // What the controller refuses is the address: "|" in the credentials
+    // cannot reach it (see credentialsMessage).
+    errorInContent: true
 
     PopupField {
         id: ipField; objectName: "ipField"; label: qsTr("Address (and port, if not 7550)")
-        placeholder: "192.168.1.20:7550"
+        placeholder: qsTr("for example %1").arg("192.168.1.20:7550")
         onTextChanged: popup.errorText = ""
+    }
+    PopupMessage {
+        objectName: "addressError"
+        visible: popup.errorText.length > 0
+        text: popup.errorText
+        font.pixelSize: fontSize12
+        color: currentTheme.getColor("danger1")
+        Accessible.role: Accessible.AlertMessage
+        Accessible.name: text
     }
     PopupField { id: serialField; objectName: "serialField"; label: qsTr("Serial number") }
     PopupField { id: userField; objectName: "usernameField"; label: qsTr("Username"); onTextChanged: popup.errorText = "" }

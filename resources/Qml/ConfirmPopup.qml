@@ -13,8 +13,7 @@ PopupFrame {
     PopupMessage {
         visible: popup.deviceRef !== null
         color: currentTheme.getColor("text1")
-        text: popup.deviceRef ? (popup.deviceRef.getPropDictionaryValue("name") || popup.deviceRef.serialNumber)
-                                + "  ·  " + popup.deviceRef.localIp : ""
+        text: popup.deviceRef ? popup.deviceRef.displayName() + "  ·  " + popup.deviceRef.localIp : ""
     }
 
     // The controller closes the popup when it connects.

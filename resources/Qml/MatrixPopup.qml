@@ -107,7 +107,7 @@ Rectangle {
                                 width: parent.width - 10 * scaleFactor
                                 height: width
                                 radius: width / 2
-                                color: cell.routed ? currentTheme.getColor("highlight1") : currentTheme.getColor("fill3")
+                                color: cell.routed ? currentTheme.getColor("highlight1") : currentTheme.getColor("track1")
                                 border.width: cell.activeFocus ? 2 * scaleFactor : 0
                                 border.color: currentTheme.getColor("text1")
                             }

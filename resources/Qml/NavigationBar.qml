@@ -17,6 +17,11 @@ NavigationBar {
     y: 0
     width: parent ? parent.width : 0
     height: 44 * scaleFactor
+    // Each side takes what its buttons need, from a quarter to two fifths of
+    // the bar, so that a back label is whole wherever there is room.
+    readonly property real sideWidth: Math.min(width * 0.4, Math.max(width * 0.25,
+        backButton.visible ? backButton.implicitWidth : 0,
+        (rightButton.visible ? rightButton.implicitWidth : 0) + (secRightButton.visible ? secRightButton.implicitWidth : 0)))
 
     Rectangle {
         anchors.fill: parent
@@ -35,15 +40,18 @@ NavigationBar {
         type: "back"
         visible: false
         anchors { left: parent.left; top: parent.top; bottom: parent.bottom }
-        width: parent.width * 0.3
+        width: bar.sideWidth
         onClicked: bar.back()
     }
     Text {
         id: titleLabel
         textFormat: Text.PlainText
-        anchors.centerIn: parent
-        width: parent.width * 0.4
-        horizontalAlignment: Text.AlignHCenter
+        // A first page's title starts at the left, as the other tabs' titles
+        // do; below it, the title sits between back and the right buttons.
+        x: backButton.visible ? bar.sideWidth : 16 * scaleFactor
+        anchors.verticalCenter: parent.verticalCenter
+        width: backButton.visible ? parent.width - 2 * bar.sideWidth : parent.width - x - bar.sideWidth
+        horizontalAlignment: backButton.visible ? Text.AlignHCenter : Text.AlignLeft
         // A long title gets smaller before it is cut short.
         fontSizeMode: Text.HorizontalFit
         minimumPixelSize: fontSize12
@@ -59,13 +67,14 @@ NavigationBar {
     Row {
         x: parent.width - width
         height: parent.height
-        width: parent.width * 0.3
+        width: bar.sideWidth
         layoutDirection: Qt.RightToLeft
         NavigationButton {
             id: rightButton
             text: qsTr("Close")
             height: parent.height
-            width: parent.width / (secRightButton.visible ? 2 : 1)
+            width: secRightButton.visible ? parent.width * implicitWidth / (implicitWidth + secRightButton.implicitWidth)
+                                          : parent.width
             onClicked: bar.right()
         }
         NavigationButton {
@@ -73,7 +82,7 @@ NavigationBar {
             text: qsTr("Save")
             visible: false
             height: parent.height
-            width: parent.width / 2
+            width: parent.width - rightButton.width
             onClicked: bar.secondRight()
         }
     }

@@ -12,6 +12,8 @@ Item {
     property int textAlign: type === "back" ? Text.AlignLeft : Text.AlignRight
     signal clicked()
 
+    implicitWidth: (chevron.visible ? 8 * scaleFactor + chevron.implicitWidth + 4 * scaleFactor : 8 * scaleFactor)
+                   + label.implicitWidth + 8 * scaleFactor
     activeFocusOnTab: visible
     Accessible.role: Accessible.Button
     Accessible.name: type === "back" ? qsTr("Back to %1").arg(label.text || qsTr("previous page")) : label.text

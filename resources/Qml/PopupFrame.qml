@@ -14,6 +14,8 @@ FocusScope {
     property string otherBtnText: ""
     property bool okEnabled: true
     property string errorText: ""
+    // The content shows errorText itself, beside the field it is about.
+    property bool errorInContent: false
     signal accepted()
     signal rejected()
     signal otherChosen()
@@ -68,7 +70,7 @@ FocusScope {
             textFormat: Text.PlainText
             objectName: "errorText"
             anchors { left: parent.left; right: parent.right; top: column.bottom; margins: 16 * scaleFactor; topMargin: 10 * scaleFactor }
-            visible: frame.errorText.length > 0
+            visible: frame.errorText.length > 0 && !frame.errorInContent
             text: frame.errorText
             wrapMode: Text.WordWrap
             font.family: "MorvaneUnicodePN"

@@ -38,7 +38,8 @@ Tavirel.SettingsView {
             text: view.statusMessage
             font.family: "MorvaneUnicodePN"
             font.pixelSize: fontSize14
-            color: currentTheme.getColor("text1")
+            // Light text does not stand out on the red of every theme; fill1 does.
+            color: view.statusIsError ? currentTheme.getColor("fill1") : currentTheme.getColor("text1")
         }
         Timer {
             id: noticeTimer

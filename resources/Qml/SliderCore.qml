@@ -23,7 +23,7 @@ Item {
     property bool vertical: false
     property real trackThickness: 4 * scaleFactor
     property real knobSize: 20 * scaleFactor
-    property color trackColor: currentTheme.getColor("fill7")
+    property color trackColor: currentTheme.getColor("track1")
     property color fillColor: currentTheme.getColor("highlight1")
     property color knobColor: currentTheme.getColor("text1")
     property string accessibleName: ""

@@ -16,6 +16,9 @@ Item {
     property bool showEqualizer: false
     property bool showSelector: false
     property bool highlighted: false
+    // Room kept for this many buttons, so that in a list whose rows have
+    // different buttons the sliders and the buttons line up.
+    property int buttonSlots: 0
     // An item shown instead of the icon (a cover).
     property alias leading: leadingBox.data
     property bool hasLeading: false
@@ -49,7 +52,7 @@ Item {
             }
         }
         Column {
-            anchors { left: leadingBox.right; leftMargin: 10 * scaleFactor; top: parent.top; topMargin: 8 * scaleFactor; right: buttons.left; rightMargin: 4 * scaleFactor }
+            anchors { left: leadingBox.right; leftMargin: 10 * scaleFactor; top: parent.top; topMargin: 8 * scaleFactor; right: buttonArea.left; rightMargin: 4 * scaleFactor }
             spacing: 1 * scaleFactor
             Text {
                 textFormat: Text.PlainText
@@ -95,7 +98,7 @@ Item {
         Text {
             id: volumeText
             textFormat: Text.PlainText
-            anchors { right: buttons.left; rightMargin: 4 * scaleFactor; verticalCenter: slider.verticalCenter }
+            anchors { right: buttonArea.left; rightMargin: 4 * scaleFactor; verticalCenter: slider.verticalCenter }
             width: 26 * scaleFactor
             horizontalAlignment: Text.AlignRight
             text: Math.round(slider.knobValue)
@@ -103,10 +106,16 @@ Item {
             font.pixelSize: fontSize12
             color: currentTheme.getColor("text2")
         }
+        Item {
+            id: buttonArea
+            anchors { right: parent.right; rightMargin: 6 * scaleFactor; top: parent.top; bottom: parent.bottom }
+            width: Math.max(buttons.width, row.buttonSlots * muteButton.width)
+        }
         Row {
             id: buttons
-            anchors { right: parent.right; rightMargin: 6 * scaleFactor; verticalCenter: parent.verticalCenter }
+            anchors { left: buttonArea.left; verticalCenter: parent.verticalCenter }
             ToolIconButton {
+                id: muteButton
                 objectName: "muteButton"
                 iconSource: row.muted ? "qrc:/TavirelImgs/Images/mute.svg" : "qrc:/TavirelImgs/Images/unmute.svg"
                 checked: row.muted

@@ -36,7 +36,8 @@ Rectangle {
             text: notice.notices ? notice.notices.text : ""
             font.family: "MorvaneUnicodePN"
             font.pixelSize: fontSize14
-            color: currentTheme.getColor("text1")
+            // Light text does not stand out on the red of every theme; fill1 does.
+            color: notice.notices && notice.notices.isError ? currentTheme.getColor("fill1") : currentTheme.getColor("text1")
         }
         PopupButton {
             id: undoButton

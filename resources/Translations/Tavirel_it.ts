@@ -23,6 +23,10 @@
       <source>User name and password must not contain "|".</source>
       <translation>Nome utente e password non devono contenere "|".</translation>
     </message>
+    <message>
+      <source>for example %1</source>
+      <translation>per esempio %1</translation>
+    </message>
   </context>
   <context>
     <name>AddUrlDialog</name>
@@ -233,6 +237,1005 @@
     </message>
   </context>
   <context>
+    <name>CountryNames</name>
+    <message>
+      <source>Afghanistan</source>
+      <translation>Afghanistan</translation>
+    </message>
+    <message>
+      <source>Albania</source>
+      <translation>Albania</translation>
+    </message>
+    <message>
+      <source>Algeria</source>
+      <translation>Algeria</translation>
+    </message>
+    <message>
+      <source>American Samoa</source>
+      <translation>Samoa americane</translation>
+    </message>
+    <message>
+      <source>Andorra</source>
+      <translation>Andorra</translation>
+    </message>
+    <message>
+      <source>Angola</source>
+      <translation>Angola</translation>
+    </message>
+    <message>
+      <source>Anguilla</source>
+      <translation>Anguilla</translation>
+    </message>
+    <message>
+      <source>Antarctica</source>
+      <translation>Antartide</translation>
+    </message>
+    <message>
+      <source>Antigua and Barbuda</source>
+      <translation>Antigua e Barbuda</translation>
+    </message>
+    <message>
+      <source>Argentina</source>
+      <translation>Argentina</translation>
+    </message>
+    <message>
+      <source>Armenia</source>
+      <translation>Armenia</translation>
+    </message>
+    <message>
+      <source>Aruba</source>
+      <translation>Aruba</translation>
+    </message>
+    <message>
+      <source>Australia</source>
+      <translation>Australia</translation>
+    </message>
+    <message>
+      <source>Austria</source>
+      <translation>Austria</translation>
+    </message>
+    <message>
+      <source>Azerbaijan</source>
+      <translation>Azerbaigian</translation>
+    </message>
+    <message>
+      <source>Bahamas</source>
+      <translation>Bahamas</translation>
+    </message>
+    <message>
+      <source>Bahrain</source>
+      <translation>Bahrein</translation>
+    </message>
+    <message>
+      <source>Bangladesh</source>
+      <translation>Bangladesh</translation>
+    </message>
+    <message>
+      <source>Barbados</source>
+      <translation>Barbados</translation>
+    </message>
+    <message>
+      <source>Belarus</source>
+      <translation>Bielorussia</translation>
+    </message>
+    <message>
+      <source>Belgium</source>
+      <translation>Belgio</translation>
+    </message>
+    <message>
+      <source>Belize</source>
+      <translation>Belize</translation>
+    </message>
+    <message>
+      <source>Benin</source>
+      <translation>Benin</translation>
+    </message>
+    <message>
+      <source>Bermuda</source>
+      <translation>Bermuda</translation>
+    </message>
+    <message>
+      <source>Bhutan</source>
+      <translation>Bhutan</translation>
+    </message>
+    <message>
+      <source>Bolivia</source>
+      <translation>Bolivia</translation>
+    </message>
+    <message>
+      <source>Bonaire, Sint Eustatius and Saba</source>
+      <translation>Paesi Bassi caraibici</translation>
+    </message>
+    <message>
+      <source>Bosnia and Herzegovina</source>
+      <translation>Bosnia-Erzegovina</translation>
+    </message>
+    <message>
+      <source>Botswana</source>
+      <translation>Botswana</translation>
+    </message>
+    <message>
+      <source>Bouvet Island</source>
+      <translation>Isola Bouvet</translation>
+    </message>
+    <message>
+      <source>Brazil</source>
+      <translation>Brasile</translation>
+    </message>
+    <message>
+      <source>British Indian Ocean Territory</source>
+      <translation>Territorio britannico dell'Oceano Indiano</translation>
+    </message>
+    <message>
+      <source>Brunei Darussalam</source>
+      <translation>Brunei</translation>
+    </message>
+    <message>
+      <source>Bulgaria</source>
+      <translation>Bulgaria</translation>
+    </message>
+    <message>
+      <source>Burkina Faso</source>
+      <translation>Burkina Faso</translation>
+    </message>
+    <message>
+      <source>Burundi</source>
+      <translation>Burundi</translation>
+    </message>
+    <message>
+      <source>Cabo Verde</source>
+      <translation>Capo Verde</translation>
+    </message>
+    <message>
+      <source>Cambodia</source>
+      <translation>Cambogia</translation>
+    </message>
+    <message>
+      <source>Cameroon</source>
+      <translation>Camerun</translation>
+    </message>
+    <message>
+      <source>Canada</source>
+      <translation>Canada</translation>
+    </message>
+    <message>
+      <source>Cayman Islands</source>
+      <translation>Isole Cayman</translation>
+    </message>
+    <message>
+      <source>Central African Republic</source>
+      <translation>Repubblica Centrafricana</translation>
+    </message>
+    <message>
+      <source>Chad</source>
+      <translation>Ciad</translation>
+    </message>
+    <message>
+      <source>Chile</source>
+      <translation>Cile</translation>
+    </message>
+    <message>
+      <source>China</source>
+      <translation>Cina</translation>
+    </message>
+    <message>
+      <source>Christmas Island</source>
+      <translation>Isola di Natale</translation>
+    </message>
+    <message>
+      <source>Cocos (Keeling) Islands</source>
+      <translation>Isole Cocos (Keeling)</translation>
+    </message>
+    <message>
+      <source>Colombia</source>
+      <translation>Colombia</translation>
+    </message>
+    <message>
+      <source>Comoros</source>
+      <translation>Comore</translation>
+    </message>
+    <message>
+      <source>Congo</source>
+      <translation>Congo</translation>
+    </message>
+    <message>
+      <source>Congo, The Democratic Republic of the</source>
+      <translation>Repubblica democratica del Congo</translation>
+    </message>
+    <message>
+      <source>Cook Islands</source>
+      <translation>Isole Cook</translation>
+    </message>
+    <message>
+      <source>Costa Rica</source>
+      <translation>Costa Rica</translation>
+    </message>
+    <message>
+      <source>Croatia</source>
+      <translation>Croazia</translation>
+    </message>
+    <message>
+      <source>Cuba</source>
+      <translation>Cuba</translation>
+    </message>
+    <message>
+      <source>Curaçao</source>
+      <translation>Curaçao</translation>
+    </message>
+    <message>
+      <source>Cyprus</source>
+      <translation>Cipro</translation>
+    </message>
+    <message>
+      <source>Czechia</source>
+      <translation>Cechia</translation>
+    </message>
+    <message>
+      <source>Côte d'Ivoire</source>
+      <translation>Costa d'Avorio</translation>
+    </message>
+    <message>
+      <source>Denmark</source>
+      <translation>Danimarca</translation>
+    </message>
+    <message>
+      <source>Djibouti</source>
+      <translation>Gibuti</translation>
+    </message>
+    <message>
+      <source>Dominica</source>
+      <translation>Dominica</translation>
+    </message>
+    <message>
+      <source>Dominican Republic</source>
+      <translation>Repubblica Dominicana</translation>
+    </message>
+    <message>
+      <source>Ecuador</source>
+      <translation>Ecuador</translation>
+    </message>
+    <message>
+      <source>Egypt</source>
+      <translation>Egitto</translation>
+    </message>
+    <message>
+      <source>El Salvador</source>
+      <translation>El Salvador</translation>
+    </message>
+    <message>
+      <source>Equatorial Guinea</source>
+      <translation>Guinea equatoriale</translation>
+    </message>
+    <message>
+      <source>Eritrea</source>
+      <translation>Eritrea</translation>
+    </message>
+    <message>
+      <source>Estonia</source>
+      <translation>Estonia</translation>
+    </message>
+    <message>
+      <source>Eswatini</source>
+      <translation>Eswatini</translation>
+    </message>
+    <message>
+      <source>Ethiopia</source>
+      <translation>Etiopia</translation>
+    </message>
+    <message>
+      <source>Falkland Islands (Malvinas)</source>
+      <translation>Isole Falkland (Malvine)</translation>
+    </message>
+    <message>
+      <source>Faroe Islands</source>
+      <translation>Isole Fær Øer</translation>
+    </message>
+    <message>
+      <source>Fiji</source>
+      <translation>Figi</translation>
+    </message>
+    <message>
+      <source>Finland</source>
+      <translation>Finlandia</translation>
+    </message>
+    <message>
+      <source>France</source>
+      <translation>Francia</translation>
+    </message>
+    <message>
+      <source>French Guiana</source>
+      <translation>Guyana francese</translation>
+    </message>
+    <message>
+      <source>French Polynesia</source>
+      <translation>Polinesia francese</translation>
+    </message>
+    <message>
+      <source>French Southern Territories</source>
+      <translation>Territori francesi meridionali</translation>
+    </message>
+    <message>
+      <source>Gabon</source>
+      <translation>Gabon</translation>
+    </message>
+    <message>
+      <source>Gambia</source>
+      <translation>Gambia</translation>
+    </message>
+    <message>
+      <source>Georgia</source>
+      <translation>Georgia</translation>
+    </message>
+    <message>
+      <source>Germany</source>
+      <translation>Germania</translation>
+    </message>
+    <message>
+      <source>Ghana</source>
+      <translation>Ghana</translation>
+    </message>
+    <message>
+      <source>Gibraltar</source>
+      <translation>Gibilterra</translation>
+    </message>
+    <message>
+      <source>Greece</source>
+      <translation>Grecia</translation>
+    </message>
+    <message>
+      <source>Greenland</source>
+      <translation>Groenlandia</translation>
+    </message>
+    <message>
+      <source>Grenada</source>
+      <translation>Grenada</translation>
+    </message>
+    <message>
+      <source>Guadeloupe</source>
+      <translation>Guadalupa</translation>
+    </message>
+    <message>
+      <source>Guam</source>
+      <translation>Guam</translation>
+    </message>
+    <message>
+      <source>Guatemala</source>
+      <translation>Guatemala</translation>
+    </message>
+    <message>
+      <source>Guernsey</source>
+      <translation>Guernsey</translation>
+    </message>
+    <message>
+      <source>Guinea</source>
+      <translation>Guinea</translation>
+    </message>
+    <message>
+      <source>Guinea-Bissau</source>
+      <translation>Guinea-Bissau</translation>
+    </message>
+    <message>
+      <source>Guyana</source>
+      <translation>Guyana</translation>
+    </message>
+    <message>
+      <source>Haiti</source>
+      <translation>Haiti</translation>
+    </message>
+    <message>
+      <source>Heard Island and McDonald Islands</source>
+      <translation>Isole Heard e McDonald</translation>
+    </message>
+    <message>
+      <source>Holy See (Vatican City State)</source>
+      <translation>Santa Sede (Stato della Città del Vaticano)</translation>
+    </message>
+    <message>
+      <source>Honduras</source>
+      <translation>Honduras</translation>
+    </message>
+    <message>
+      <source>Hong Kong</source>
+      <translation>Hong Kong</translation>
+    </message>
+    <message>
+      <source>Hungary</source>
+      <translation>Ungheria</translation>
+    </message>
+    <message>
+      <source>Iceland</source>
+      <translation>Islanda</translation>
+    </message>
+    <message>
+      <source>India</source>
+      <translation>India</translation>
+    </message>
+    <message>
+      <source>Indonesia</source>
+      <translation>Indonesia</translation>
+    </message>
+    <message>
+      <source>Iran</source>
+      <translation>Iran</translation>
+    </message>
+    <message>
+      <source>Iraq</source>
+      <translation>Iraq</translation>
+    </message>
+    <message>
+      <source>Ireland</source>
+      <translation>Irlanda</translation>
+    </message>
+    <message>
+      <source>Isle of Man</source>
+      <translation>Isola di Man</translation>
+    </message>
+    <message>
+      <source>Israel</source>
+      <translation>Israele</translation>
+    </message>
+    <message>
+      <source>Italy</source>
+      <translation>Italia</translation>
+    </message>
+    <message>
+      <source>Jamaica</source>
+      <translation>Giamaica</translation>
+    </message>
+    <message>
+      <source>Japan</source>
+      <translation>Giappone</translation>
+    </message>
+    <message>
+      <source>Jersey</source>
+      <translation>Jersey</translation>
+    </message>
+    <message>
+      <source>Jordan</source>
+      <translation>Giordania</translation>
+    </message>
+    <message>
+      <source>Kazakhstan</source>
+      <translation>Kazakistan</translation>
+    </message>
+    <message>
+      <source>Kenya</source>
+      <translation>Kenya</translation>
+    </message>
+    <message>
+      <source>Kiribati</source>
+      <translation>Kiribati</translation>
+    </message>
+    <message>
+      <source>Kuwait</source>
+      <translation>Kuwait</translation>
+    </message>
+    <message>
+      <source>Kyrgyzstan</source>
+      <translation>Kirghizistan</translation>
+    </message>
+    <message>
+      <source>Laos</source>
+      <translation>Laos</translation>
+    </message>
+    <message>
+      <source>Latvia</source>
+      <translation>Lettonia</translation>
+    </message>
+    <message>
+      <source>Lebanon</source>
+      <translation>Libano</translation>
+    </message>
+    <message>
+      <source>Lesotho</source>
+      <translation>Lesotho</translation>
+    </message>
+    <message>
+      <source>Liberia</source>
+      <translation>Liberia</translation>
+    </message>
+    <message>
+      <source>Libya</source>
+      <translation>Libia</translation>
+    </message>
+    <message>
+      <source>Liechtenstein</source>
+      <translation>Liechtenstein</translation>
+    </message>
+    <message>
+      <source>Lithuania</source>
+      <translation>Lituania</translation>
+    </message>
+    <message>
+      <source>Luxembourg</source>
+      <translation>Lussemburgo</translation>
+    </message>
+    <message>
+      <source>Macao</source>
+      <translation>Macao</translation>
+    </message>
+    <message>
+      <source>Madagascar</source>
+      <translation>Madagascar</translation>
+    </message>
+    <message>
+      <source>Malawi</source>
+      <translation>Malawi</translation>
+    </message>
+    <message>
+      <source>Malaysia</source>
+      <translation>Malaysia</translation>
+    </message>
+    <message>
+      <source>Maldives</source>
+      <translation>Maldive</translation>
+    </message>
+    <message>
+      <source>Mali</source>
+      <translation>Mali</translation>
+    </message>
+    <message>
+      <source>Malta</source>
+      <translation>Malta</translation>
+    </message>
+    <message>
+      <source>Marshall Islands</source>
+      <translation>Isole Marshall</translation>
+    </message>
+    <message>
+      <source>Martinique</source>
+      <translation>Martinica</translation>
+    </message>
+    <message>
+      <source>Mauritania</source>
+      <translation>Mauritania</translation>
+    </message>
+    <message>
+      <source>Mauritius</source>
+      <translation>Maurizio</translation>
+    </message>
+    <message>
+      <source>Mayotte</source>
+      <translation>Mayotte</translation>
+    </message>
+    <message>
+      <source>Mexico</source>
+      <translation>Messico</translation>
+    </message>
+    <message>
+      <source>Micronesia, Federated States of</source>
+      <translation>Micronesia</translation>
+    </message>
+    <message>
+      <source>Moldova</source>
+      <translation>Moldavia</translation>
+    </message>
+    <message>
+      <source>Monaco</source>
+      <translation>Monaco</translation>
+    </message>
+    <message>
+      <source>Mongolia</source>
+      <translation>Mongolia</translation>
+    </message>
+    <message>
+      <source>Montenegro</source>
+      <translation>Montenegro</translation>
+    </message>
+    <message>
+      <source>Montserrat</source>
+      <translation>Montserrat</translation>
+    </message>
+    <message>
+      <source>Morocco</source>
+      <translation>Marocco</translation>
+    </message>
+    <message>
+      <source>Mozambique</source>
+      <translation>Mozambico</translation>
+    </message>
+    <message>
+      <source>Myanmar</source>
+      <translation>Birmania</translation>
+    </message>
+    <message>
+      <source>Namibia</source>
+      <translation>Namibia</translation>
+    </message>
+    <message>
+      <source>Nauru</source>
+      <translation>Nauru</translation>
+    </message>
+    <message>
+      <source>Nepal</source>
+      <translation>Nepal</translation>
+    </message>
+    <message>
+      <source>Netherlands</source>
+      <translation>Paesi Bassi</translation>
+    </message>
+    <message>
+      <source>New Caledonia</source>
+      <translation>Nuova Caledonia</translation>
+    </message>
+    <message>
+      <source>New Zealand</source>
+      <translation>Nuova Zelanda</translation>
+    </message>
+    <message>
+      <source>Nicaragua</source>
+      <translation>Nicaragua</translation>
+    </message>
+    <message>
+      <source>Niger</source>
+      <translation>Niger</translation>
+    </message>
+    <message>
+      <source>Nigeria</source>
+      <translation>Nigeria</translation>
+    </message>
+    <message>
+      <source>Niue</source>
+      <translation>Niue</translation>
+    </message>
+    <message>
+      <source>Norfolk Island</source>
+      <translation>Isola Norfolk</translation>
+    </message>
+    <message>
+      <source>North Korea</source>
+      <translation>Corea del Nord</translation>
+    </message>
+    <message>
+      <source>North Macedonia</source>
+      <translation>Macedonia del Nord</translation>
+    </message>
+    <message>
+      <source>Northern Mariana Islands</source>
+      <translation>Isole Marianne Settentrionali</translation>
+    </message>
+    <message>
+      <source>Norway</source>
+      <translation>Norvegia</translation>
+    </message>
+    <message>
+      <source>Oman</source>
+      <translation>Oman</translation>
+    </message>
+    <message>
+      <source>Pakistan</source>
+      <translation>Pakistan</translation>
+    </message>
+    <message>
+      <source>Palau</source>
+      <translation>Palau</translation>
+    </message>
+    <message>
+      <source>Palestine, State of</source>
+      <translation>Palestina, Stato di</translation>
+    </message>
+    <message>
+      <source>Panama</source>
+      <translation>Panama</translation>
+    </message>
+    <message>
+      <source>Papua New Guinea</source>
+      <translation>Papua Nuova Guinea</translation>
+    </message>
+    <message>
+      <source>Paraguay</source>
+      <translation>Paraguay</translation>
+    </message>
+    <message>
+      <source>Peru</source>
+      <translation>Perù</translation>
+    </message>
+    <message>
+      <source>Philippines</source>
+      <translation>Filippine</translation>
+    </message>
+    <message>
+      <source>Pitcairn</source>
+      <translation>Pitcairn</translation>
+    </message>
+    <message>
+      <source>Poland</source>
+      <translation>Polonia</translation>
+    </message>
+    <message>
+      <source>Portugal</source>
+      <translation>Portogallo</translation>
+    </message>
+    <message>
+      <source>Puerto Rico</source>
+      <translation>Portorico</translation>
+    </message>
+    <message>
+      <source>Qatar</source>
+      <translation>Qatar</translation>
+    </message>
+    <message>
+      <source>Romania</source>
+      <translation>Romania</translation>
+    </message>
+    <message>
+      <source>Russian Federation</source>
+      <translation>Russia</translation>
+    </message>
+    <message>
+      <source>Rwanda</source>
+      <translation>Ruanda</translation>
+    </message>
+    <message>
+      <source>Réunion</source>
+      <translation>Riunione</translation>
+    </message>
+    <message>
+      <source>Saint Barthélemy</source>
+      <translation>Saint-Barthélemy</translation>
+    </message>
+    <message>
+      <source>Saint Helena, Ascension and Tristan da Cunha</source>
+      <translation>Sant'Elena, Ascensione e Tristan da Cunha</translation>
+    </message>
+    <message>
+      <source>Saint Kitts and Nevis</source>
+      <translation>Saint Kitts e Nevis</translation>
+    </message>
+    <message>
+      <source>Saint Lucia</source>
+      <translation>Saint Lucia</translation>
+    </message>
+    <message>
+      <source>Saint Martin (French part)</source>
+      <translation>Saint-Martin (Francia)</translation>
+    </message>
+    <message>
+      <source>Saint Pierre and Miquelon</source>
+      <translation>Saint-Pierre e Miquelon</translation>
+    </message>
+    <message>
+      <source>Saint Vincent and the Grenadines</source>
+      <translation>Saint Vincent e Grenadine</translation>
+    </message>
+    <message>
+      <source>Samoa</source>
+      <translation>Samoa</translation>
+    </message>
+    <message>
+      <source>San Marino</source>
+      <translation>San Marino</translation>
+    </message>
+    <message>
+      <source>Sao Tome and Principe</source>
+      <translation>São Tomé e Príncipe</translation>
+    </message>
+    <message>
+      <source>Saudi Arabia</source>
+      <translation>Arabia Saudita</translation>
+    </message>
+    <message>
+      <source>Senegal</source>
+      <translation>Senegal</translation>
+    </message>
+    <message>
+      <source>Serbia</source>
+      <translation>Serbia</translation>
+    </message>
+    <message>
+      <source>Seychelles</source>
+      <translation>Seychelles</translation>
+    </message>
+    <message>
+      <source>Sierra Leone</source>
+      <translation>Sierra Leone</translation>
+    </message>
+    <message>
+      <source>Singapore</source>
+      <translation>Singapore</translation>
+    </message>
+    <message>
+      <source>Sint Maarten (Dutch part)</source>
+      <translation>Sint Maarten (Olanda)</translation>
+    </message>
+    <message>
+      <source>Slovakia</source>
+      <translation>Slovacchia</translation>
+    </message>
+    <message>
+      <source>Slovenia</source>
+      <translation>Slovenia</translation>
+    </message>
+    <message>
+      <source>Solomon Islands</source>
+      <translation>Isole Salomone</translation>
+    </message>
+    <message>
+      <source>Somalia</source>
+      <translation>Somalia</translation>
+    </message>
+    <message>
+      <source>South Africa</source>
+      <translation>Sudafrica</translation>
+    </message>
+    <message>
+      <source>South Georgia and the South Sandwich Islands</source>
+      <translation>Georgia del Sud e Isole Sandwich Australi</translation>
+    </message>
+    <message>
+      <source>South Korea</source>
+      <translation>Corea del Sud</translation>
+    </message>
+    <message>
+      <source>South Sudan</source>
+      <translation>Sudan del sud</translation>
+    </message>
+    <message>
+      <source>Spain</source>
+      <translation>Spagna</translation>
+    </message>
+    <message>
+      <source>Sri Lanka</source>
+      <translation>Sri Lanka</translation>
+    </message>
+    <message>
+      <source>Sudan</source>
+      <translation>Sudan</translation>
+    </message>
+    <message>
+      <source>Suriname</source>
+      <translation>Suriname</translation>
+    </message>
+    <message>
+      <source>Svalbard and Jan Mayen</source>
+      <translation>Svalbard e Jan Mayen</translation>
+    </message>
+    <message>
+      <source>Sweden</source>
+      <translation>Svezia</translation>
+    </message>
+    <message>
+      <source>Switzerland</source>
+      <translation>Svizzera</translation>
+    </message>
+    <message>
+      <source>Syria</source>
+      <translation>Syria</translation>
+    </message>
+    <message>
+      <source>Taiwan</source>
+      <translation>Taiwan</translation>
+    </message>
+    <message>
+      <source>Tajikistan</source>
+      <translation>Tagikistan</translation>
+    </message>
+    <message>
+      <source>Tanzania</source>
+      <translation>Tanzania</translation>
+    </message>
+    <message>
+      <source>Thailand</source>
+      <translation>Thailandia</translation>
+    </message>
+    <message>
+      <source>Timor-Leste</source>
+      <translation>Timor Est</translation>
+    </message>
+    <message>
+      <source>Togo</source>
+      <translation>Togo</translation>
+    </message>
+    <message>
+      <source>Tokelau</source>
+      <translation>Tokelau</translation>
+    </message>
+    <message>
+      <source>Tonga</source>
+      <translation>Tonga</translation>
+    </message>
+    <message>
+      <source>Trinidad and Tobago</source>
+      <translation>Trinidad e Tobago</translation>
+    </message>
+    <message>
+      <source>Tunisia</source>
+      <translation>Tunisia</translation>
+    </message>
+    <message>
+      <source>Turkmenistan</source>
+      <translation>Turkmenistan</translation>
+    </message>
+    <message>
+      <source>Turks and Caicos Islands</source>
+      <translation>Isole Turks e Caicos</translation>
+    </message>
+    <message>
+      <source>Tuvalu</source>
+      <translation>Tuvalu</translation>
+    </message>
+    <message>
+      <source>Türkiye</source>
+      <translation>Türkiye</translation>
+    </message>
+    <message>
+      <source>Uganda</source>
+      <translation>Uganda</translation>
+    </message>
+    <message>
+      <source>Ukraine</source>
+      <translation>Ucraina</translation>
+    </message>
+    <message>
+      <source>United Arab Emirates</source>
+      <translation>Emirati Arabi Uniti</translation>
+    </message>
+    <message>
+      <source>United Kingdom</source>
+      <translation>Regno Unito</translation>
+    </message>
+    <message>
+      <source>United States</source>
+      <translation>Stati Uniti</translation>
+    </message>
+    <message>
+      <source>United States Minor Outlying Islands</source>
+      <translation>Isole minori esterne degli Stati Uniti d'America</translation>
+    </message>
+    <message>
+      <source>Uruguay</source>
+      <translation>Uruguay</translation>
+    </message>
+    <message>
+      <source>Uzbekistan</source>
+      <translation>Uzbekistan</translation>
+    </message>
+    <message>
+      <source>Vanuatu</source>
+      <translation>Vanuatu</translation>
+    </message>
+    <message>
+      <source>Venezuela</source>
+      <translation>Venezuela</translation>
+    </message>
+    <message>
+      <source>Vietnam</source>
+      <translation>Vietnam</translation>
+    </message>
+    <message>
+      <source>Virgin Islands, British</source>
+      <translation>Isole Vergini, Regno Unito</translation>
+    </message>
+    <message>
+      <source>Virgin Islands, U.S.</source>
+      <translation>Isole Vergini, U.S.A.</translation>
+    </message>
+    <message>
+      <source>Wallis and Futuna</source>
+      <translation>Wallis e Futuna</translation>
+    </message>
+    <message>
+      <source>Western Sahara</source>
+      <translation>Sahara occidentale</translation>
+    </message>
+    <message>
+      <source>Yemen</source>
+      <translation>Yemen</translation>
+    </message>
+    <message>
+      <source>Zambia</source>
+      <translation>Zambia</translation>
+    </message>
+    <message>
+      <source>Zimbabwe</source>
+      <translation>Zimbabwe</translation>
+    </message>
+    <message>
+      <source>Åland Islands</source>
+      <translation>Isole Åland</translation>
+    </message>
+  </context>
+  <context>
     <name>CustomSpinner</name>
     <message>
       <source>Loading</source>
@@ -244,6 +1247,13 @@
     <message>
       <source>Remove %1</source>
       <translation>Rimuovi %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>Device</name>
+    <message>
+      <source>Tavirel</source>
+      <translation>Tavirel</translation>
     </message>
   </context>
   <context>
@@ -260,48 +1270,24 @@
       <source>Remove %1</source>
       <translation>Rimuovi %1</translation>
     </message>
+    <message>
+      <source>selected</source>
+      <translation>selezionato</translation>
+    </message>
+    <message>
+      <source>Selected</source>
+      <translation>Selezionato</translation>
+    </message>
   </context>
   <context>
     <name>DeviceFinder</name>
-    <message>
-      <source>Find Tavirel</source>
-      <translation>Trova Tavirel</translation>
-    </message>
-    <message>
-      <source>Tavirel</source>
-      <translation>Tavirel</translation>
-    </message>
-    <message>
-      <source>Detected Tavirel</source>
-      <translation>Tavirel rilevati</translation>
-    </message>
     <message>
       <source>Searching the network</source>
       <translation>Ricerca nella rete</translation>
     </message>
     <message>
-      <source>Looking for Tavirel on this network…</source>
-      <translation>Ricerca di Tavirel in questa rete…</translation>
-    </message>
-    <message>
       <source>Network discovery is not available on this computer: add the Tavirel by its address</source>
       <translation>La ricerca in rete non è disponibile su questo computer: aggiungi il Tavirel tramite il suo indirizzo</translation>
-    </message>
-    <message>
-      <source>Saved Tavirel</source>
-      <translation>Tavirel salvati</translation>
-    </message>
-    <message>
-      <source>No saved Tavirel</source>
-      <translation>Nessun Tavirel salvato</translation>
-    </message>
-    <message>
-      <source>Manually add Tavirel</source>
-      <translation>Aggiungi Tavirel manualmente</translation>
-    </message>
-    <message>
-      <source>Add Tavirel</source>
-      <translation>Aggiungi Tavirel</translation>
     </message>
     <message>
       <source>Remove saved Tavirel</source>
@@ -312,7 +1298,39 @@
       <translation>Rimuovi</translation>
     </message>
     <message>
-      <source>Remove %1 (%2) from the saved Tavirel? Its user name and password are forgotten.</source>
+      <source>Find a Tavirel</source>
+      <translation>Trova un Tavirel</translation>
+    </message>
+    <message>
+      <source>On this network</source>
+      <translation>In questa rete</translation>
+    </message>
+    <message>
+      <source>Looking for Tavirels on this network…</source>
+      <translation>Ricerca di Tavirel in questa rete…</translation>
+    </message>
+    <message>
+      <source>Saved Tavirels</source>
+      <translation>Tavirel salvati</translation>
+    </message>
+    <message>
+      <source>No saved Tavirels yet</source>
+      <translation>Ancora nessun Tavirel salvato</translation>
+    </message>
+    <message>
+      <source>Add by address</source>
+      <translation>Aggiungi tramite indirizzo</translation>
+    </message>
+    <message>
+      <source>Add a Tavirel</source>
+      <translation>Aggiungi un Tavirel</translation>
+    </message>
+    <message>
+      <source>By its address, serial number and account</source>
+      <translation>Con indirizzo, numero di serie e account</translation>
+    </message>
+    <message>
+      <source>Remove %1 (%2) from the saved Tavirels? Its user name and password are forgotten.</source>
       <translation>Rimuovere %1 (%2) dai Tavirel salvati? Nome utente e password verranno dimenticati.</translation>
     </message>
   </context>
@@ -321,10 +1339,6 @@
     <message>
       <source>%1 was removed.</source>
       <translation>%1 è stato rimosso.</translation>
-    </message>
-    <message>
-      <source>Tavirel</source>
-      <translation>Tavirel</translation>
     </message>
   </context>
   <context>
@@ -625,7 +1639,7 @@
     </message>
     <message>
       <source>Loudness</source>
-      <translation>Loudness</translation>
+      <translation>Sonorità</translation>
     </message>
     <message>
       <source>Equalizer · %1</source>
@@ -1231,10 +2245,6 @@
   <context>
     <name>SettingsRootView</name>
     <message>
-      <source>Tavirel</source>
-      <translation>Tavirel</translation>
-    </message>
-    <message>
       <source>No Tavirel selected</source>
       <translation>Nessun Tavirel selezionato</translation>
     </message>
@@ -1354,20 +2364,8 @@
       <translation>il dispositivo non ha indicato dove inviarle</translation>
     </message>
     <message>
-      <source>Add new element</source>
-      <translation>Aggiungi nuovo elemento</translation>
-    </message>
-    <message>
-      <source>Choose the element type you want to add</source>
-      <translation>Scegli il tipo di elemento da aggiungere</translation>
-    </message>
-    <message>
       <source>Terms and conditions</source>
       <translation>Termini e condizioni</translation>
-    </message>
-    <message>
-      <source>Themes</source>
-      <translation>Temi</translation>
     </message>
     <message>
       <source>Keyboard shortcuts</source>
@@ -1392,6 +2390,18 @@
     <message>
       <source>Cancel</source>
       <translation>Annulla</translation>
+    </message>
+    <message>
+      <source>Add to %1</source>
+      <translation>Aggiungi a %1</translation>
+    </message>
+    <message>
+      <source>Choose what to add.</source>
+      <translation>Scegli cosa aggiungere.</translation>
+    </message>
+    <message>
+      <source>Colour theme</source>
+      <translation>Tema colori</translation>
     </message>
   </context>
   <context>

@@ -59,6 +59,15 @@ QString Device::getPropDictionaryValue(const QString& key) const
     return it == m_propDictionary.constEnd() ? QString(QLatin1String("")) : it.value().toString();
 }
 
+QString Device::displayName() const
+{
+    for (const QString& candidate : { getPropDictionaryValue(QStringLiteral("name")), m_serialNumber, m_localIp }) {
+        if (!candidate.trimmed().isEmpty())
+            return candidate.trimmed();
+    }
+    return tr("Tavirel");
+}
+
 void Device::setPropDictionaryValue(const QString& key, const QString& value)
 {
     m_propDictionary.insert(key, value);

@@ -41,6 +41,9 @@ public:
     void setPropDictionary(const QVariantHash& v);
 
     Q_INVOKABLE QString getPropDictionaryValue(const QString& key) const;
+    // How lists, cards and messages name the device: its given name, else
+    // its serial number, else its address, else "Tavirel".
+    Q_INVOKABLE QString displayName() const;
     // Inserts or replaces one entry without notifying.
     void setPropDictionaryValue(const QString& key, const QString& value);
 

@@ -115,12 +115,7 @@ void DeviceFinderView::setNotice(const QString& notice)
 
 QString DeviceFinderView::displayName(const Device* device)
 {
-    const QString name = device->getPropDictionaryValue(QStringLiteral("name"));
-    if (!name.isEmpty())
-        return name;
-    if (!device->serialNumber().isEmpty())
-        return device->serialNumber();
-    return device->localIp().isEmpty() ? tr("Tavirel") : device->localIp();
+    return device->displayName();
 }
 
 void DeviceFinderView::setDiscoveryAvailable(bool available)

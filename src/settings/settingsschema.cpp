@@ -3,7 +3,12 @@
 #include <QCoreApplication>
 
 #include "app/logcategories.h"
+#include "settings/countrynames.h"
 #include "settings/dynamictranslator.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
 
 #include <QFile>
 #include <QJsonDocument>
@@ -16,13 +21,36 @@ QString text(const char* s) { return QString::fromLatin1(s); }
 QVariantMap enumEntries(const QJsonObject& schema, const QString& type, const QJsonObject& value,
                         const QString& key)
 {
-    QStringList values;
-    QVariantList labels;
+    struct Entry
+    {
+        QString value;
+        QString label;
+        QString sortKey;
+    };
+    QVector<Entry> entries;
+    const bool countries = type == QLatin1String("country_enum");
     for (const QJsonValue& e : schema.value(type).toArray()) {
         const QJsonObject o = e.toObject();
         const QJsonValue v = o.value(text("value"));
-        values << (v.isString() ? v.toString() : v.toVariant().toString());
-        labels << o.value(text("label")).toString();
+        const QString label = o.value(text("label")).toString();
+        entries.append({ v.isString() ? v.toString() : v.toVariant().toString(),
+                         countries ? CountryNames::translated(label) : label, QString() });
+    }
+    // Countries in the order of their names in the user's language, as the
+    // shipped English list is: accents and case do not count.
+    if (countries) {
+        static const QRegularExpression marks(QStringLiteral("\\p{Mn}"));
+        for (Entry& entry : entries)
+            entry.sortKey = entry.label.normalized(QString::NormalizationForm_KD).remove(marks).toCaseFolded();
+        std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+            return a.sortKey != b.sortKey ? a.sortKey < b.sortKey : a.label < b.label;
+        });
+    }
+    QStringList values;
+    QVariantList labels;
+    for (const Entry& entry : entries) {
+        values << entry.value;
+        labels << entry.label;
     }
     QVariantMap row;
     row.insert(text("values"), values);
@@ -107,6 +135,11 @@ QVariantList rows(const QJsonObject& schema, const Node& node)
         const QString key = k.toString();
         const QJsonObject field = nodeSchema.value(key).toObject();
         const QString type = field.value(text("type")).toString();
+        // Rows for media players only (refreshing the libraries, the player's
+        // feedback) stay off line inputs; a player's source has the icon "player".
+        if (field.value(text("visible")).toString() == QLatin1String("is_player")
+            && node.object.value(text("icon")).toString() != QLatin1String("player"))
+            continue;
         QVariantMap row { { text("key"), key }, { text("title"), DynamicTranslator::label(key) },
                           { text("type"), type } };
         if (type.endsWith(QLatin1String("_enum"))) {

@@ -312,8 +312,8 @@ void SettingsView::rightButtonClicked()
     if (!dialog)
         return;
     dialog->setProperty("listModel", editor->addableTypes());
-    dialog->setProperty("titleText", tr("Add new element"));
-    dialog->setProperty("messageText", tr("Choose the element type you want to add"));
+    dialog->setProperty("titleText", tr("Add to %1").arg(editor->title()));
+    dialog->setProperty("messageText", tr("Choose what to add."));
     dialog->setZ(100);
     dialog->setVisible(true);
     connect(dialog, SIGNAL(close(QQuickItem*)), this, SLOT(closeDialog(QQuickItem*)));
@@ -401,13 +401,19 @@ void SettingsView::pushThemeSelector()
     connect(selector, SIGNAL(requireSetTheme(int)), this, SLOT(setTheme(int)));
     selector->setProperty("themes", themeList());
     selector->setProperty("selTheme", TavirelTheme::storedTheme());
-    selector->setTitle(tr("Themes"));
+    selector->setTitle(tr("Colour theme"));
     pushView(selector);
 }
 
 void SettingsView::setTheme(int theme)
 {
-    popLastView();
+    if (theme < 0 || theme >= TavirelTheme::ThemeCount) {
+        qCDebug(lcSettings) << "no theme number" << theme;
+        return;
+    }
+    // The selector stays open, so that the user can compare the themes.
+    if (NavigationView* top = topView(); top && top->property("selTheme").isValid())
+        top->setProperty("selTheme", theme);
     QSettings settings;
     settings.setValue(QLatin1String(TavirelTheme::SettingsKey), theme);
     settings.sync();

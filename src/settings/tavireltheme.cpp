@@ -27,6 +27,11 @@ int TavirelTheme::storedTheme()
 
 bool TavirelTheme::loadFromFile(const QString& path)
 {
+    return readColours(path, false);
+}
+
+bool TavirelTheme::readColours(const QString& path, bool keepOthers)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         qCDebug(lcSettings) << "theme file not readable:" << path;
@@ -38,8 +43,10 @@ bool TavirelTheme::loadFromFile(const QString& path)
         return false;
     }
     // Colours of the previous theme that this one lacks must not linger.
-    for (const QByteArray& name : dynamicPropertyNames())
-        setProperty(name.constData(), QVariant());
+    if (!keepOthers) {
+        for (const QByteArray& name : dynamicPropertyNames())
+            setProperty(name.constData(), QVariant());
+    }
     const QJsonObject obj = doc.object();
     for (auto it = obj.constBegin(); it != obj.constEnd(); ++it) {
         if (!it.value().isObject())
@@ -64,9 +71,12 @@ bool TavirelTheme::applyTheme(int theme)
         qCDebug(lcSettings) << "no theme number" << theme;
         return false;
     }
-    const bool ownFile = theme == 0 && !m_theme0File.isEmpty() && QFileInfo::exists(m_theme0File);
-    if (!loadFromFile(ownFile ? m_theme0File : resourcePath(theme)))
+    if (!loadFromFile(resourcePath(theme)))
         return false;
+    // A file of one's own written for an older version may lack colours that
+    // the documents now ask for: those keep the shipped values.
+    if (theme == 0 && !m_theme0File.isEmpty() && QFileInfo::exists(m_theme0File))
+        readColours(m_theme0File, true);
     m_current = theme;
     Q_EMIT themeChanged();
     return true;

@@ -37,6 +37,8 @@ Q_SIGNALS:
     void themeChanged();
 
 private:
+    bool readColours(const QString& path, bool keepOthers);
+
     QString m_theme0File;
     int m_current = -1;
 };

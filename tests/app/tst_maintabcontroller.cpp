@@ -327,6 +327,11 @@ private Q_SLOTS:
         setField(popup, "serialField", QStringLiteral("SN-9"));
         QMetaObject::invokeMethod(popup, "accepted");
         QCOMPARE(popup->property("errorText").toString(), QStringLiteral("The port must be a number from 1 to 65535."));
+        // The message stands under the address field.
+        auto* message = popup->findChild<QQuickItem*>(QStringLiteral("addressError"));
+        auto* ipField = popup->findChild<QQuickItem*>(QStringLiteral("ipField"));
+        QVERIFY(message && ipField && message->isVisible());
+        QTRY_COMPARE(message->y(), ipField->y() + ipField->height() + message->parentItem()->property("spacing").toReal());
         QCOMPARE(c->currentDialog(), popup);
         QVERIFY(!c->deviceModel());
         QVERIFY(QSettings().value(QLatin1String(DeviceStore::SavedKey)).toStringList().isEmpty());

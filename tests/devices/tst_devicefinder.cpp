@@ -96,11 +96,24 @@ private Q_SLOTS:
             ScriptedZeroConf::service(QStringLiteral("Cellar"), QStringLiteral("127.0.0.7"), "D-1"));
 
         QTRY_VERIFY(row(finder, QStringLiteral("deviceRow2000")));
+        // Rows name a device as its card does and say where it answers.
         QCOMPARE(row(finder, QStringLiteral("deviceRow2000"))->property("textLabel").toString(),
-                 QStringLiteral("Cellar (Rack)"));
+                 QStringLiteral("Cellar"));
+        QCOMPARE(row(finder, QStringLiteral("deviceRow2000"))->property("detailTextLabel").toString(),
+                 QStringLiteral("127.0.0.7:7550  ·  D-1"));
         QCOMPARE(row(finder, QStringLiteral("deviceRow1"))->property("detailTextLabel").toString(),
-                 QStringLiteral("S-2 - admin"));
+                 QStringLiteral("127.0.0.1:7550  ·  S-2  ·  admin"));
         QVERIFY(!row(finder, QStringLiteral("emptyDetectedRow")));
+
+        // The selected device is marked while its link is down.
+        auto* settings = m_controller->findChild<SettingsView*>(QStringLiteral("mySettingsView"));
+        auto* selected = new Device(settings);
+        selected->setSerialNumber(QStringLiteral("S-2"));
+        selected->setUsername(QStringLiteral("admin"));
+        settings->setLastSelDevice(selected);
+        QTRY_VERIFY(row(finder, QStringLiteral("deviceRow1"))->property("selected").toBool());
+        QVERIFY(!row(finder, QStringLiteral("deviceRow1"))->property("connectionFlag").toBool());
+        QVERIFY(!row(finder, QStringLiteral("deviceRow0"))->property("selected").toBool());
 
         const struct
         {
@@ -165,7 +178,7 @@ private Q_SLOTS:
         const ZeroConfService renamed = ScriptedZeroConf::service(QStringLiteral("Wine cellar"),
                                                                     QStringLiteral("127.0.0.7"), "D-1");
         Q_EMIT zeroconf->serviceUpdated(renamed);
-        QTRY_COMPARE(first ? first->property("textLabel").toString() : QString(), QStringLiteral("Wine cellar (Rack)"));
+        QTRY_COMPARE(first ? first->property("textLabel").toString() : QString(), QStringLiteral("Wine cellar"));
         QCOMPARE(row(finder, QStringLiteral("deviceRow2000")), first.data());
     }
 

@@ -97,6 +97,30 @@ private Q_SLOTS:
         QVERIFY(!d.getPropDictionaryValue(QStringLiteral("name")).isNull());
     }
 
+    void displayName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("given name first") << "Kitchen" << "SN-1" << "10.0.0.2" << "Kitchen";
+        QTest::newRow("blank name: serial") << "  " << "SN-1" << "10.0.0.2" << "SN-1";
+        QTest::newRow("address") << "" << "" << "10.0.0.2" << "10.0.0.2";
+        QTest::newRow("nothing known") << "" << "" << "" << "Tavirel";
+    }
+    void displayName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, serial);
+        QFETCH(QString, address);
+        QFETCH(QString, expected);
+        Device d;
+        d.setSerialNumber(serial);
+        d.setLocalIp(address);
+        d.setPropDictionary({ { QStringLiteral("name"), name }, { QStringLiteral("model"), QStringLiteral("Rack") } });
+        QCOMPARE(d.displayName(), expected);
+    }
+
     void textRoundTrip()
     {
         QScopedPointer<Device> d(makeDevice(QStringLiteral("SN-1/anna/p|w\"é/10.1.2.3/7550/Küche")));

@@ -64,6 +64,10 @@ private Q_SLOTS:
                                              << "country" << "label" << QVariant("Italy");
         QTest::newRow("unknown enum value has no label") << "service" << json("{'type': 'service_itunes', 'country': 'XX'}")
                                                         << "country" << "label" << QVariant("");
+        QTest::newRow("line input has no player rows") << "source" << json("{'name': 'Tuner', 'icon': 'tuner'}") << ""
+                                                       << "key" << QVariant(QStringList { "name", "vol_preamp" });
+        QTest::newRow("player has its button") << "source" << json("{'name': 'P', 'icon': 'player'}") << "" << "key"
+                                               << QVariant(QStringList { "name", "vol_preamp", "player_btn", "feedback" });
         QTest::newRow("read-only feedback") << "nasitem" << json("{'name': 'N'}") << "feedback" << "editable" << QVariant(false);
         QTest::newRow("path hint") << "nasitem" << json("{'name': 'N'}") << "path" << "hint"
                                    << QVariant("//[ip or hostname]/Share/Subfolder");

@@ -253,6 +253,18 @@ private slots:
         QVERIFY(!findItem(item(QStringLiteral("sourceRow_3")), QStringLiteral("muteButton"))->isEnabled());
     }
 
+    // A player's row has one button more than a line input's; their sliders
+    // are as long all the same, so that the values line up.
+    void sourceSlidersLineUp()
+    {
+        QVERIFY(findItem(item(QStringLiteral("sourceRow_5")), QStringLiteral("openButton"))->isVisible());
+        QVERIFY(!findItem(item(QStringLiteral("sourceRow_3")), QStringLiteral("openButton"))->isVisible());
+        QQuickItem* player = findItem(item(QStringLiteral("sourceRow_5")), QStringLiteral("volumeSlider"));
+        QQuickItem* line = findItem(item(QStringLiteral("sourceRow_3")), QStringLiteral("volumeSlider"));
+        QCOMPARE(line->width(), player->width());
+        QCOMPARE(line->mapToScene(QPointF()).x(), player->mapToScene(QPointF()).x());
+    }
+
     void queuePlaysRemovesAndClears()
     {
         showPlayerWithTracks(3);

@@ -16,6 +16,7 @@ def svg(name, body, stroke=STROKE):
 icons = {
     "add": '<path d="M24 10v28M10 24h28"/>',
     "arrow_down": '<path d="M12 18l12 12 12-12"/>',
+    "device": '<rect x="6" y="6" width="36" height="36" rx="8"/><path d="M15 16h18M24 16v16"/><circle cx="24" cy="36" r="1.5" fill="#e6e9ee"/>',
     "delete": '<path d="M12 14h24M20 14v-4h8v4M15 14l2 24h14l2-24"/>',
     "equalizer": '<path d="M12 8v32M24 8v32M36 8v32"/><circle cx="12" cy="30" r="3" fill="#e6e9ee"/><circle cx="24" cy="16" r="3" fill="#e6e9ee"/><circle cx="36" cy="26" r="3" fill="#e6e9ee"/>',
     "group": '<rect x="8" y="8" width="14" height="14" rx="2"/><rect x="26" y="8" width="14" height="14" rx="2"/><rect x="8" y="26" width="14" height="14" rx="2"/><rect x="26" y="26" width="14" height="14" rx="2"/>',

@@ -9,8 +9,14 @@ name as "label" (the common name where the standard gives one, so "Bolivia"
 rather than "Bolivia, Plurinational State of"), sorted the way a reader
 expects: accents and case do not count, so "Åland Islands" comes among the A.
 
-Usage: tools/settings/make-settings-defaults.py [ISO_3166_1_JSON]
+The same names go to src/settings/countrynametable.h, where lupdate finds
+them, and their German and Italian to tools/translations/texts/countries.py,
+both from iso-codes' own gettext catalogues (/usr/share/locale/*/LC_MESSAGES/
+iso_3166-1.mo), so that the list reads in the user's language.
+
+Usage: tools/settings/make-settings-defaults.py [ISO_3166_1_JSON [LOCALE_DIR]]
 """
+import gettext
 import json
 import os
 import sys
@@ -18,7 +24,10 @@ import unicodedata
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 OUT = os.path.join(ROOT, "resources", "Settings", "SettingsDefaults.json")
+TABLE = os.path.join(ROOT, "src", "settings", "countrynametable.h")
+TEXTS = os.path.join(ROOT, "tools", "translations", "texts", "countries.py")
 ISO = sys.argv[1] if len(sys.argv) > 1 else "/usr/share/iso-codes/json/iso_3166-1.json"
+LOCALES = sys.argv[2] if len(sys.argv) > 2 else "/usr/share/locale"
 
 
 def collation_key(name):
@@ -116,12 +125,38 @@ def schema():
     }
 
 
+def write_names(names):
+    def c_string(s):
+        return '"' + s.replace("\\", "\\\\").replace('"', '\\"') + '"'
+    # Sorted by their UTF-8 bytes, which is how the lookup searches them.
+    ordered = sorted(set(names), key=lambda n: n.encode("utf-8"))
+    with open(TABLE, "w", encoding="utf-8") as f:
+        f.write("#pragma once\n\n// Written by tools/settings/make-settings-defaults.py from iso-codes: do not edit.\n"
+                "// The English country names of the settings schema, in byte order.\n\n"
+                "#include <QtGlobal>\n\n"
+                "namespace CountryNameTable {\n"
+                "inline const char* const names[] = {\n")
+        for n in ordered:
+            f.write(f'    QT_TRANSLATE_NOOP("CountryNames", {c_string(n)}),\n')
+        f.write("};\n}\n")
+    catalogues = [gettext.translation("iso_3166-1", LOCALES, languages=[lang]) for lang in ("de", "it")]
+    with open(TEXTS, "w", encoding="utf-8") as f:
+        f.write("# Written by tools/settings/make-settings-defaults.py from iso-codes' catalogues: do not edit.\n"
+                "# German and Italian names of the settings' country list.\n"
+                "TEXTS = {\n")
+        for n in ordered:
+            de, it = (c.gettext(n) for c in catalogues)
+            f.write(f"    {n!r}: ({de!r}, {it!r}),\n")
+        f.write("}\n")
+
+
 def main():
     data = schema()
     with open(OUT, "w", encoding="utf-8") as f:
         json.dump(data, f, ensure_ascii=False, indent=1)
         f.write("\n")
     c = data["country_enum"]
+    write_names([r["label"] for r in c])
     print(f"{OUT}: {len(c)} countries, first {c[0]['value']} {c[0]['label']}, last {c[-1]['value']} {c[-1]['label']}")
 
 

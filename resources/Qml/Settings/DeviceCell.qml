@@ -2,7 +2,8 @@ import QtQuick 2.15
 import ".."
 
 // One device row of the device finder: picture, name and detail, a mark on
-// the device the application is connected to, and an optional remove button.
+// the selected device (saying whether it is connected), and an optional
+// remove button.
 // Enter or Space pick the row, Delete removes it.
 Item {
     id: cell
@@ -10,6 +11,8 @@ Item {
     property string detailTextLabel: ""
     property url imgSource: ""
     property bool connectionFlag: false
+    // The device the application controls, connected or not.
+    property bool selected: false
     property bool removeEnabled: false
     // A placeholder row: muted text, nothing to pick.
     property bool placeholder: false
@@ -18,19 +21,21 @@ Item {
 
     width: parent ? parent.width : 0
     // A placeholder line may need more room in a longer language.
-    height: placeholder ? Math.max(60 * scaleFactor, texts.implicitHeight + 20 * scaleFactor) : 60 * scaleFactor
+    height: placeholder ? Math.max(44 * scaleFactor, texts.implicitHeight + 20 * scaleFactor) : 60 * scaleFactor
     activeFocusOnTab: !placeholder
     Accessible.role: placeholder ? Accessible.StaticText : Accessible.Button
     Accessible.name: textLabel + (detailTextLabel ? ", " + detailTextLabel : "")
-                     + (connectionFlag ? ", " + qsTr("connected") : "")
+                     + (connectionFlag ? ", " + qsTr("connected") : selected ? ", " + qsTr("selected") : "")
     Accessible.onPressAction: if (!placeholder) cell.clicked()
     Keys.onSpacePressed: if (!placeholder) cell.clicked()
     Keys.onReturnPressed: if (!placeholder) cell.clicked()
     Keys.onEnterPressed: if (!placeholder) cell.clicked()
     Keys.onDeletePressed: if (removeEnabled) cell.removeItem()
 
+    // A placeholder sits on the page itself, not on a row's card.
     Rectangle {
         anchors.fill: parent
+        visible: !cell.placeholder
         color: mouse.pressed ? currentTheme.getColor("fill3") : currentTheme.getColor("fill2")
     }
     Rectangle {
@@ -48,13 +53,14 @@ Item {
         enabled: !cell.placeholder
         onClicked: cell.clicked()
     }
-    Image {
+    // One-colour icons in the theme's highlight, so they follow the theme.
+    TintedIcon {
         id: picture
         anchors { left: parent.left; leftMargin: 16 * scaleFactor; verticalCenter: parent.verticalCenter }
-        source: cell.imgSource
-        visible: source != ""
-        sourceSize: Qt.size(28 * scaleFactor, 28 * scaleFactor)
-        opacity: cell.connectionFlag ? 1.0 : 0.7
+        icon: cell.imgSource.toString()
+        colourName: "highlight1"
+        visible: icon !== ""
+        iconSize: 28 * scaleFactor
     }
     Column {
         id: texts
@@ -72,8 +78,9 @@ Item {
             text: cell.textLabel
             elide: Text.ElideRight
             font.family: "MorvaneUnicodePN"
-            font.pixelSize: fontSize16
-            font.bold: cell.connectionFlag
+            font.pixelSize: cell.placeholder ? fontSize14 : fontSize16
+            font.bold: cell.selected
+            font.italic: cell.placeholder
             color: cell.placeholder ? currentTheme.getColor("text2") : currentTheme.getColor("text1")
             wrapMode: cell.placeholder ? Text.WordWrap : Text.NoWrap
             maximumLineCount: cell.placeholder ? 4 : 2
@@ -97,11 +104,11 @@ Item {
             textFormat: Text.PlainText
             objectName: "connectionMark"
             anchors.verticalCenter: parent.verticalCenter
-            visible: cell.connectionFlag
-            text: qsTr("Connected")
+            visible: cell.selected || cell.connectionFlag
+            text: cell.connectionFlag ? qsTr("Connected") : qsTr("Selected")
             font.family: "MorvaneUnicodePN"
             font.pixelSize: fontSize12
-            color: currentTheme.getColor("highlight1")
+            color: cell.connectionFlag ? currentTheme.getColor("highlight1") : currentTheme.getColor("text2")
         }
         Item {
             id: removeButton
@@ -136,6 +143,7 @@ Item {
         }
     }
     Rectangle {
+        visible: !cell.placeholder
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom; leftMargin: 16 * scaleFactor }
         height: Math.max(1, scaleFactor)
         color: currentTheme.getColor("fill7")

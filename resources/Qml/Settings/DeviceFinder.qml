@@ -8,7 +8,7 @@ import ".." as Doc
 // position in the saved list, the add row 1000.
 Tavirel.DeviceFinderView {
     id: finder
-    title: qsTr("Find Tavirel")
+    title: qsTr("Find a Tavirel")
 
     // The settings tab that pushed this page knows the selected device and
     // whether its link is up.
@@ -18,19 +18,28 @@ Tavirel.DeviceFinderView {
 
     property var savedRows: []
 
-    function rowText(device) {
-        var name = device.getPropDictionaryValue("name")
-        var model = device.getPropDictionaryValue("model")
-        if (name)
-            return model ? name + " (" + model + ")" : name
-        return model ? model : qsTr("Tavirel")
+    // Where the device answers and which one it is; saved rows add the
+    // account they log in with.
+    function rowDetail(device, saved) {
+        var parts = []
+        if (device.localIp)
+            parts.push(device.localIp.indexOf(":") >= 0 ? "[" + device.localIp + "]:" + device.localPort
+                                                        : device.localIp + ":" + device.localPort)
+        if (device.serialNumber)
+            parts.push(device.serialNumber)
+        if (saved && device.username)
+            parts.push(device.username)
+        return parts.join("  ·  ")
     }
-    function isConnected(device, saved) {
-        if (!linkUp || !selectedDevice || !device)
+    function isSelected(device, saved) {
+        if (!selectedDevice || !device)
             return false
         if (device.serialNumber !== selectedDevice.serialNumber)
             return false
         return !saved || device.username === selectedDevice.username
+    }
+    function isConnected(device, saved) {
+        return linkUp && isSelected(device, saved)
     }
     function rebuild() {
         var rows = []
@@ -72,7 +81,9 @@ Tavirel.DeviceFinderView {
 
         Column {
             id: sections
-            width: parent.width
+            // A readable width, centred, in a wide window.
+            width: Math.min(parent.width, 720 * scaleFactor)
+            x: (parent.width - width) / 2
 
             Text {
                 objectName: "finderNotice"
@@ -97,7 +108,7 @@ Tavirel.DeviceFinderView {
                 height: detectedHeader.height
                 Doc.SectionHeader {
                     id: detectedHeader
-                    text: qsTr("Detected Tavirel")
+                    text: qsTr("On this network")
                     Accessible.role: Accessible.Heading
                     Accessible.name: text
                 }
@@ -112,11 +123,13 @@ Tavirel.DeviceFinderView {
                     visible: finder.discoveryAvailable
                     Accessible.role: Accessible.Animation
                     Accessible.name: qsTr("Searching the network")
+                    readonly property color stroke: currentTheme.getColor("highlight1")
+                    onStrokeChanged: requestPaint()
                     onPaint: {
                         var ctx = getContext("2d")
                         ctx.reset()
                         ctx.lineWidth = 2 * scaleFactor
-                        ctx.strokeStyle = currentTheme.getColor("highlight1")
+                        ctx.strokeStyle = stroke
                         ctx.beginPath()
                         ctx.arc(width / 2, height / 2, width / 2 - ctx.lineWidth, 0, Math.PI * 1.5)
                         ctx.stroke()
@@ -136,10 +149,11 @@ Tavirel.DeviceFinderView {
                 model: finder.detectedModel
                 delegate: DeviceCell {
                     objectName: "deviceRow" + (2000 + index)
-                    textLabel: model.device ? finder.rowText(model.device) : ""
-                    detailTextLabel: model.device ? model.device.serialNumber : ""
-                    imgSource: "qrc:/TavirelImgs/Images/tavirel.svg"
+                    textLabel: model.device ? model.device.displayName() : ""
+                    detailTextLabel: model.device ? finder.rowDetail(model.device, false) : ""
+                    imgSource: "qrc:/TavirelImgs/Images/device.svg"
                     connectionFlag: finder.isConnected(model.device, false)
+                    selected: finder.isSelected(model.device, false)
                     onClicked: finder.connectToDevice(false, model.device)
                 }
             }
@@ -148,13 +162,12 @@ Tavirel.DeviceFinderView {
                 visible: detectedRepeater.count === 0
                 placeholder: true
                 textLabel: finder.discoveryAvailable
-                           ? qsTr("Looking for Tavirel on this network…")
+                           ? qsTr("Looking for Tavirels on this network…")
                            : qsTr("Network discovery is not available on this computer: add the Tavirel by its address")
-                height: (finder.discoveryAvailable ? 48 : 64) * scaleFactor
             }
 
             Doc.SectionHeader {
-                text: qsTr("Saved Tavirel")
+                text: qsTr("Saved Tavirels")
                 Accessible.role: Accessible.Heading
                 Accessible.name: text
             }
@@ -162,10 +175,11 @@ Tavirel.DeviceFinderView {
                 model: finder.savedRows
                 delegate: DeviceCell {
                     objectName: "deviceRow" + modelData.index
-                    textLabel: finder.rowText(modelData.device)
-                    detailTextLabel: modelData.device.serialNumber + " - " + modelData.device.username
-                    imgSource: "qrc:/TavirelImgs/Images/tavirel.svg"
+                    textLabel: modelData.device.displayName()
+                    detailTextLabel: finder.rowDetail(modelData.device, true)
+                    imgSource: "qrc:/TavirelImgs/Images/device.svg"
                     connectionFlag: finder.isConnected(modelData.device, true)
+                    selected: finder.isSelected(modelData.device, true)
                     removeEnabled: true
                     onClicked: finder.connectToDevice(true, modelData.device)
                     onRemoveItem: finder.askRemoval(modelData.index, modelData.device)
@@ -175,18 +189,18 @@ Tavirel.DeviceFinderView {
                 objectName: "emptySavedRow"
                 visible: finder.savedRows.length === 0
                 placeholder: true
-                textLabel: qsTr("No saved Tavirel")
-                height: 48 * scaleFactor
+                textLabel: qsTr("No saved Tavirels yet")
             }
 
             Doc.SectionHeader {
-                text: qsTr("Manually add Tavirel")
+                text: qsTr("Add by address")
                 Accessible.role: Accessible.Heading
                 Accessible.name: text
             }
             DeviceCell {
                 objectName: "addDeviceRow"
-                textLabel: qsTr("Add Tavirel")
+                textLabel: qsTr("Add a Tavirel")
+                detailTextLabel: qsTr("By its address, serial number and account")
                 imgSource: "qrc:/TavirelImgs/Images/add.svg"
                 onClicked: finder.showAddPopup(finder)
             }
@@ -204,9 +218,9 @@ Tavirel.DeviceFinderView {
         Doc.PopupMessage {
             textFormat: Text.PlainText
             text: finder.removalDevice
-                  ? qsTr("Remove %1 (%2) from the saved Tavirel? Its user name and password are forgotten.")
-                    .arg(finder.rowText(finder.removalDevice))
-                    .arg(finder.removalDevice.serialNumber + " - " + finder.removalDevice.username)
+                  ? qsTr("Remove %1 (%2) from the saved Tavirels? Its user name and password are forgotten.")
+                    .arg(finder.removalDevice.displayName())
+                    .arg(finder.rowDetail(finder.removalDevice, true))
                   : ""
         }
     }

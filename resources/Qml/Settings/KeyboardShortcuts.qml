@@ -43,7 +43,8 @@ NavigationView {
 
         delegate: Rectangle {
             id: row
-            width: list.width
+            width: Math.min(list.width, 720 * scaleFactor)
+            x: (list.width - width) / 2
             height: 44 * scaleFactor
             color: ListView.isCurrentItem && list.activeFocus ? currentTheme.getColor("fill3")
                                                               : currentTheme.getColor("fill1")

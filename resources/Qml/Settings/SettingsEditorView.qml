@@ -96,7 +96,9 @@ Tavirel.SettingsEditorView {
 
         delegate: Loader {
             id: slot
-            width: ListView.view.width
+            // A readable width, centred, in a wide window.
+            width: Math.min(ListView.view.width, 720 * scaleFactor)
+            x: (ListView.view.width - width) / 2
             focus: ListView.isCurrentItem
             readonly property var row: modelData
             readonly property string type: row.type === undefined ? "" : row.type

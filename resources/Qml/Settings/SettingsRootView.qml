@@ -8,7 +8,7 @@ Tavirel.SettingsRootView {
     id: root
 
     readonly property string deviceName: lastSelDevice
-        ? (lastSelDevice.getPropDictionaryValue("name") || lastSelDevice.serialNumber || qsTr("Tavirel"))
+        ? lastSelDevice.displayName()
         : qsTr("No Tavirel selected")
     readonly property string deviceModel: lastSelDevice ? lastSelDevice.getPropDictionaryValue("model") : ""
 
@@ -21,7 +21,9 @@ Tavirel.SettingsRootView {
 
         Column {
             id: column
-            width: parent.width
+            // A readable width, centred, in a wide window.
+            width: Math.min(parent.width, 720 * scaleFactor)
+            x: (parent.width - width) / 2
             topPadding: 16 * scaleFactor
 
             Item {

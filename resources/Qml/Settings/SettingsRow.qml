@@ -18,7 +18,11 @@ FocusScope {
     signal clicked()
     signal removeItem()
 
-    width: ListView.view ? ListView.view.width : (parent ? parent.width : 0)
+    // In a wide window the row keeps a readable width, centred, so that its
+    // control stays near its label.
+    readonly property real availableWidth: ListView.view ? ListView.view.width : (parent ? parent.width : 0)
+    width: Math.min(availableWidth, 720 * scaleFactor)
+    x: (availableWidth - width) / 2
     height: Math.max(52 * scaleFactor, labels.implicitHeight + 20 * scaleFactor)
     activeFocusOnTab: true
     Accessible.role: row.clickable ? Accessible.Button : Accessible.ListItem

@@ -27,7 +27,7 @@ Slider {
         width: slider.availableWidth
         height: slider.trackHeight
         radius: height / 2
-        color: currentTheme.getColor("fill3")
+        color: currentTheme.getColor("track1")
         Rectangle {
             width: slider.visualPosition * parent.width
             height: parent.height

@@ -32,7 +32,7 @@ SettingsRow {
             x: control.leftPadding
             y: parent.height / 2 - height / 2
             radius: height / 2
-            color: control.checked ? currentTheme.getColor("highlight1") : currentTheme.getColor("fill3")
+            color: control.checked ? currentTheme.getColor("highlight1") : currentTheme.getColor("track1")
             border.color: currentTheme.getColor("fill7")
             Rectangle {
                 x: control.checked ? parent.width - width - 2 * scaleFactor : 2 * scaleFactor

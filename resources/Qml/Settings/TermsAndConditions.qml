@@ -28,9 +28,10 @@ Tavirel.NavigationView {
         Text {
             id: body
             objectName: "termsText"
-            x: 16 * scaleFactor
+            // Lines of a readable length, centred, in a wide window.
+            width: Math.min(flick.width - 32 * scaleFactor, 720 * scaleFactor)
+            x: (flick.width - width) / 2
             y: 16 * scaleFactor
-            width: flick.width - 32 * scaleFactor
             textFormat: Text.RichText
             wrapMode: Text.WordWrap
             text: page.textSource

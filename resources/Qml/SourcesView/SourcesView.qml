@@ -138,6 +138,8 @@ SourcesView {
             muteEnabled: modelData.hasLinkedOutputs
             showSelector: true
             showOpen: player !== null
+            // Mute, outputs and, for players, open: line inputs keep the third place.
+            buttonSlots: 3
             hasLeading: true
             leading: CoverImage {
                 anchors.fill: parent
