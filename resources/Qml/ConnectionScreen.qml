@@ -15,10 +15,12 @@ Rectangle {
     Column {
         anchors.centerIn: parent
         spacing: 16 * scaleFactor
-        Image {
+        // The device in the theme's highlight, as in the finder.
+        TintedIcon {
             anchors.horizontalCenter: parent.horizontalCenter
-            source: "qrc:/TavirelImgs/Images/tavirel.svg"
-            sourceSize: Qt.size(96 * scaleFactor, 96 * scaleFactor)
+            icon: "qrc:/TavirelImgs/Images/device.svg"
+            colourName: "highlight1"
+            iconSize: 96 * scaleFactor
         }
         // The application's own spinner: the controls' one would load the
         // whole controls module before the first frame.

@@ -1607,10 +1607,6 @@
       <translation>Paese</translation>
     </message>
     <message>
-      <source>Tunein</source>
-      <translation>Tunein</translation>
-    </message>
-    <message>
       <source>iTunes Podcasts</source>
       <translation>Podcast iTunes</translation>
     </message>

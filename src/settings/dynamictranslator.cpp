@@ -75,7 +75,7 @@ const Entry kTable[] = {
     { "feedback", "" },
     { "country", QT_TRANSLATE_NOOP("DynamicTranslator", "Country") },
     { "service_spotify", QT_TRANSLATE_NOOP("DynamicTranslator", "Spotify") },
-    { "service_tunein", QT_TRANSLATE_NOOP("DynamicTranslator", "Tunein") },
+    { "service_tunein", QT_TRANSLATE_NOOP("DynamicTranslator", "TuneIn") },
     { "service_itunes", QT_TRANSLATE_NOOP("DynamicTranslator", "iTunes Podcasts") },
     { "enabled", QT_TRANSLATE_NOOP("DynamicTranslator", "Enabled") },
     { "players", QT_TRANSLATE_NOOP("DynamicTranslator", "Players") },

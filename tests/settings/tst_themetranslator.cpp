@@ -146,7 +146,7 @@ private Q_SLOTS:
         DynamicTranslator tr;
         QCOMPARE(tr.translate(QStringLiteral("min_volume")), QStringLiteral("Minimum volume"));
         QCOMPARE(tr.translate(QStringLiteral("podcast+itunes")), QStringLiteral("iTunes Store: Podcasts"));
-        QCOMPARE(tr.translate(QStringLiteral("service_tunein")), QStringLiteral("Tunein"));
+        QCOMPARE(tr.translate(QStringLiteral("service_tunein")), QStringLiteral("TuneIn"));
         QVERIFY(tr.translate(QStringLiteral("feedback")).isEmpty());
         QVERIFY(tr.translate(QStringLiteral("no_such_key")).isEmpty());
         QVERIFY(tr.translate(QStringLiteral("Min_volume")).isEmpty());

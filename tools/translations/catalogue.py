@@ -94,7 +94,7 @@ TEXTS = {
     "This Tavirel": ("Dieses Tavirel", "Questo Tavirel"),
     "Tracks": ("Titel", "Brani"),
     "TuneIn": ("TuneIn", "TuneIn"),
-    "Tunein": ("Tunein", "Tunein"),
+    "TuneIn": ("TuneIn", "TuneIn"),
     "USB": ("USB", "USB"),
     "Username": ("Benutzername", "Nome utente"),
     "Users": ("Benutzer", "Utenti"),
