@@ -51,7 +51,7 @@ walk() {
     done
     echo quit >>"$tour"
   fi
-  mkdir -p "$state/$language"
+  mkdir -p -m 700 "$state/$language"
   TAVIREL_DEMO_DIR="$state/$language" TAVIREL_TOUR="$tour" TAVIREL_TOUR_DIR="$dir" \
     XDG_RUNTIME_DIR="$state/$language" LANGUAGE="$language" \
     xvfb-run -a -s "-screen 0 1600x1000x24" "$root/scripts/demo.sh"

@@ -168,6 +168,31 @@ private slots:
         delete c;
     }
 
+    // At a phone's width a back label of two words is whole; a first page's
+    // title starts at the left, as the other tabs' titles do.
+    void barLabelsFit()
+    {
+        NavigationController *c = createController();
+        QVERIFY(c);
+        c->setWidth(500);
+        c->setRootView(view("Device settings", c));
+        const auto textItem = [c](const QString &text) -> QQuickItem * {
+            for (QQuickItem *item : c->navigationBar()->findChildren<QQuickItem *>()) {
+                if (item->inherits("QQuickText") && item->property("text").toString() == text)
+                    return item;
+            }
+            return nullptr;
+        };
+        QQuickItem *title = textItem("Device settings");
+        QVERIFY(title);
+        QVERIFY(title->x() < 20);
+        emit c->topView()->pushView(view("Kitchen", c));
+        QQuickItem *back = textItem("Device settings");
+        QVERIFY(back && back->isVisible());
+        QVERIFY(!back->property("truncated").toBool());
+        delete c;
+    }
+
     void barButtonsAndMissingBar()
     {
         NavigationController *c = createController();
