@@ -13,7 +13,9 @@ PopupFrame {
     PopupMessage {
         visible: popup.deviceRef !== null
         color: currentTheme.getColor("text1")
-        text: popup.deviceRef ? popup.deviceRef.displayName() + "  ·  " + popup.deviceRef.localIp : ""
+        text: !popup.deviceRef ? ""
+              : popup.deviceRef.displayName() === popup.deviceRef.localIp ? popup.deviceRef.localIp
+              : popup.deviceRef.displayName() + "  ·  " + popup.deviceRef.localIp
     }
 
     // The controller closes the popup when it connects.

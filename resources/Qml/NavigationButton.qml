@@ -12,8 +12,10 @@ Item {
     property int textAlign: type === "back" ? Text.AlignLeft : Text.AlignRight
     signal clicked()
 
-    implicitWidth: (chevron.visible ? 8 * scaleFactor + chevron.implicitWidth + 4 * scaleFactor : 8 * scaleFactor)
-                   + label.implicitWidth + 8 * scaleFactor
+    // A pixel or two over the text's own width: at some sizes the glyphs'
+    // rounding elides a label given exactly its implicit width.
+    implicitWidth: Math.ceil((chevron.visible ? 8 * scaleFactor + chevron.implicitWidth + 4 * scaleFactor : 8 * scaleFactor)
+                             + label.implicitWidth + 10 * scaleFactor)
     activeFocusOnTab: visible
     Accessible.role: Accessible.Button
     Accessible.name: type === "back" ? qsTr("Back to %1").arg(label.text || qsTr("previous page")) : label.text

@@ -2389,7 +2389,7 @@
     </message>
     <message>
       <source>Add to %1</source>
-      <translation>Zu %1 hinzufügen</translation>
+      <translation>Neuer Eintrag in „%1“</translation>
     </message>
     <message>
       <source>Choose what to add.</source>

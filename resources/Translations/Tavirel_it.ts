@@ -2389,7 +2389,7 @@
     </message>
     <message>
       <source>Add to %1</source>
-      <translation>Aggiungi a %1</translation>
+      <translation>Nuova voce in «%1»</translation>
     </message>
     <message>
       <source>Choose what to add.</source>

@@ -3,7 +3,7 @@ TEXTS = {
     "%1 plays %2": ("%1 spielt %2", "%1 riproduce %2"),
     "%1 volume": ("Lautstärke %1", "Volume %1"),
     "Add a stream URL": ("Stream-URL hinzufügen", "Aggiungi un URL di streaming"),
-    "Add to %1": ("Zu %1 hinzufügen", "Aggiungi a %1"),
+    "Add to %1": ("Neuer Eintrag in „%1“", "Nuova voce in «%1»"),
     "Available while connected": ("Verfügbar, solange verbunden", "Disponibile durante la connessione"),
     "Bass": ("Bass", "Bassi"),
     "Choose outputs": ("Ausgänge wählen", "Scegli le uscite"),
