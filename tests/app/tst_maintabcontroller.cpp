@@ -11,6 +11,7 @@
 #include "simprocess.h"
 #include "testsupport.h"
 #include "views/playerview.h"
+#include "views/sourcesview.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -258,8 +259,8 @@ private Q_SLOTS:
         QVERIFY(c->authenticationFailed());
         auto* bar = c->findChild<QQuickItem*>(QStringLiteral("authenticationFailedBar"));
         QVERIFY(bar && bar->isVisible());
-        auto* screen = c->findChild<QQuickItem*>(QStringLiteral("mySourcesView"))
-                           ->findChild<QQuickItem*>(QStringLiteral("connectionScreen"));
+        // A page first opened now shows what the others would have shown.
+        auto* screen = c->ensureSourcesView()->findChild<QQuickItem*>(QStringLiteral("connectionScreen"));
         QCOMPARE(screen->property("connText").toString(), QStringLiteral("Authentication failed."));
         QVERIFY(screen->property("retryVisible").toBool());
 
@@ -405,7 +406,7 @@ private Q_SLOTS:
         QSettings().setValue(QLatin1String(DeviceStore::LastSelectedKey),
                              deviceText(sim.port(), QStringLiteral("admin"), QStringLiteral("admin")));
         auto shown = [this] {
-            auto* view = m_view->rootObject()->findChild<PlayerView*>(QStringLiteral("myPlayerView"));
+            auto* view = qobject_cast<MainTabController*>(m_view->rootObject())->ensurePlayerView();
             return view->selectedSource() ? view->selectedSource()->index() : -1;
         };
         MainTabController* c = openWindow();
