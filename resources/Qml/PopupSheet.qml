@@ -16,9 +16,24 @@ Item {
     readonly property alias item: loader.item
     signal dismissed()
 
+    // Whether the contents exist: from opening until the slide-out is over.
+    // Set by hand rather than bound to the slide, whose length depends on
+    // the size of the very contents it would create.
+    property bool shown: false
+    onOpenChanged: {
+        if (open) {
+            hideLater.stop()
+            shown = true
+        } else {
+            hideLater.restart()
+        }
+    }
+    Component.onCompleted: shown = open
+    Timer { id: hideLater; interval: 300; onTriggered: sheet.shown = false }
+
     anchors.fill: parent
     z: 80
-    visible: open || slide.running
+    visible: shown
 
     Rectangle {
         anchors.fill: parent
@@ -33,12 +48,12 @@ Item {
         height: sheet.panelHeight
         x: (sheet.open ? sheet.endPoint.x : sheet.startPoint.x) + (sheet.width - width) / 2
         y: (sheet.open ? sheet.endPoint.y : sheet.startPoint.y) + sheet.height - height
-        Behavior on y { NumberAnimation { id: slide; duration: 300; easing.type: Easing.OutCubic } }
+        Behavior on y { NumberAnimation { duration: 300; easing.type: Easing.OutCubic } }
         MouseArea { anchors.fill: parent }
         Loader {
             id: loader
             anchors.fill: parent
-            active: sheet.visible
+            active: sheet.shown
             sourceComponent: sheet.content
         }
     }
