@@ -1,7 +1,9 @@
 import QtQuick 2.15
 
 // Host of a pop-up panel: dims the screen and slides the panel in from
-// startPoint to endPoint, and out again, over 300 ms.
+// startPoint to endPoint, and out again, over 300 ms. The panel's contents
+// exist only while the sheet is shown: they are built on opening and
+// destroyed once the slide-out has ended.
 Item {
     id: sheet
     property bool open: false
@@ -9,12 +11,29 @@ Item {
     property point endPoint: Qt.point(0, 0)
     property real panelWidth: width
     property real panelHeight: height
-    default property alias content: panel.data
+    default property Component content
+    // The contents while shown, otherwise null.
+    readonly property alias item: loader.item
     signal dismissed()
+
+    // Whether the contents exist: from opening until the slide-out is over.
+    // Set by hand rather than bound to the slide, whose length depends on
+    // the size of the very contents it would create.
+    property bool shown: false
+    onOpenChanged: {
+        if (open) {
+            hideLater.stop()
+            shown = true
+        } else {
+            hideLater.restart()
+        }
+    }
+    Component.onCompleted: shown = open
+    Timer { id: hideLater; interval: 300; onTriggered: sheet.shown = false }
 
     anchors.fill: parent
     z: 80
-    visible: open || slide.running
+    visible: shown
 
     Rectangle {
         anchors.fill: parent
@@ -29,7 +48,13 @@ Item {
         height: sheet.panelHeight
         x: (sheet.open ? sheet.endPoint.x : sheet.startPoint.x) + (sheet.width - width) / 2
         y: (sheet.open ? sheet.endPoint.y : sheet.startPoint.y) + sheet.height - height
-        Behavior on y { NumberAnimation { id: slide; duration: 300; easing.type: Easing.OutCubic } }
+        Behavior on y { NumberAnimation { duration: 300; easing.type: Easing.OutCubic } }
         MouseArea { anchors.fill: parent }
+        Loader {
+            id: loader
+            anchors.fill: parent
+            active: sheet.shown
+            sourceComponent: sheet.content
+        }
     }
 }
