@@ -329,7 +329,7 @@ private slots:
                                      && model()->playlistEntryList().at(1)->playlistRef() == uri, 5000);
         QQuickItem* row = findByProperty(nav->rootView(), "textLabel", "Picnic Day");
         QVERIFY(row);
-        QTRY_COMPARE(row->property("detailTextLabel").toString(), QStringLiteral("Evening"));
+        QTRY_COMPARE(row->property("detailTextLabel").toString(), QStringLiteral("Tavirel preset: Evening"));
 
         // A playlist's tracks, then playing it and queueing another.
         QMetaObject::invokeMethod(nav->rootView(), "requireBrowseForUri", Q_ARG(QString, playlistNamed(player, "Road Trip")->uri()),
