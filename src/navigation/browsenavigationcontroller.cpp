@@ -858,6 +858,8 @@ QQuickItem *BrowseNavigationController::showPlaylistDialog(const QString &url, c
     if (parentItem())
         dialog->setZ(parentItem()->z() + 1);
     dialog->setVisible(true);
+    // Its field asked for the keyboard before the dialog was in the window.
+    dialog->forceActiveFocus();
     connect(dialog, SIGNAL(close(QQuickItem*)), this, SLOT(closeDialog(QQuickItem*)));
     if (create)
         connect(dialog, SIGNAL(createPlaylist(QString)), this, SLOT(createPlaylist(QString)));

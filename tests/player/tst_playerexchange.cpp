@@ -288,10 +288,6 @@ void TestPlayerExchange::actionShapes_data()
         p.actionPause();
         return -1;
     }) << QStringList{"core.playback.pause <absent>"} << false;
-    QTest::newRow("previous asks the position") << Action([](TavirelPlayer &p, Receiver &) {
-        p.actionPrevious();
-        return -1;
-    }) << QStringList{"core.playback.get_time_position <absent>"} << false;
     QTest::newRow("previous of an unknown track") << Action([](TavirelPlayer &p, Receiver &) {
         p.previousAt(500);
         return -1;
