@@ -6,8 +6,13 @@ PopupFrame {
     signal requireKeyboard()
     signal dismissKeyboard()
     signal close(Item obj)
+    // Has urlProblem(url): a URL it refuses is told under the field and
+    // cannot be added.
+    property var checker: null
+    readonly property string problem: checker && urlField.text.trim().length > 0 ? checker.urlProblem(urlField.text) : ""
 
-    okEnabled: urlField.text.trim().length > 0
+    okEnabled: urlField.text.trim().length > 0 && problem.length === 0
+    errorText: problem
     Component.onCompleted: urlField.takeFocus()
 
     PopupField { id: urlField; objectName: "urlField"; label: qsTr("Stream URL"); placeholder: "http://" }

@@ -15,6 +15,8 @@ Item {
     // A picture beside the item's name; empty for none.
     property string headerImage: ""
     property string pendingAction: ""
+    // The uri of the list the menu was opened over (set by the controller).
+    property string shownUri: ""
     signal close()
 
     // Not shown without an item: the menu's first slide to its resting place
@@ -23,11 +25,18 @@ Item {
     property var actions: {
         if (!selectedItem)
             return []
-        if (selectedItem.type === "track")
-            return ["It_PlayNow", "It_PlayNow_All", "It_PlayAfter", "It_AddToQueue", "It_AddToQueue_All",
-                    "It_AddToPlaylist", "It_AddToPlaylist_All", "It_ShowAlbum"]
+        if (selectedItem.type === "track") {
+            var track = ["It_PlayNow", "It_PlayNow_All", "It_PlayAfter", "It_AddToQueue", "It_AddToQueue_All",
+                         "It_AddToPlaylist", "It_AddToPlaylist_All"]
+            // Not offered inside the album itself.
+            if (selectedItem.albumUri.length > 0 && selectedItem.albumUri !== shownUri)
+                track.push("It_ShowAlbum")
+            return track
+        }
         if (selectedItem.type === "album")
-            return ["It_PlayNow", "It_PlayAfter", "It_AddToQueue", "It_AddToPlaylist"]
+            return ["It_PlayNow_All", "It_PlayAfter", "It_AddToQueue_All", "It_AddToPlaylist"]
+        if (selectedItem.type === "artist")
+            return ["It_PlayNow_All", "It_AddToQueue_All"]
         return []
     }
 
@@ -41,7 +50,9 @@ Item {
     }
     function hide() {
         pendingAction = ""
-        y = height
+        // Bound, not set: a window resized while the menu is away keeps it
+        // below the edge instead of showing a band of it.
+        y = Qt.binding(function() { return menu.height })
         menu.close()
     }
     function choose(action) {
@@ -60,6 +71,13 @@ Item {
         hide()
         if (controller)
             controller.menuActionForItemPL(action, item, uri)
+    }
+    function chooseNewPlaylist() {
+        var item = selectedItem
+        var action = pendingAction
+        hide()
+        if (controller)
+            controller.menuActionForItemNewPL(action, item)
     }
 
     y: height
@@ -99,6 +117,7 @@ Item {
                     height: width
                     fillMode: Image.PreserveAspectCrop
                     asynchronous: true
+                    sourceSize: Qt.size(width, height)
                     source: parent.visible ? menu.headerImage : ""
                 }
             }
@@ -113,6 +132,15 @@ Item {
                 font.pixelSize: fontSize14
                 font.bold: true
                 color: currentTheme.getColor("text2")
+            }
+            GenericCell {
+                objectName: "newPlaylistCell"
+                width: parent.width
+                visible: menu.pendingAction.length > 0
+                arrowVisible: false
+                textLabel: qsTr("New playlist…")
+                textColor: currentTheme.getColor("highlight1")
+                onClicked: menu.chooseNewPlaylist()
             }
             ListView {
                 id: actionList

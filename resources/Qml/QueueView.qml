@@ -78,7 +78,8 @@ Rectangle {
             width: list.width
             height: 56 * scaleFactor
             selected: index === queue.playingIndex
-            textLabel: modelData.name
+            // A stream without a title yet goes by its URL.
+            textLabel: modelData.name.length > 0 ? modelData.name : modelData.uri
             detailTextLabel: [modelData.artistsString, modelData.album].filter(Boolean).join(" · ")
             removeEnabled: true
             leadingWidth: 40 * scaleFactor
@@ -87,7 +88,7 @@ Rectangle {
                 width: 40 * scaleFactor
                 height: 40 * scaleFactor
                 radius: 4 * scaleFactor
-                fallbackSource: "qrc:/TavirelImgs/Images/defaultcoverart.png"
+                fallbackSource: "qrc:/TavirelImgs/Images/defaultcoverart.svg"
                 requester: queue.imageRequester
                 coverSource: modelData.smallImgPath
             }

@@ -6,6 +6,8 @@ import QtQuick 2.15
 FocusScope {
     id: cell
     property bool selected: false
+    // The track playing now: marked beside its name.
+    property bool playing: false
     property alias textLabel: title.text
     property alias detailTextLabel: detail.text
     property string imgSource: ""
@@ -13,7 +15,7 @@ FocusScope {
     property bool playNowVisible: false
     property bool removeEnabled: false
     // Shown while there is no image, or none to show.
-    property string placeholderSource: "qrc:/TavirelImgs/Images/defaultcoverart.png"
+    property string placeholderSource: "qrc:/TavirelImgs/Images/defaultcoverart.svg"
     signal moreMenuRequested()
     signal playNowRequested()
     signal clicked()
@@ -25,6 +27,7 @@ FocusScope {
     activeFocusOnTab: true
     Accessible.role: Accessible.ListItem
     Accessible.name: detail.text.length > 0 ? title.text + ", " + detail.text.replace("\n", ", ") : title.text
+    Accessible.description: playing ? qsTr("Playing now") : ""
     Accessible.onPressAction: cell.clicked()
     Keys.onReturnPressed: cell.clicked()
     Keys.onEnterPressed: cell.clicked()
@@ -49,7 +52,9 @@ FocusScope {
         height: width
         fillMode: Image.PreserveAspectCrop
         asynchronous: true
-        sourceSize: Qt.size(width * 2, height * 2)
+        // A cover twice over, so that cropping keeps it sharp; the placeholder
+        // drawn at the size shown.
+        sourceSize: cell.imgSource.length > 0 ? Qt.size(width * 2, height * 2) : Qt.size(width, height)
         source: cell.imgSource.length > 0 ? "image://async/" + cell.imgSource : cell.placeholderSource
         PlayButton {
             anchors.centerIn: parent
@@ -65,14 +70,27 @@ FocusScope {
             verticalCenter: parent.verticalCenter
         }
         spacing: 2 * scaleFactor
-        Text {
-            id: title
-            textFormat: Text.PlainText
+        Row {
             width: parent.width
-            elide: Text.ElideRight
-            font.family: "MorvaneUnicodePN"
-            font.pixelSize: fontSize16
-            color: currentTheme.getColor("text1")
+            spacing: 6 * scaleFactor
+            TintedIcon {
+                objectName: "playingMark"
+                anchors.verticalCenter: parent.verticalCenter
+                visible: cell.playing
+                icon: "qrc:/TavirelImgs/Images/play_status.svg"
+                iconSize: 16 * scaleFactor
+                colourName: "highlight1"
+            }
+            Text {
+                id: title
+                textFormat: Text.PlainText
+                width: parent.width - (cell.playing ? 16 * scaleFactor + parent.spacing : 0)
+                elide: Text.ElideRight
+                font.family: "MorvaneUnicodePN"
+                font.pixelSize: fontSize16
+                font.bold: cell.playing
+                color: cell.playing ? currentTheme.getColor("highlight1") : currentTheme.getColor("text1")
+            }
         }
         Text {
             id: detail

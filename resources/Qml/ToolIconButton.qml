@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
 
 // Icon button with a name for screen readers and a visible focus mark.
 Item {
@@ -7,6 +8,10 @@ Item {
     property real iconSize: 26 * scaleFactor
     property string accessibleName: ""
     property bool checked: false
+    // A toggle announces itself as one and shows its state in colour.
+    property bool checkable: false
+    // Shown while the pointer rests on the button; empty for none.
+    property string toolTip: ""
     signal clicked()
 
     implicitWidth: iconSize + 12 * scaleFactor
@@ -16,6 +21,7 @@ Item {
 
     Accessible.role: Accessible.Button
     Accessible.name: accessibleName
+    Accessible.checkable: checkable
     Accessible.checked: checked
     Accessible.onPressAction: if (button.enabled) button.clicked()
     Keys.onSpacePressed: button.clicked()
@@ -31,6 +37,7 @@ Item {
         anchors.centerIn: parent
         icon: button.iconSource
         iconSize: button.iconSize
+        colourName: button.checkable && button.checked ? "highlight1" : "text1"
     }
     Rectangle {
         anchors.fill: parent
@@ -40,5 +47,8 @@ Item {
         border.color: currentTheme.getColor("highlight1")
         visible: button.activeFocus
     }
-    MouseArea { id: mouse; anchors.fill: parent; onClicked: button.clicked() }
+    MouseArea { id: mouse; anchors.fill: parent; hoverEnabled: button.toolTip.length > 0; onClicked: button.clicked() }
+    ToolTip.visible: button.toolTip.length > 0 && mouse.containsMouse
+    ToolTip.delay: 600
+    ToolTip.text: button.toolTip
 }

@@ -174,6 +174,10 @@
       <source>Playlist "%1" deleted</source>
       <translation>Playlist "%1" gelöscht</translation>
     </message>
+    <message>
+      <source>Do you want to delete the playlist "%1"?</source>
+      <translation>Möchten Sie die Playlist „%1“ löschen?</translation>
+    </message>
   </context>
   <context>
     <name>ChoiceDialogFrame</name>
@@ -1447,10 +1451,6 @@
       <translation>Alle jetzt abspielen</translation>
     </message>
     <message>
-      <source>Play Track Next</source>
-      <translation>Als Nächstes abspielen</translation>
-    </message>
-    <message>
       <source>Add to Queue</source>
       <translation>Zur Warteschlange hinzufügen</translation>
     </message>
@@ -1481,10 +1481,6 @@
     <message>
       <source>Delete</source>
       <translation>Löschen</translation>
-    </message>
-    <message>
-      <source>Associate</source>
-      <translation>Zuordnen</translation>
     </message>
     <message>
       <source>Hardware version</source>
@@ -1617,6 +1613,14 @@
     <message>
       <source>Players</source>
       <translation>Player</translation>
+    </message>
+    <message>
+      <source>Play Next</source>
+      <translation>Als Nächstes abspielen</translation>
+    </message>
+    <message>
+      <source>Assign to a Tavirel preset</source>
+      <translation>Einer Tavirel-Voreinstellung zuweisen</translation>
     </message>
   </context>
   <context>
@@ -1871,6 +1875,10 @@
       <source>Cancel</source>
       <translation>Abbrechen</translation>
     </message>
+    <message>
+      <source>New playlist…</source>
+      <translation>Neue Playlist…</translation>
+    </message>
   </context>
   <context>
     <name>NavigationBar</name>
@@ -2009,10 +2017,6 @@
       <translation>Abbrechen</translation>
     </message>
     <message>
-      <source>Add Url</source>
-      <translation>URL hinzufügen</translation>
-    </message>
-    <message>
       <source>Add</source>
       <translation>Hinzufügen</translation>
     </message>
@@ -2031,22 +2035,6 @@
     <message>
       <source>Position</source>
       <translation>Position</translation>
-    </message>
-    <message>
-      <source>Repeat and shuffle off</source>
-      <translation>Wiederholen und Zufall aus</translation>
-    </message>
-    <message>
-      <source>Repeat on</source>
-      <translation>Wiederholen an</translation>
-    </message>
-    <message>
-      <source>Shuffle on</source>
-      <translation>Zufall an</translation>
-    </message>
-    <message>
-      <source>Repeat and shuffle on</source>
-      <translation>Wiederholen und Zufall an</translation>
     </message>
     <message>
       <source>Previous</source>
@@ -2112,16 +2100,52 @@
       <source>No output plays this source</source>
       <translation>Kein Ausgang spielt diese Quelle</translation>
     </message>
+    <message>
+      <source>Repeat</source>
+      <translation>Wiederholen</translation>
+    </message>
+    <message>
+      <source>Repeat is on</source>
+      <translation>Wiederholen ist an</translation>
+    </message>
+    <message>
+      <source>Repeat is off</source>
+      <translation>Wiederholen ist aus</translation>
+    </message>
+    <message>
+      <source>Shuffle</source>
+      <translation>Zufallswiedergabe</translation>
+    </message>
+    <message>
+      <source>Shuffle is on</source>
+      <translation>Zufallswiedergabe ist an</translation>
+    </message>
+    <message>
+      <source>Shuffle is off</source>
+      <translation>Zufallswiedergabe ist aus</translation>
+    </message>
+    <message>
+      <source>A URL starts with its scheme, for example http://</source>
+      <translation>Eine URL beginnt mit ihrem Schema, zum Beispiel http://</translation>
+    </message>
+    <message>
+      <source>Add URL</source>
+      <translation>URL hinzufügen</translation>
+    </message>
   </context>
   <context>
     <name>PlaylistEntriesView</name>
     <message>
-      <source>Playlist Entries</source>
-      <translation>Playlist-Plätze</translation>
+      <source>Tavirel presets</source>
+      <translation>Tavirel-Voreinstellungen</translation>
     </message>
     <message>
-      <source>This device has no playlist slots.</source>
-      <translation>Dieses Gerät hat keine Playlist-Plätze.</translation>
+      <source>No playlist</source>
+      <translation>Keine Playlist</translation>
+    </message>
+    <message>
+      <source>This Tavirel has no presets.</source>
+      <translation>Dieses Tavirel hat keine Voreinstellungen.</translation>
     </message>
   </context>
   <context>
@@ -2144,6 +2168,10 @@
     <message>
       <source>Playlists</source>
       <translation>Playlists</translation>
+    </message>
+    <message>
+      <source>Tavirel preset: %1</source>
+      <translation>Tavirel-Voreinstellung: %1</translation>
     </message>
   </context>
   <context>
@@ -2222,12 +2250,16 @@
       <translation>Geben Sie ein, was Sie suchen, und drücken Sie „Suche“</translation>
     </message>
     <message>
-      <source>Select</source>
-      <translation>Auswählen</translation>
-    </message>
-    <message>
       <source>Nothing found</source>
       <translation>Nichts gefunden</translation>
+    </message>
+    <message>
+      <source>Search in</source>
+      <translation>Suchen in</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
     </message>
   </context>
   <context>
@@ -2424,6 +2456,10 @@
     <message>
       <source>More actions for %1</source>
       <translation>Weitere Aktionen für %1</translation>
+    </message>
+    <message>
+      <source>Playing now</source>
+      <translation>Wird gerade abgespielt</translation>
     </message>
   </context>
   <context>

@@ -174,6 +174,10 @@
       <source>Playlist "%1" deleted</source>
       <translation>Playlist "%1" eliminata</translation>
     </message>
+    <message>
+      <source>Do you want to delete the playlist "%1"?</source>
+      <translation>Vuoi eliminare la playlist "%1"?</translation>
+    </message>
   </context>
   <context>
     <name>ChoiceDialogFrame</name>
@@ -1447,10 +1451,6 @@
       <translation>Riproduci tutto ora</translation>
     </message>
     <message>
-      <source>Play Track Next</source>
-      <translation>Riproduci come successivo</translation>
-    </message>
-    <message>
       <source>Add to Queue</source>
       <translation>Aggiungi alla coda</translation>
     </message>
@@ -1481,10 +1481,6 @@
     <message>
       <source>Delete</source>
       <translation>Elimina</translation>
-    </message>
-    <message>
-      <source>Associate</source>
-      <translation>Associa</translation>
     </message>
     <message>
       <source>Hardware version</source>
@@ -1617,6 +1613,14 @@
     <message>
       <source>Players</source>
       <translation>Lettori</translation>
+    </message>
+    <message>
+      <source>Play Next</source>
+      <translation>Riproduci come successivo</translation>
+    </message>
+    <message>
+      <source>Assign to a Tavirel preset</source>
+      <translation>Assegna a una preselezione del Tavirel</translation>
     </message>
   </context>
   <context>
@@ -1871,6 +1875,10 @@
       <source>Cancel</source>
       <translation>Annulla</translation>
     </message>
+    <message>
+      <source>New playlist…</source>
+      <translation>Nuova playlist…</translation>
+    </message>
   </context>
   <context>
     <name>NavigationBar</name>
@@ -2009,10 +2017,6 @@
       <translation>Annulla</translation>
     </message>
     <message>
-      <source>Add Url</source>
-      <translation>Aggiungi URL</translation>
-    </message>
-    <message>
       <source>Add</source>
       <translation>Aggiungi</translation>
     </message>
@@ -2031,22 +2035,6 @@
     <message>
       <source>Position</source>
       <translation>Posizione</translation>
-    </message>
-    <message>
-      <source>Repeat and shuffle off</source>
-      <translation>Ripetizione e casuale disattivati</translation>
-    </message>
-    <message>
-      <source>Repeat on</source>
-      <translation>Ripetizione attiva</translation>
-    </message>
-    <message>
-      <source>Shuffle on</source>
-      <translation>Casuale attivo</translation>
-    </message>
-    <message>
-      <source>Repeat and shuffle on</source>
-      <translation>Ripetizione e casuale attivati</translation>
     </message>
     <message>
       <source>Previous</source>
@@ -2112,16 +2100,52 @@
       <source>No output plays this source</source>
       <translation>Nessuna uscita riproduce questa sorgente</translation>
     </message>
+    <message>
+      <source>Repeat</source>
+      <translation>Ripeti</translation>
+    </message>
+    <message>
+      <source>Repeat is on</source>
+      <translation>Ripetizione attiva</translation>
+    </message>
+    <message>
+      <source>Repeat is off</source>
+      <translation>Ripetizione disattivata</translation>
+    </message>
+    <message>
+      <source>Shuffle</source>
+      <translation>Riproduzione casuale</translation>
+    </message>
+    <message>
+      <source>Shuffle is on</source>
+      <translation>Riproduzione casuale attiva</translation>
+    </message>
+    <message>
+      <source>Shuffle is off</source>
+      <translation>Riproduzione casuale disattivata</translation>
+    </message>
+    <message>
+      <source>A URL starts with its scheme, for example http://</source>
+      <translation>Un URL inizia con il suo schema, per esempio http://</translation>
+    </message>
+    <message>
+      <source>Add URL</source>
+      <translation>Aggiungi URL</translation>
+    </message>
   </context>
   <context>
     <name>PlaylistEntriesView</name>
     <message>
-      <source>Playlist Entries</source>
-      <translation>Posizioni delle playlist</translation>
+      <source>Tavirel presets</source>
+      <translation>Preselezioni del Tavirel</translation>
     </message>
     <message>
-      <source>This device has no playlist slots.</source>
-      <translation>Questo dispositivo non ha posizioni per le playlist.</translation>
+      <source>No playlist</source>
+      <translation>Nessuna playlist</translation>
+    </message>
+    <message>
+      <source>This Tavirel has no presets.</source>
+      <translation>Questo Tavirel non ha preselezioni.</translation>
     </message>
   </context>
   <context>
@@ -2144,6 +2168,10 @@
     <message>
       <source>Playlists</source>
       <translation>Playlist</translation>
+    </message>
+    <message>
+      <source>Tavirel preset: %1</source>
+      <translation>Preselezione del Tavirel: %1</translation>
     </message>
   </context>
   <context>
@@ -2222,12 +2250,16 @@
       <translation>Scrivi ciò che cerchi e premi Cerca</translation>
     </message>
     <message>
-      <source>Select</source>
-      <translation>Seleziona</translation>
-    </message>
-    <message>
       <source>Nothing found</source>
       <translation>Nessun risultato</translation>
+    </message>
+    <message>
+      <source>Search in</source>
+      <translation>Cerca in</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annulla</translation>
     </message>
   </context>
   <context>
@@ -2424,6 +2456,10 @@
     <message>
       <source>More actions for %1</source>
       <translation>Altre azioni per %1</translation>
+    </message>
+    <message>
+      <source>Playing now</source>
+      <translation>In riproduzione</translation>
     </message>
   </context>
   <context>

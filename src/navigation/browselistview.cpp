@@ -176,11 +176,23 @@ void BrowseListView::requirePushView(const QString &uri, const QString &title)
     view->setTitle(title);
     auto *list = qobject_cast<BrowseListView *>(view);
     const bool browses = url == QLatin1String(BrowseListDocument) && list;
-    if (browses)
+    if (browses) {
         list->setLoading(true);
+        list->m_uri = uri;
+        emit list->uriChanged();
+        list->setPlayingUri(m_playingUri);
+    }
     emit pushView(view);
     if (browses)
         emit browse(list, uri);
+}
+
+void BrowseListView::setPlayingUri(const QString &uri)
+{
+    if (uri == m_playingUri)
+        return;
+    m_playingUri = uri;
+    emit playingUriChanged();
 }
 
 void BrowseListView::requestImage(const QString &uri, QQuickItem *item)

@@ -25,6 +25,11 @@ class BrowseListView : public NavigationView
     Q_PROPERTY(bool loading READ loading WRITE setLoading NOTIFY loadingChanged)
     // Shown instead of rows when there is nothing to list; empty for none.
     Q_PROPERTY(QString message READ message WRITE setMessage NOTIFY messageChanged)
+    // The library uri this level lists; empty for the root and for lists
+    // that are no uri of the library (search results, a playlist's tracks).
+    Q_PROPERTY(QString uri READ uri NOTIFY uriChanged)
+    // The uri of the track playing now, marked wherever it is listed.
+    Q_PROPERTY(QString playingUri READ playingUri WRITE setPlayingUri NOTIFY playingUriChanged)
 
 public:
     explicit BrowseListView(QQuickItem *parent = nullptr);
@@ -36,6 +41,9 @@ public:
     void setLoading(bool loading);
     QString message() const { return m_message; }
     void setMessage(const QString &message);
+    QString uri() const { return m_uri; }
+    QString playingUri() const { return m_playingUri; }
+    void setPlayingUri(const QString &uri);
 
     // No signal: the sections follow.
     void setRowTypes(const QStringList &types) { m_rowTypes = types; }
@@ -69,6 +77,8 @@ signals:
     void openMenuWithItem(PlayerItem *item);
     void loadingChanged();
     void messageChanged();
+    void uriChanged();
+    void playingUriChanged();
 
 protected:
     // Builds the flat list from the sections; search results order theirs.
@@ -89,6 +99,8 @@ private:
     QList<PlayerItem *> m_sortedItems;
     bool m_loading = false;
     QString m_message;
+    QString m_uri;
+    QString m_playingUri;
     // Entries already asked for, so that scrolling asks each row once.
     QSet<PlayerItem *> m_askedLookup;
     QSet<PlayerItem *> m_askedImages;

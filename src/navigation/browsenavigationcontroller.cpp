@@ -93,11 +93,26 @@ void BrowseNavigationController::setCurrentPlayer(TavirelPlayer *player)
     if (m_singlePlayer)
         m_browsePlayer = player;
     emit currentPlayerChanged();
+    disconnect(m_playingWatch);
+    if (player)
+        m_playingWatch = connect(player, &TavirelPlayer::currentSongChanged, this, [this] { markPlaying(); });
     // Pages of a player on another server leave first.
     playerRebound(PlayerSide, previous, player);
     for (NavigationView *view : views()) {
         if (isPlaylistRoot(view))
             view->setProperty("currPlayer", QVariant::fromValue(player));
+    }
+    markPlaying();
+}
+
+void BrowseNavigationController::markPlaying(NavigationView *view)
+{
+    const Song *song = m_currentPlayer ? m_currentPlayer->currentSong() : nullptr;
+    const QString uri = song ? song->uri() : QString();
+    const QList<NavigationView *> marked = view ? QList<NavigationView *> { view } : views();
+    for (NavigationView *v : marked) {
+        if (auto *list = qobject_cast<BrowseListView *>(v))
+            list->setPlayingUri(uri);
     }
 }
 
@@ -611,6 +626,9 @@ void BrowseNavigationController::openMenuWithItem(PlayerItem *item)
         return;
     m_moreMenu->setProperty("selectedItem", QVariant::fromValue(item));
     m_moreMenu->setProperty("selectedPlayer", QVariant::fromValue(m_currentPlayer.data()));
+    // Inside an album, "Show Album" would open the same list again.
+    BrowseListView *top = topBrowseList();
+    m_moreMenu->setProperty("shownUri", top ? top->uri() : QString());
     raiseMenu(m_moreMenu);
 }
 
@@ -633,8 +651,11 @@ void BrowseNavigationController::menuActionForItem(const QString &action, Player
             top->requirePushView(song->albumUri(), song->album());
         return;
     }
+    // "All" of a track is the rest of its section; an album or artist is
+    // all of itself already.
+    const bool rest = action.endsWith(QLatin1String("_All")) && item->type() == QLatin1String("track");
     QStringList uris;
-    if (action.endsWith(QLatin1String("_All")) && top)
+    if (rest && top)
         uris = top->urisFrom(item->uri());
     if (uris.isEmpty())
         uris = QStringList { item->uri() };
@@ -650,23 +671,71 @@ void BrowseNavigationController::menuActionForItem(const QString &action, Player
 
 void BrowseNavigationController::menuActionForItemPL(const QString &action, PlayerItem *item, const QString &uri)
 {
+    if (m_currentPlayer)
+        addToPlaylist(action, item, uri, m_currentPlayer->getPlaylistName(uri));
+}
+
+void BrowseNavigationController::menuActionForItemNewPL(const QString &action, PlayerItem *item)
+{
+    if (!item || !m_currentPlayer)
+        return;
+    QQuickItem *dialog = showPlaylistDialog(QLatin1String(SaveDialogDocument), QString(), false);
+    if (!dialog)
+        return;
+    disconnect(dialog, SIGNAL(createPlaylist(QString)), this, SLOT(createPlaylist(QString)));
+    connect(dialog, SIGNAL(createPlaylist(QString)), this, SLOT(createPlaylistToAddTo(QString)));
+    m_naming = PendingNewPlaylist { action, item, m_currentPlayer, QString() };
+}
+
+void BrowseNavigationController::createPlaylistToAddTo(const QString &name)
+{
+    PendingNewPlaylist pending = m_naming;
+    m_naming = PendingNewPlaylist();
+    TavirelPlayer *player = pending.player;
+    if (!player || !pending.item)
+        return;
+    if (player->playlistNamed(name)) {
+        if (notices())
+            notices()->showError(tr("A playlist named \"%1\" already exists").arg(name));
+        return;
+    }
+    pending.name = name;
+    m_pendingCreates.insert(player->actionCreatePlaylist(name, this, "browseNewPlaylistCreated"), pending);
+}
+
+void BrowseNavigationController::browseNewPlaylistCreated(int responseId, const QJsonValue &v)
+{
+    if (!m_pendingCreates.contains(responseId))
+        return;
+    const PendingNewPlaylist pending = m_pendingCreates.take(responseId);
+    const QString uri = v.toObject().value(QLatin1String("uri")).toString();
+    if (uri.isEmpty() || !pending.item || !pending.player || pending.player != m_currentPlayer) {
+        qCDebug(lcNavigation) << "playlist" << pending.name << "not created, or its player gone: nothing added";
+        return;
+    }
+    addToPlaylist(pending.action, pending.item, uri, pending.name);
+}
+
+void BrowseNavigationController::addToPlaylist(const QString &action, PlayerItem *item, const QString &uri,
+                                               const QString &name)
+{
     if (!item || !m_currentPlayer)
         return;
     if (item->type() == QLatin1String("album")) {
         // Each add keeps its own playlist until its album's tracks come.
         const int id = m_currentPlayer->actionBrowse(item->uri(), this, "browseAlbumReceived");
         m_pendingPlaylistAdds.insert(id, PendingPlaylistAdd { m_currentPlayer, uri });
-        tell(tr("Added to \"%1\"").arg(m_currentPlayer->getPlaylistName(uri)));
+        tell(tr("Added to \"%1\"").arg(name));
         return;
     }
     QList<PlayerItem *> songs;
     BrowseListView *top = topBrowseList();
-    if (action.endsWith(QLatin1String("_All")) && top)
+    if (action.endsWith(QLatin1String("_All")) && item->type() == QLatin1String("track") && top)
         songs = top->entriesFrom(item->uri());
     if (songs.isEmpty())
         songs = QList<PlayerItem *> { item };
     m_currentPlayer->actionEditPlaylistWithUris(uri, songs);
-    tell(tr("Added to \"%1\"").arg(m_currentPlayer->getPlaylistName(uri)));
+    tell(tr("Added to \"%1\"").arg(name));
 }
 
 void BrowseNavigationController::browseAlbumReceived(int responseId, const QJsonValue &v)
@@ -711,7 +780,8 @@ void BrowseNavigationController::menuActionForItemPlaylist(const QString &action
         if (QQuickItem *dialog = showPlaylistDialog(QLatin1String(SaveDialogDocument), item->uri(), true))
             dialog->setProperty("playlistName", item->name());
     } else if (action == QLatin1String("It_Delete")) {
-        showPlaylistDialog(QLatin1String(DeleteDialogDocument), item->uri(), false);
+        if (QQuickItem *dialog = showPlaylistDialog(QLatin1String(DeleteDialogDocument), item->uri(), false))
+            dialog->setProperty("bodyMessage", tr("Do you want to delete the playlist \"%1\"?").arg(item->name()));
     } else if (action == QLatin1String("It_Associate")) {
         // The device's messages separate fields with these: such a uri would
         // come back cut short.
@@ -788,6 +858,8 @@ QQuickItem *BrowseNavigationController::showPlaylistDialog(const QString &url, c
     if (parentItem())
         dialog->setZ(parentItem()->z() + 1);
     dialog->setVisible(true);
+    // Its field asked for the keyboard before the dialog was in the window.
+    dialog->forceActiveFocus();
     connect(dialog, SIGNAL(close(QQuickItem*)), this, SLOT(closeDialog(QQuickItem*)));
     if (create)
         connect(dialog, SIGNAL(createPlaylist(QString)), this, SLOT(createPlaylist(QString)));
@@ -949,6 +1021,7 @@ void BrowseNavigationController::pushView(NavigationView *view)
     // page the player chosen on the player page, whose playlists it lists.
     m_viewSides.insert(view, isPlaylistRoot(view) ? PlayerSide : sideOf(topView()));
     NavigationController::pushView(view);
+    markPlaying(view);
     if (isPlaylistRoot(view)) {
         setBarProperty("secRightText", tr("Add"));
         setSecondRightVisible(true);
@@ -959,6 +1032,7 @@ void BrowseNavigationController::pushView(NavigationView *view)
         TavirelPlayer *player = playerFor(sideOf(search));
         search->setProperty("filters", player ? player->filters() : QStringList());
         connect(search, &SearchRootView::search, this, &BrowseNavigationController::sendSearch);
+        connect(search, &SearchRootView::resultsCleared, this, [this, search] { forgetSearchesOf(search); });
     }
     if (auto *list = qobject_cast<BrowseListView *>(view)) {
         connect(list, &BrowseListView::browse, this, &BrowseNavigationController::sendBrowse);
@@ -996,6 +1070,19 @@ void BrowseNavigationController::forgetPendingOf(const NavigationView *view, boo
     }
     if (!rootBrowseOnly && view != rootView())
         m_viewSides.remove(view);
+}
+
+void BrowseNavigationController::forgetSearchesOf(const NavigationView *view)
+{
+    auto forgotten = [this, view](const PageRequest &request) {
+        return request.kind == PageRequest::Search && viewOf(request) == view;
+    };
+    for (int side : { LibrarySide, PlayerSide }) {
+        for (auto it = m_sent[side].begin(); it != m_sent[side].end();)
+            it = forgotten(it.value()) ? m_sent[side].erase(it) : std::next(it);
+        m_waiting[side].erase(std::remove_if(m_waiting[side].begin(), m_waiting[side].end(), forgotten),
+                              m_waiting[side].end());
+    }
 }
 
 void BrowseNavigationController::popLastView()

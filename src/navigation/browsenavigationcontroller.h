@@ -71,6 +71,10 @@ public:
     Q_INVOKABLE void browsePlayAfterIndex(int responseId, const QJsonValue &v);
     Q_INVOKABLE void menuActionForItem(const QString &action, PlayerItem *item);
     Q_INVOKABLE void menuActionForItemPL(const QString &action, PlayerItem *item, const QString &uri);
+    // "New playlist..." of the add-to-playlist choice: asks for a name, then
+    // creates the playlist and adds as menuActionForItemPL would.
+    Q_INVOKABLE void menuActionForItemNewPL(const QString &action, PlayerItem *item);
+    Q_INVOKABLE void browseNewPlaylistCreated(int responseId, const QJsonValue &v);
     Q_INVOKABLE void menuActionForItemPlaylist(const QString &action, PlayerItem *item);
     Q_INVOKABLE void requestImage(const QString &uri, QQuickItem *item);
     Q_INVOKABLE void discardImage(const QString &uri, QQuickItem *item);
@@ -93,6 +97,7 @@ public slots:
     void openMenuWithItemPl(PlayerItem *item);
     void closeDialog(QQuickItem *dialog);
     void createPlaylist(const QString &name);
+    void createPlaylistToAddTo(const QString &name);
     // A name another playlist has is taken over only once the user agrees.
     void renamePlaylist(const QString &uri, const QString &name);
     void confirmRename(const QString &uri);
@@ -120,6 +125,8 @@ protected:
     void wirePlaylistRoot(NavigationView *view, const char *menuSlot, const char *browseSlot);
     // Asks for a playlist's tracks for `view`, which is loading until they come.
     void sendPlaylistBrowse(BrowseListView *view, const QString &uri);
+    // Marks the current player's track on `view`, or on every list with none.
+    void markPlaying(NavigationView *view = nullptr);
 
 private:
     // Which of the two players a page's requests go to.
@@ -161,6 +168,7 @@ private:
     BrowseListView *topBrowseList() const;
     // Drops what `view` waits for (only its root browse, when asked).
     void forgetPendingOf(const NavigationView *view, bool rootBrowseOnly = false);
+    void forgetSearchesOf(const NavigationView *view);
     void sendPlayAt(const QStringList &uris, const char *handler);
     void playAtIndex(int responseId, const QJsonValue &v, bool play);
     void raiseMenu(QQuickItem *menu);
@@ -179,6 +187,7 @@ private:
     QPointer<QObject> m_tavirel;
     QPointer<TavirelPlayer> m_currentPlayer;
     QPointer<TavirelPlayer> m_browsePlayer;
+    QMetaObject::Connection m_playingWatch;
     QPointer<QQuickItem> m_moreMenu;
     QPointer<QQuickItem> m_moreMenuPl;
     QPointer<QObject> m_notices;
@@ -186,6 +195,18 @@ private:
     QString m_renameUri;
     QString m_renameName;
     QHash<int, PendingPlaylistAdd> m_pendingDeletes;
+    // What goes into the playlist the user is naming, then into the one
+    // being created, by request id.
+    struct PendingNewPlaylist
+    {
+        QString action;
+        QPointer<PlayerItem> item;
+        QPointer<TavirelPlayer> player;
+        QString name;
+    };
+    PendingNewPlaylist m_naming;
+    QHash<int, PendingNewPlaylist> m_pendingCreates;
+    void addToPlaylist(const QString &action, PlayerItem *item, const QString &uri, const QString &name);
     // By side: requests sent, by request id, and those waiting for a link.
     QHash<int, PageRequest> m_sent[2];
     QList<PageRequest> m_waiting[2];

@@ -51,7 +51,7 @@ void addRefs(const QJsonArray &refs, QStringList *types, SectionMap *sections, Q
     for (const QJsonValue &value : refs) {
         if (!value.isObject())
             continue;
-        const QJsonObject ref = value.toObject();
+        const QJsonObject ref = ItemParsing::listedRef(value.toObject());
         const QString type = ref.value(QLatin1String("type")).toString();
         SectionItems *section = sections->value(type);
         if (!section) {

@@ -80,6 +80,7 @@ void PlaylistNavigationController::pushBrowseList(const QString &uri, const QStr
         return;
     // Pushed as a plain view: only what plays from the list is wired.
     NavigationController::pushView(view);
+    markPlaying(view);
     setBarProperty("secRightVisible", false);
     connect(view, &BrowseListView::lookup, this, &BrowseNavigationController::sendLookup);
     connect(view, &BrowseListView::lookupImages, this, &BrowseNavigationController::sendLookupImages);

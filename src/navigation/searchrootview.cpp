@@ -76,6 +76,15 @@ bool SearchRootView::applySearchResult(const QJsonValue &v)
     return true;
 }
 
+void SearchRootView::clearResults()
+{
+    setRowTypes(QStringList());
+    setSections(BrowseSections::SectionMap());
+    setMessage(QString());
+    setLoading(false);
+    emit resultsCleared();
+}
+
 QList<SearchRootView::Shown> SearchRootView::shownSections() const
 {
     // Newest result set first: walk the keys from the last, taking for each

@@ -27,10 +27,13 @@ public:
     bool applySearchResult(const QJsonValue &v);
 
     Q_INVOKABLE void showSectionDetails(const QString &section);
+    // Empties the page; an answer still on its way no longer fills it.
+    Q_INVOKABLE void clearResults();
     void requireLookup(int startIndex, int endIndex) override;
 
 signals:
     void search(SearchRootView *view, QString text, QString filter);
+    void resultsCleared();
 
 protected:
     void buildSortedItems(QList<PlayerItem *> *items) override;

@@ -3,6 +3,8 @@
 #include "player/album.h"
 #include "player/song.h"
 #include <QJsonValue>
+#include <QUrl>
+#include <QUrlQuery>
 #include <cmath>
 
 namespace ItemParsing {
@@ -129,6 +131,20 @@ PlayerItem *itemFromRef(const QJsonObject &ref)
     item->setUri(ref.value(QLatin1String("uri")).toString());
     item->setName(ref.value(QLatin1String("name")).toString());
     return item;
+}
+
+QJsonObject listedRef(const QJsonObject &ref)
+{
+    if (ref.value(QLatin1String("type")).toString() != QLatin1String("directory"))
+        return ref;
+    const QUrlQuery query(QUrl(ref.value(QLatin1String("uri")).toString()));
+    const QString album = query.queryItemValue(QStringLiteral("album"), QUrl::FullyDecoded);
+    if (query.queryItemValue(QStringLiteral("type")) != QLatin1String("track") || !album.contains(QLatin1Char(':')))
+        return ref;
+    QJsonObject listed = ref;
+    listed.insert(QLatin1String("type"), QStringLiteral("album"));
+    listed.insert(QLatin1String("uri"), album);
+    return listed;
 }
 
 PlayerItem *itemFromPlaylist(const QJsonObject &playlist)

@@ -38,6 +38,11 @@ Song *songFromTrack(const QJsonObject &track, bool withDuration);
 // A Mopidy Ref becomes a Song ("track"), an Album ("album") or a plain
 // PlayerItem carrying the ref's type. New and parentless.
 PlayerItem *itemFromRef(const QJsonObject &ref);
+// The ref as a list shows it: a folder of one album's tracks (a query with
+// type=track and album=<album uri>, as the local library lists an artist's
+// albums) stands for that album, with its cover, details and menu. Any
+// other ref is returned unchanged.
+QJsonObject listedRef(const QJsonObject &ref);
 // A Mopidy Playlist becomes a plain PlayerItem; its type stays empty.
 PlayerItem *itemFromPlaylist(const QJsonObject &playlist);
 

@@ -109,6 +109,26 @@ RepeatRandom repeatRandomForModality(int modality)
     }
 }
 
+int previousTlid(const QList<int> &queue, int current, qint64 positionMs, bool repeat, bool shuffle,
+                 const QList<int> &played)
+{
+    const int index = queue.indexOf(current);
+    if (index < 0)
+        return -1;
+    if (positionMs >= PreviousRestartsAfterMs)
+        return 0;
+    if (shuffle) {
+        for (auto it = played.crbegin(); it != played.crend(); ++it) {
+            if (*it != current && queue.contains(*it))
+                return *it;
+        }
+        return 0;
+    }
+    if (index > 0)
+        return queue.at(index - 1);
+    return repeat && queue.size() > 1 ? queue.last() : 0;
+}
+
 std::optional<QStringList> searchFilters(const QJsonValue &schemes)
 {
     if (!schemes.isArray())

@@ -59,6 +59,16 @@ struct RepeatRandom
 // The four-state repeat/shuffle button: 0 none, 1 repeat, 2 random, 3 both.
 RepeatRandom repeatRandomForModality(int modality);
 
+// Within this time of a track's start Previous goes back a track; later it
+// starts the track again.
+constexpr qint64 PreviousRestartsAfterMs = 3000;
+// What Previous does `positionMs` into the track `current`: the tlid to
+// play, 0 to start `current` again, -1 when the queue does not hold it.
+// In queue order the track before, the last one from the first with repeat;
+// with shuffle the last track of `played` (oldest first) still queued.
+int previousTlid(const QList<int> &queue, int current, qint64 positionMs, bool repeat, bool shuffle,
+                 const QList<int> &played);
+
 // Search filters from a uri-scheme list: "all" first, then the schemes that
 // can be searched, in reply order. Nothing for a reply that is not an array.
 std::optional<QStringList> searchFilters(const QJsonValue &schemes);

@@ -118,6 +118,16 @@ void TavirelPlayer::setCurrentSong(Song *song)
 
 void TavirelPlayer::setCurrentTlid(int tlid)
 {
+    if (tlid != m_currentTlid && m_currentTlid > 0 && tlid != m_backTo) {
+        m_playedTlids.removeAll(m_currentTlid);
+        m_playedTlids.append(m_currentTlid);
+        if (m_playedTlids.size() > MaxPlayedTlids)
+            m_playedTlids.removeFirst();
+    }
+    if (tlid == m_backTo) {
+        m_playedTlids.removeAll(tlid);
+        m_backTo = 0;
+    }
     m_currentTlid = tlid;
     emit currentTlidChanged();
 }
@@ -411,9 +421,14 @@ void TavirelPlayer::handleEvent(const QString &event, const QJsonObject &message
         // The server reports the tag title of every file it plays, sometimes
         // still the one before; only a stream, which has no length, is named
         // by what it sends.
-        if (m_currentSong && m_currentSong->duration() == 0)
-            m_currentSong->setName(message.value(QLatin1String("title")).toString());
-        else
+        if (m_currentSong && m_currentSong->duration() == 0) {
+            const QString title = message.value(QLatin1String("title")).toString();
+            m_currentSong->setName(title);
+            // The queue's row of the stream is named alike.
+            const int at = m_queueTlid.indexOf(m_currentTlid);
+            if (at >= 0 && at < m_queue.size() && m_queue.at(at)->uri() == m_currentSong->uri())
+                m_queue.at(at)->setName(title);
+        } else
             qCDebug(lcPlayer) << "stream title for a track that is not a stream ignored";
         break;
     case EventAction::Tracklist:
@@ -754,7 +769,24 @@ void TavirelPlayer::actionPause()
 
 void TavirelPlayer::actionPrevious()
 {
-    request(QStringLiteral("core.playback.previous"));
+    request(QStringLiteral("core.playback.get_time_position"), this, "previousAt");
+}
+
+void TavirelPlayer::previousAt(const QJsonValue &positionMs)
+{
+    // Without the server's position the one last polled stands in.
+    const qint64 position = positionMs.isDouble() ? qint64(positionMs.toDouble())
+                                                  : (m_currentSong ? m_currentSong->currTime() * 1000LL : 0);
+    const int tlid = PlayerReplies::previousTlid(m_queueTlid, m_currentTlid, position, m_repeat, m_shuffle,
+                                                 m_playedTlids);
+    if (tlid > 0) {
+        m_backTo = tlid;
+        actionPlayTrack(tlid);
+    } else if (tlid == 0) {
+        actionSeek(0);
+    } else {
+        request(QStringLiteral("core.playback.previous"));
+    }
 }
 
 void TavirelPlayer::actionNext()
@@ -975,6 +1007,11 @@ void TavirelPlayer::actionCreatePlaylist(const QString &name, bool fromQueue)
 {
     request(QStringLiteral("core.playlists.create"), createPlaylistParams(name), fromQueue ? this : nullptr,
             fromQueue ? "updatePlaylistJsonFromQueue" : "");
+}
+
+int TavirelPlayer::actionCreatePlaylist(const QString &name, QObject *rec, const char *hdl)
+{
+    return request(QStringLiteral("core.playlists.create"), createPlaylistParams(name), rec, hdl);
 }
 
 int TavirelPlayer::actionLookupPlaylist(const QString &uri, QObject *rec, const char *hdl)

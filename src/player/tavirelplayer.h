@@ -129,6 +129,8 @@ public:
     // A server that takes the TCP connection but never completes the
     // WebSocket handshake is given up after this long, and tried again.
     static constexpr int DefaultHandshakeTimeout = 5000;
+    // Tracks remembered for Previous while shuffling.
+    static constexpr int MaxPlayedTlids = 100;
     void setHandshakeTimeout(int ms) { m_handshakeTimer.setInterval(ms); }
     // The server's web address: image URIs without a scheme are relative to it.
     QUrl serverUrl() const;
@@ -154,7 +156,10 @@ public:
     Q_INVOKABLE void actionPlay();
     Q_INVOKABLE void actionPlayTrack(int tlid);
     Q_INVOKABLE void actionPause();
+    // Back a track early in a track, else the track from its start: asks
+    // the server's position, then previousAt() decides.
     Q_INVOKABLE void actionPrevious();
+    Q_INVOKABLE void previousAt(const QJsonValue &positionMs);
     Q_INVOKABLE void actionNext();
     Q_INVOKABLE void actionRepeatShuffle(int modality);
     Q_INVOKABLE void actionClearQueue();
@@ -193,6 +198,8 @@ public:
     Q_INVOKABLE void actionPlayList(const QJsonValue &v);
     Q_INVOKABLE void actionAddList(const QJsonValue &v);
     Q_INVOKABLE void actionCreatePlaylist(const QString &name, bool fromQueue);
+    // Creates an empty playlist; `rec`'s `hdl` receives the created Playlist.
+    int actionCreatePlaylist(const QString &name, QObject *rec, const char *hdl);
     // The stored playlist with its tracks, as the server sends it.
     int actionLookupPlaylist(const QString &uri, QObject *rec, const char *hdl);
     // Stores a playlist as actionLookupPlaylist gave it, under its name again.
@@ -278,6 +285,10 @@ private:
     bool m_repeat = false;
     Song *m_currentSong = nullptr;
     int m_currentTlid = 0;
+    // Tracks played before the current one, oldest first, for Previous while
+    // shuffling; a track gone back to is not added again.
+    QList<int> m_playedTlids;
+    int m_backTo = 0;
     bool m_airPlay = false;
     QString m_airPlayTrack;
     QString m_airPlayAlbum;

@@ -209,12 +209,24 @@ void PlayerView::showSavePlaylistDialog()
     connect(dialog, SIGNAL(createPlaylist(QString)), this, SLOT(createPlaylist(QString)));
 }
 
+QString PlayerView::urlProblem(const QString& url)
+{
+    const QUrl parsed(url.trimmed(), QUrl::StrictMode);
+    // "radio.example:8000/live" reads as a scheme and a path: a host name
+    // with a port, still without its scheme.
+    if (!parsed.isValid() || parsed.scheme().isEmpty() || parsed.scheme().contains(QLatin1Char('.'))
+        || (parsed.path().isEmpty() && parsed.host().isEmpty()))
+        return tr("A URL starts with its scheme, for example http://");
+    return QString();
+}
+
 void PlayerView::showAddUrlDialog()
 {
     QQuickItem* dialog = createDialog(QStringLiteral("qrc:/Qml/AddUrlDialog.qml"));
     if (!dialog)
         return;
-    dialog->setProperty("headTitle", tr("Add Url"));
+    dialog->setProperty("checker", QVariant::fromValue<QObject*>(this));
+    dialog->setProperty("headTitle", tr("Add URL"));
     dialog->setProperty("okBtnText", tr("Add"));
     dialog->setProperty("cancBtnText", tr("Cancel"));
     dialog->setVisible(true);
@@ -292,8 +304,7 @@ void PlayerView::addUrlToQueue(const QString& url)
     Source* source = selectedSource();
     if (!source || !source->player())
         return;
-    const QUrl parsed(url.trimmed(), QUrl::StrictMode);
-    if (!parsed.isValid() || parsed.scheme().isEmpty() || (parsed.path().isEmpty() && parsed.host().isEmpty())) {
+    if (!urlProblem(url).isEmpty()) {
         qCDebug(lcViews) << "URL without a scheme not added:" << url;
         if (notices())
             notices()->showError(tr("Not added: a URL starts with its scheme, for example http://"));

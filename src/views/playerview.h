@@ -32,6 +32,9 @@ public:
     // shown one while it plays; else the first that plays; else the shown
     // one; else the first. -1 without player sources.
     static int sourceToShow(const QList<PlayerSource>& players, int chosen, int shown);
+    // Why `url` cannot go into the queue as a stream, or empty when it can:
+    // it must start with its scheme ("http://radio.example/stream").
+    Q_INVOKABLE static QString urlProblem(const QString& url);
     // The source index the user last chose, or -1.
     int chosenSource() const { return m_chosenSource; }
 

@@ -181,7 +181,7 @@ void TestMpris::artUrls_data()
     QTest::newRow("spaces escaped") << "/local/a b.png" << "h" << "6680" << "http://h:6680/local/a%20b.png";
     QTest::newRow("web image kept") << "https://img.example/c.jpg" << "h" << "6680" << "https://img.example/c.jpg";
     QTest::newRow("no image") << "" << "h" << "6680" << "";
-    QTest::newRow("resource picture") << "qrc:/TavirelImgs/Images/defaultcoverart.png" << "h" << "6680" << "";
+    QTest::newRow("resource picture") << "qrc:/TavirelImgs/Images/defaultcoverart.svg" << "h" << "6680" << "";
     QTest::newRow("relative name") << "cover.jpg" << "h" << "6680" << "";
     QTest::newRow("other host by path") << "//evil.example/x.jpg" << "h" << "6680" << "";
     QTest::newRow("bad port") << "/local/a.png" << "h" << "99999" << "";

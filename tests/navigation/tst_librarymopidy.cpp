@@ -28,6 +28,7 @@
 #include <QWebSocket>
 #include <QWebSocketServer>
 #include <QtTest>
+#include <functional>
 
 namespace {
 QStringList g_documentWarnings;
@@ -188,6 +189,10 @@ private slots:
         QVERIFY(open("Artists"));
         BrowseListView *artist = open("Corin Maddox");
         QVERIFY(artist);
+        // The local library lists an artist's albums as folders of tracks:
+        // they are shown as the albums themselves.
+        QCOMPARE(artist->rowTypes(), QStringList { "album" });
+        QVERIFY(artist->sortedItems().first()->uri().startsWith(QStringLiteral("local:album:")));
         QCOMPARE(names(artist->sortedItems()), (QStringList { "Glass Orchard", "Paper Lanterns", "Tin Roof Sessions" }));
         m_album = open("Glass Orchard");
         QVERIFY(m_album);
@@ -277,6 +282,76 @@ private slots:
         m_nav->menuActionForItemPL(QStringLiteral("It_AddToPlaylist"), album, second);
         QTRY_COMPARE(uris(m_mopidy.call("core.playlists.get_items", { { "uri", first } })), tracks);
         QTRY_COMPARE(uris(m_mopidy.call("core.playlists.get_items", { { "uri", second } })), tracks);
+
+        // "New playlist..." names a playlist and adds the album to it.
+        m_nav->menuActionForItemNewPL(QStringLiteral("It_AddToPlaylist"), album);
+        QQuickItem *dialog = nullptr;
+        for (QQuickItem *item : m_nav->findChildren<QQuickItem *>())
+            if (item->isVisible() && item->property("headTitle").toString() == QLatin1String("New Playlist"))
+                dialog = item;
+        QVERIFY(dialog);
+        QMetaObject::invokeMethod(dialog, "createPlaylist", Q_ARG(QString, QStringLiteral("Orchard New")));
+        QMetaObject::invokeMethod(dialog, "close", Q_ARG(QQuickItem *, dialog));
+        auto created = [this] {
+            for (const QJsonValue &p : m_mopidy.call("core.playlists.as_list").toArray())
+                if (p.toObject().value("name") == QLatin1String("Orchard New"))
+                    return p.toObject().value("uri").toString();
+            return QString();
+        };
+        QTRY_VERIFY(!created().isEmpty());
+        QTRY_COMPARE(uris(m_mopidy.call("core.playlists.get_items", { { "uri", created() } })), tracks);
+    }
+
+    // An artist and an album each play or queue as a whole; the track that
+    // plays is marked in its album, whose menu then offers no "Show Album".
+    // A menu put away stays away when the window grows.
+    void playAllOfArtistAndAlbum()
+    {
+        m_nav->popToRootView();
+        QVERIFY(open("Local media") && open("Artists"));
+        PlayerItem *artist = named("Corin Maddox");
+        QVERIFY(artist);
+        QQuickItem *menu = m_nav->moreMenu();
+        m_nav->openMenuWithItem(artist);
+        QCOMPARE(menu->property("actions").toStringList(), (QStringList { "It_PlayNow_All", "It_AddToQueue_All" }));
+        QMetaObject::invokeMethod(menu, "hide");
+        m_playerView->setHeight(900);
+        QTRY_COMPARE(menu->y(), menu->height());
+        QVERIFY(!menu->property("shown").toBool());
+        m_playerView->setHeight(760);
+
+        QVERIFY(m_mopidy.reset());
+        m_nav->menuActionForItem(QStringLiteral("It_AddToQueue_All"), artist);
+        QTRY_COMPARE(uris(queue()).size(), 11);
+        QCOMPARE(playing(), QString());
+
+        QVERIFY(open("Corin Maddox"));
+        PlayerItem *orchard = named("Glass Orchard");
+        QVERIFY(orchard);
+        const QStringList tracks = uris(m_mopidy.call("core.library.browse", { { "uri", orchard->uri() } }));
+        QCOMPARE(tracks.size(), 4);
+        m_nav->menuActionForItem(QStringLiteral("It_PlayNow_All"), orchard);
+        QTRY_COMPARE(uris(queue()).mid(11), tracks);
+        QTRY_COMPARE(playing(), tracks.first());
+
+        BrowseListView *album = open("Glass Orchard");
+        QVERIFY(album);
+        QTRY_COMPARE(album->playingUri(), tracks.first());
+        // Rows hang in the item tree only.
+        std::function<int(QQuickItem *)> marked = [&marked](QQuickItem *item) {
+            int shown = item->objectName() == QLatin1String("playingMark") && item->isVisible() ? 1 : 0;
+            for (QQuickItem *child : item->childItems())
+                shown += marked(child);
+            return shown;
+        };
+        QTRY_COMPARE(marked(album), 1);
+        auto *song = qobject_cast<Song *>(album->sortedItems().at(1));
+        QTRY_VERIFY(!song->albumUri().isEmpty());
+        m_nav->openMenuWithItem(song);
+        QVERIFY(!menu->property("actions").toStringList().contains("It_ShowAlbum"));
+        shot("album-playing");
+        QMetaObject::invokeMethod(menu, "hide");
+        QVERIFY(m_mopidy.reset());
     }
 
     // Rows of two types or more are grouped under a header per type.
@@ -381,6 +456,10 @@ private slots:
         QCOMPARE(search->sectionCount("track"), 12);
         auto *first = qobject_cast<Song *>(search->sortedItems().first());
         QTRY_COMPARE(first->artistsString(), QStringLiteral("Emeric Sande"));
+        // Outside its album a track's menu offers the album.
+        m_nav->openMenuWithItem(first);
+        QVERIFY(m_nav->moreMenu()->property("actions").toStringList().contains("It_ShowAlbum"));
+        QMetaObject::invokeMethod(m_nav->moreMenu(), "hide");
         shot("search");
 
         search->showSectionDetails(QStringLiteral("track"));
@@ -391,11 +470,21 @@ private slots:
         QTRY_VERIFY(!qobject_cast<Song *>(all->sortedItems().last())->album().isEmpty());
         m_nav->popLastView();
 
-        // A filter of a service that does not search narrows it to nothing.
-        run(QStringLiteral("Emeric Sande"), QStringLiteral("m3u"));
+        // Another filter searches again at once; a service that does not
+        // search narrows it to nothing.
+        const int before = sent.count();
+        QMetaObject::invokeMethod(search, "chooseFilter", Q_ARG(QVariant, QStringLiteral("m3u")));
+        QCOMPARE(sent.count(), before + 1);
         QCOMPARE(sent.last().at(2).toString(), QStringLiteral("m3u"));
         QTRY_COMPARE(search->message(), QStringLiteral("Nothing found"));
         QCOMPARE(search->sortedItems().size(), 0);
+
+        // A blank query empties the page, also of an answer on its way.
+        run(QStringLiteral("Emeric Sande"), QStringLiteral("all"));
+        run(QStringLiteral("  "), QStringLiteral("all"));
+        QTest::qWait(1000);
+        QCOMPARE(search->sortedItems().size(), 0);
+        QCOMPARE(search->message(), QString());
         m_nav->popToRootView();
     }
 

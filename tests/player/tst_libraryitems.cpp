@@ -44,6 +44,8 @@ private slots:
     void everyWriteEmits();
     void refToItem_data();
     void refToItem();
+    void listedRef_data();
+    void listedRef();
     void playlistToItem();
     void sectionKeepsUrisAndItemsInStep();
     void referenceForgetsDestroyedView();
@@ -292,6 +294,36 @@ void TestLibraryItems::refToItem()
     QCOMPARE(item->uri(), "local:" + type + ":1");
     QCOMPARE(item->name(), QStringLiteral("Name 1"));
     QVERIFY(!item->hasImages());
+}
+
+void TestLibraryItems::listedRef_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("uri");
+    QTest::addColumn<QString>("listedType");
+    QTest::addColumn<QString>("listedUri");
+
+    const QString tracks = "local:directory?type=track&album=local:album:md5:91&artist=local:artist:md5:1b";
+    QTest::newRow("an artist's album") << "directory" << tracks << "album" << "local:album:md5:91";
+    QTest::newRow("encoded album") << "directory" << "local:directory?type=track&album=local%3Aalbum%3A7"
+                                   << "album" << "local:album:7";
+    QTest::newRow("folder of albums") << "directory" << "local:directory?type=album" << "directory"
+                                      << "local:directory?type=album";
+    QTest::newRow("album of no uri") << "directory" << "local:directory?type=track&album=Blue" << "directory"
+                                     << "local:directory?type=track&album=Blue";
+    QTest::newRow("not a folder") << "track" << tracks << "track" << tracks;
+}
+
+void TestLibraryItems::listedRef()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, uri);
+    QFETCH(QString, listedType);
+    QFETCH(QString, listedUri);
+    const QJsonObject listed = ItemParsing::listedRef({{"type", type}, {"uri", uri}, {"name", "Glass Orchard"}});
+    QCOMPARE(listed.value("type").toString(), listedType);
+    QCOMPARE(listed.value("uri").toString(), listedUri);
+    QCOMPARE(listed.value("name").toString(), QStringLiteral("Glass Orchard"));
 }
 
 void TestLibraryItems::playlistToItem()

@@ -288,8 +288,8 @@ void TestPlayerExchange::actionShapes_data()
         p.actionPause();
         return -1;
     }) << QStringList{"core.playback.pause <absent>"} << false;
-    QTest::newRow("previous") << Action([](TavirelPlayer &p, Receiver &) {
-        p.actionPrevious();
+    QTest::newRow("previous of an unknown track") << Action([](TavirelPlayer &p, Receiver &) {
+        p.previousAt(500);
         return -1;
     }) << QStringList{"core.playback.previous <absent>"} << false;
     QTest::newRow("next") << Action([](TavirelPlayer &p, Receiver &) {

@@ -88,6 +88,7 @@ private slots:
     void titleFollowsTracksBackToBack();
     void repeatAndShuffle_data();
     void repeatAndShuffle();
+    void previousGoesBackEarlyRestartsLater();
     void streamIsStoppedNotPaused();
     void queueEditing();
     void browseRootAndDirectory();
@@ -245,6 +246,31 @@ void TestPlayerMopidy::repeatAndShuffle()
         QCOMPARE(m_mopidy.call("core.tracklist.get_repeat").toBool(), repeat);
         QCOMPARE(m_mopidy.call("core.tracklist.get_random").toBool(), random);
     }
+}
+
+void TestPlayerMopidy::previousGoesBackEarlyRestartsLater()
+{
+    // With repeat the server's own previous would restart the track instead.
+    m_player->actionRepeatShuffle(1);
+    QTRY_VERIFY(m_player->repeat());
+    m_player->actionPlayAdd(kNorthern, -1, true);
+    QTRY_COMPARE(m_player->queue().size(), 3);
+    const QList<int> tlids = m_player->queueTlid();
+    auto serverTlid = [this] {
+        return m_mopidy.call("core.playback.get_current_tl_track").toObject().value("tlid").toInt();
+    };
+    auto serverPosition = [this] { return m_mopidy.call("core.playback.get_time_position").toInt(); };
+
+    m_player->actionPlayTrack(tlids.at(1));
+    QTRY_COMPARE(m_player->currentTlid(), tlids.at(1));
+    m_player->actionPrevious();
+    QTRY_COMPARE(serverTlid(), tlids.at(0));
+    QTRY_COMPARE(m_player->currentTlid(), tlids.at(0));
+
+    QTRY_VERIFY_WITH_TIMEOUT(serverPosition() >= 3300, 6000);
+    m_player->actionPrevious();
+    QTRY_VERIFY_WITH_TIMEOUT(serverPosition() < 2000, 3000);
+    QCOMPARE(serverTlid(), tlids.at(0));
 }
 
 void TestPlayerMopidy::streamIsStoppedNotPaused()

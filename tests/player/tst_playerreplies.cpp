@@ -42,6 +42,8 @@ private slots:
     void liveStream();
     void modality_data();
     void modality();
+    void previousTlid_data();
+    void previousTlid();
     void searchFilters_data();
     void searchFilters();
     void params_data();
@@ -237,6 +239,38 @@ void TestPlayerReplies::modality()
     const RepeatRandom rr = repeatRandomForModality(modality);
     QCOMPARE(rr.repeat, repeat);
     QCOMPARE(rr.random, random);
+}
+
+void TestPlayerReplies::previousTlid_data()
+{
+    QTest::addColumn<int>("current");
+    QTest::addColumn<qint64>("positionMs");
+    QTest::addColumn<bool>("repeat");
+    QTest::addColumn<bool>("shuffle");
+    QTest::addColumn<QList<int>>("played");
+    QTest::addColumn<int>("expected");
+    // Queue 4, 5, 6 in that order; 0 restarts the track, -1 leaves it to the server.
+    QTest::newRow("early goes back") << 5 << qint64(2999) << false << false << QList<int>{} << 4;
+    QTest::newRow("later restarts") << 5 << qint64(3000) << false << false << QList<int>{} << 0;
+    QTest::newRow("repeat still goes back") << 5 << qint64(1000) << true << false << QList<int>{} << 4;
+    QTest::newRow("first restarts") << 4 << qint64(0) << false << false << QList<int>{} << 0;
+    QTest::newRow("first wraps with repeat") << 4 << qint64(0) << true << false << QList<int>{} << 6;
+    QTest::newRow("shuffle goes to last played") << 4 << qint64(0) << false << true << QList<int>{6, 5} << 5;
+    QTest::newRow("shuffle skips dequeued") << 4 << qint64(0) << false << true << QList<int>{6, 9} << 6;
+    QTest::newRow("shuffle without history") << 5 << qint64(0) << true << true << QList<int>{} << 0;
+    QTest::newRow("shuffle later restarts") << 5 << qint64(4000) << false << true << QList<int>{6} << 0;
+    QTest::newRow("not queued") << 8 << qint64(0) << false << false << QList<int>{} << -1;
+}
+
+void TestPlayerReplies::previousTlid()
+{
+    QFETCH(int, current);
+    QFETCH(qint64, positionMs);
+    QFETCH(bool, repeat);
+    QFETCH(bool, shuffle);
+    QFETCH(QList<int>, played);
+    QFETCH(int, expected);
+    QCOMPARE(PlayerReplies::previousTlid({4, 5, 6}, current, positionMs, repeat, shuffle, played), expected);
 }
 
 void TestPlayerReplies::searchFilters_data()

@@ -245,6 +245,24 @@ private slots:
         QVERIFY(outputRows(root->playerView()) > 0);
         const int all = outputRows(root);
         QVERIFY2(all < 100, qPrintable(QString::number(all)));
+
+    void urlProblem_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("stream") << "http://radio.example/live" << false;
+        QTest::newRow("padded") << "  https://radio.example/live  " << false;
+        QTest::newRow("library uri") << "local:track:a.flac" << false;
+        QTest::newRow("no scheme") << "radio.example/live" << true;
+        QTest::newRow("host and port") << "radio.example:8000/live" << true;
+        QTest::newRow("scheme alone") << "http://" << true;
+        QTest::newRow("spaces inside") << "http://radio example/live" << true;
+    }
+    void urlProblem()
+    {
+        QFETCH(QString, url);
+        QFETCH(bool, refused);
+        QCOMPARE(!PlayerView::urlProblem(url).isEmpty(), refused);
     }
 
     // What the page does without a connection screen, a source or a player:

@@ -306,6 +306,7 @@ private slots:
         QVERIFY(nav);
         TavirelPlayer* player = page->selectedSource()->player();
         QCOMPARE(nav->currPlayer(), player);
+        QVERIFY(nav->navigationBar()->property("secRightVisible").toBool());
         QTRY_VERIFY_WITH_TIMEOUT(playlistNamed(player, "Road Trip") && playlistNamed(player, "Quiet Evening"), 10000);
         QQuickItem* menu = nav->moreMenuPl();
         QVERIFY(menu);
@@ -335,13 +336,14 @@ private slots:
         choose(QStringLiteral("Picnic Day"), QStringLiteral("It_Associate"));
         QQuickItem* evening = nullptr;
         QTRY_VERIFY(evening = findByProperty(nav->topView(), "textLabel", "Evening"));
+        QCOMPARE(evening->property("detailTextLabel").toString(), QStringLiteral("No playlist"));
         QMetaObject::invokeMethod(evening, "clicked");
         QTRY_COMPARE(nav->topView(), nav->rootView());
         QTRY_VERIFY_WITH_TIMEOUT(model()->playlistEntryList().size() == 2
                                      && model()->playlistEntryList().at(1)->playlistRef() == uri, 5000);
         QQuickItem* row = findByProperty(nav->rootView(), "textLabel", "Picnic Day");
         QVERIFY(row);
-        QTRY_COMPARE(row->property("detailTextLabel").toString(), QStringLiteral("Evening"));
+        QTRY_COMPARE(row->property("detailTextLabel").toString(), QStringLiteral("Tavirel preset: Evening"));
 
         // A playlist's tracks, then playing it and queueing another.
         QMetaObject::invokeMethod(nav->rootView(), "requireBrowseForUri", Q_ARG(QString, playlistNamed(player, "Road Trip")->uri()),
@@ -358,6 +360,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(mopidyQueue().size(), 7, 5000);
 
         choose(QStringLiteral("Picnic Day"), QStringLiteral("It_Delete"));
+        QVERIFY(findByProperty(m_root, "headTitle", "Delete")->property("bodyMessage").toString().contains("\"Picnic Day\""));
         confirmDialog(QStringLiteral("Delete"));
         QTRY_VERIFY_WITH_TIMEOUT(!mopidyPlaylists().contains("Picnic Day"), 10000);
         QTRY_VERIFY_WITH_TIMEOUT(!playlistNamed(player, "Picnic Day"), 10000);
@@ -380,6 +383,28 @@ private slots:
         nav->renamePlaylist(playlistNamed(player, "Road Trip")->uri(), QStringLiteral("Rock | Pop"));
         QVERIFY(nav->rootView()->property("notice").toString().contains("\"|\""));
         nav->close();
+    }
+
+    // Repeat and shuffle are two toggles, each leaving the other as it is.
+    void repeatAndShuffleToggles()
+    {
+        showPlayerWithTracks(1);
+        QQuickItem* repeat = item(QStringLiteral("repeatButton"));
+        QQuickItem* shuffle = item(QStringLiteral("shuffleButton"));
+        QVERIFY(repeat && shuffle);
+        auto server = [this](const char* method) { return m_mopidy.call(QLatin1String(method)).toBool(); };
+        const struct {
+            QQuickItem* button;
+            bool repeat;
+            bool shuffle;
+        } steps[] = { { repeat, true, false }, { shuffle, true, true }, { repeat, false, true }, { shuffle, false, false } };
+        for (const auto& step : steps) {
+            QMetaObject::invokeMethod(step.button, "clicked");
+            QTRY_VERIFY_WITH_TIMEOUT(server("core.tracklist.get_repeat") == step.repeat
+                                         && server("core.tracklist.get_random") == step.shuffle, 5000);
+            QTRY_COMPARE(repeat->property("checked").toBool(), step.repeat);
+            QTRY_COMPARE(shuffle->property("checked").toBool(), step.shuffle);
+        }
     }
 
     void seekMovesThePosition()
@@ -550,6 +575,7 @@ private slots:
             { track, QStringLiteral("URL added to the queue"), false, 2 },
             { QStringLiteral("radio.example/stream"), QStringLiteral("Not added: a URL starts with its scheme, for example http://"), true, 2 },
             { QStringLiteral("nosuchscheme:track:1"), QStringLiteral("Track is not playable"), true, 2 },
+            { QStringLiteral("http://127.0.0.1:9/live.mp3"), QStringLiteral("URL added to the queue"), false, 3 },
         };
         for (const auto& row : rows) {
             page->addUrlToQueue(row.url);
@@ -558,6 +584,14 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(mopidyQueue().size(), row.queued, 5000);
         }
         QTRY_VERIFY(findItem(m_root, QStringLiteral("windowNotice"))->isVisible());
+        // A stream the server knows no title of goes by its URL.
+        QMetaObject::invokeMethod(item(QStringLiteral("queueButton")), "clicked");
+        QTRY_VERIFY(queueRow(2));
+        QStringList labels;
+        for (int i = 0; i < 3; ++i)
+            labels << queueRow(i)->property("textLabel").toString();
+        QVERIFY2(labels.contains(QStringLiteral("http://127.0.0.1:9/live.mp3")), qPrintable(labels.join(", ")));
+        closeSheets(item(QStringLiteral("myPlayerView")));
     }
 };
 

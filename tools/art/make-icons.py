@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Writes the application's icon set (simple line icons, SVG) and its cover
-pictures (PNG) into resources/TavirelImgs/Images. Run from the source root."""
-import os, struct, zlib
+"""Writes the application's icon set (simple line icons) and its cover and
+device pictures into resources/TavirelImgs/Images, all as SVG, so that each is
+drawn at the size it is shown. Run from the source root."""
+import os
 
 OUT = "resources/TavirelImgs/Images"
 os.makedirs(OUT, exist_ok=True)
@@ -39,10 +40,8 @@ icons = {
     "queue": '<path d="M8 12h32M8 20h32M8 28h20M8 36h20"/><path d="M34 28l6 4-6 4z" fill="#e6e9ee"/>',
     "save": '<path d="M10 8h22l6 6v26H10z"/><path d="M16 8v10h14V8M16 40V28h16v12"/>',
     "settings": '<circle cx="24" cy="24" r="6"/><path d="M24 6v6M24 36v6M6 24h6M36 24h6M11 11l4 4M33 33l4 4M11 37l4-4M33 15l4-4"/>',
-    "rs_0": '<path d="M8 16h26l-6-6M40 32H14l6 6" opacity="0.5"/>',
-    "rs_1": '<path d="M8 16h26l-6-6M40 32H14l6 6"/>',
-    "rs_2": '<path d="M8 16h26l-6-6M40 32H14l6 6"/><text x="22" y="29" font-size="11" fill="#e6e9ee" stroke="none" font-family="sans-serif">1</text>',
-    "rs_3": '<path d="M8 14c10 0 14 20 32 20M8 34c10 0 14-20 32-20"/><path d="M36 10l4 4-4 4M36 30l4 4-4 4"/>',
+    "repeat": '<path d="M10 22v-4a4 4 0 0 1 4-4h24M32 8l6 6-6 6M38 26v4a4 4 0 0 1-4 4H10M16 28l-6 6 6 6"/>',
+    "shuffle": '<path d="M8 14c10 0 14 20 32 20M8 34c10 0 14-20 32-20"/><path d="M36 10l4 4-4 4M36 30l4 4-4 4"/>',
 }
 for name, body in icons.items():
     svg(name, body)
@@ -53,38 +52,28 @@ with open(os.path.join(OUT, "tavirel.svg"), "w") as f:
             '<path d="M36 44h56M64 44v48" stroke="#e0a43a" stroke-width="10" stroke-linecap="round" fill="none"/>'
             '<circle cx="64" cy="92" r="6" fill="#4fb3a9"/></svg>\n')
 
-def png(name, w, h, pixel):
-    raw = b"".join(b"\x00" + b"".join(bytes(pixel(x, y, w, h)) for x in range(w)) for y in range(h))
-    def chunk(tag, data):
-        return struct.pack(">I", len(data)) + tag + data + struct.pack(">I", zlib.crc32(tag + data) & 0xffffffff)
-    data = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 6, 0, 0, 0)) \
-        + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
-    with open(os.path.join(OUT, name + ".png"), "wb") as f:
-        f.write(data)
+def picture(name, w, h, top, bottom, mark):
+    """A gradient from the top left to the bottom right with a light mark."""
+    with open(os.path.join(OUT, name + ".svg"), "w") as f:
+        f.write(f'<svg xmlns="http://www.w3.org/2000/svg" width="{w}" height="{h}" viewBox="0 0 {w} {h}">'
+                '<defs><linearGradient id="g" x1="0" y1="0" x2="1" y2="1">'
+                f'<stop offset="0" stop-color="{top}"/><stop offset="1" stop-color="{bottom}"/>'
+                f'</linearGradient></defs><rect width="{w}" height="{h}" fill="url(#g)"/>{mark}</svg>\n')
 
-def gradient(c1, c2, mark=None):
-    def px(x, y, w, h):
-        t = (x + y) / (w + h)
-        r, g, b = (int(c1[i] + (c2[i] - c1[i]) * t) for i in range(3))
-        if mark and mark(x, y, w, h):
-            r, g, b = 230, 233, 238
-        return (r, g, b, 255)
-    return px
+def ring(w, h):
+    return (f'<circle cx="{w / 2}" cy="{h / 2}" r="{w * 0.228:.1f}" fill="none" stroke="{STROKE}" '
+            f'stroke-width="{w * 0.015:.1f}"/><circle cx="{w / 2}" cy="{h / 2}" r="{w * 0.04:.1f}" fill="{STROKE}"/>')
 
-def ring(x, y, w, h):
-    d = ((x - w / 2 + 0.5) ** 2 + (y - h / 2 + 0.5) ** 2) ** 0.5
-    return w * 0.22 < d < w * 0.235 or d < w * 0.04
+def bars(w, h):
+    step = h / 8
+    rows = [step * (i + 2) + 1.5 for i in range(4)]
+    return "".join(f'<path d="M{w * 0.2:.1f} {y:.1f}H{w * 0.8:.1f}" stroke="{STROKE}" stroke-width="3" '
+                   'stroke-linecap="round"/>' for y in rows)
 
-def bars(x, y, w, h):
-    return y % (h // 8) < 3 and w * 0.2 < x < w * 0.8 and h * 0.25 < y < h * 0.75
-
-png("defaultcoverart", 256, 256, gradient((43, 49, 59), (20, 22, 27), ring))
-png("playlistcoverart", 256, 256, gradient((58, 66, 80), (31, 35, 43), bars))
-png("sourcecoverart", 256, 256, gradient((79, 179, 169), (31, 35, 43), ring))
-png("airplaycoverart", 256, 256, gradient((90, 90, 110), (30, 30, 40), ring))
-png("airplay_alpha", 64, 64, lambda x, y, w, h: (230, 233, 238, 255 if ring(x, y, w, h) else 0))
-png("refresh", 48, 48, lambda x, y, w, h: (230, 233, 238, 255 if ring(x, y, w, h) else 0))
-png("sound_small", 32, 32, lambda x, y, w, h: (230, 233, 238, 255 if bars(x, y, w, h) else 0))
-png("model_compact", 160, 96, gradient((43, 49, 59), (58, 66, 80), bars))
-png("model_rack", 160, 96, gradient((31, 35, 43), (79, 179, 169), bars))
+picture("defaultcoverart", 256, 256, "#2b313b", "#14161b", ring(256, 256))
+picture("playlistcoverart", 256, 256, "#3a4250", "#1f232b", bars(256, 256))
+picture("sourcecoverart", 256, 256, "#4fb3a9", "#1f232b", ring(256, 256))
+picture("airplaycoverart", 256, 256, "#5a5a6e", "#1e1e28", ring(256, 256))
+picture("model_compact", 160, 96, "#2b313b", "#3a4250", bars(160, 96))
+picture("model_rack", 160, 96, "#1f232b", "#4fb3a9", bars(160, 96))
 print("icons written to", OUT)

@@ -30,10 +30,13 @@ Loader {
             readonly property var entry: row.entry
             readonly property bool isTrack: entry !== null && entry.type === "track"
             readonly property bool isAlbum: entry !== null && entry.type === "album"
+            readonly property bool isArtist: entry !== null && entry.type === "artist"
             readonly property string imagePath: { row.holder.refreshCount; return entry ? entry.smallImgPath : "" }
             property string requestedPath: ""
 
-            textLabel: entry ? entry.name : ""
+            // A stream without a title yet goes by its URL.
+            textLabel: entry ? (entry.name.length > 0 ? entry.name : entry.uri) : ""
+            playing: isTrack && entry.uri.length > 0 && entry.uri === row.holder.playingUri
             detailTextLabel: {
                 row.holder.refreshCount
                 if (isTrack)
@@ -42,7 +45,7 @@ Loader {
                     return entry.artistsString
                 return ""
             }
-            menuBtnVisible: (isTrack || isAlbum) && !row.inPlaylist
+            menuBtnVisible: (isTrack || isAlbum || isArtist) && !row.inPlaylist
             // No operation removes a track from a stored playlist yet, so a
             // playlist's tracks offer no remove control.
             removeEnabled: false

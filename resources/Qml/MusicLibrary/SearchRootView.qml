@@ -17,13 +17,24 @@ SearchRootView {
     signal requireKeyboard(var field)
     signal dismissKeyboard()
 
+    // A blank query empties the page rather than leave older results.
     function runSearch() {
         var text = field.text.trim()
-        if (text.length === 0)
+        if (text.length === 0) {
+            view.clearResults()
             return
+        }
         field.focus = false
         list.forceActiveFocus()
         view.search(view, text, view.selectedFilter === "all" ? "" : view.selectedFilter)
+    }
+    // Another service: the results shown were of the one before.
+    function chooseFilter(key) {
+        filterPanel.open = false
+        if (key === view.selectedFilter)
+            return
+        view.selectedFilter = key
+        view.runSearch()
     }
     function lookupVisibleRows() {
         var range = Rows.visibleRange(list, 8 * scaleFactor)
@@ -171,59 +182,73 @@ SearchRootView {
         color: currentTheme.getColor("text2")
     }
 
-    // The service filters slide in from the right over the page.
-    Rectangle {
+    // The service filters slide up over the results; choosing one searches
+    // again.
+    Item {
         id: filterPanel
         objectName: "filterPanel"
         property bool open: false
-        width: parent.width
-        height: parent.height
-        x: open ? 0 : width
-        visible: x < width
+        anchors.fill: parent
         z: 3
-        color: currentTheme.getColor("fill1")
-        Behavior on x { NumberAnimation { duration: 250; easing.type: Easing.OutCubic } }
+        visible: open || sheetSlide.running
         onOpenChanged: if (open) filterList.forceActiveFocus()
         Keys.onEscapePressed: open = false
-        MouseArea { anchors.fill: parent }
 
         Rectangle {
-            id: filterBar
-            anchors { left: parent.left; right: parent.right; top: parent.top }
-            height: 48 * scaleFactor
-            color: currentTheme.getColor("fill2")
-            NavigationButton {
-                anchors { left: parent.left; leftMargin: 8 * scaleFactor; verticalCenter: parent.verticalCenter }
-                width: 120 * scaleFactor
-                height: 36 * scaleFactor
-                type: "back"
-                text: qsTr("Search")
-                onClicked: filterPanel.open = false
-            }
-            NavigationButton {
-                objectName: "selectFilterButton"
-                anchors { right: parent.right; rightMargin: 8 * scaleFactor; verticalCenter: parent.verticalCenter }
-                width: 140 * scaleFactor
-                height: 36 * scaleFactor
-                text: qsTr("Select")
-                onClicked: filterPanel.open = false
-            }
+            anchors.fill: parent
+            color: currentTheme.getColor("shadow1")
+            opacity: filterPanel.open ? 0.5 : 0
+            Behavior on opacity { NumberAnimation { duration: 250 } }
+            MouseArea { anchors.fill: parent; onClicked: filterPanel.open = false }
         }
-        ListView {
-            id: filterList
-            objectName: "filterList"
-            anchors { left: parent.left; right: parent.right; top: filterBar.bottom; bottom: parent.bottom }
-            clip: true
-            keyNavigationEnabled: true
-            model: view.filters
-            delegate: GenericCell {
-                readonly property bool chosen: view.selectedFilter === modelData
-                width: ListView.view.width
-                focus: ListView.isCurrentItem
-                arrowVisible: false
-                textLabel: (chosen ? "\u2713  " : "") + translator.translate(modelData)
-                textColor: chosen ? currentTheme.getColor("highlight1") : currentTheme.getColor("text1")
-                onClicked: view.selectedFilter = modelData
+        Rectangle {
+            anchors { left: parent.left; right: parent.right }
+            height: Math.min(parent.height * 0.8, filterColumn.height)
+            y: filterPanel.open ? parent.height - height : parent.height
+            Behavior on y { NumberAnimation { id: sheetSlide; duration: 250; easing.type: Easing.OutCubic } }
+            color: currentTheme.getColor("fill2")
+            radius: 10 * scaleFactor
+            MouseArea { anchors.fill: parent }
+
+            Column {
+                id: filterColumn
+                width: parent.width
+                Text {
+                    textFormat: Text.PlainText
+                    width: parent.width
+                    padding: 14 * scaleFactor
+                    text: qsTr("Search in")
+                    font.family: "MorvaneUnicodePN"
+                    font.pixelSize: fontSize14
+                    font.bold: true
+                    color: currentTheme.getColor("text2")
+                }
+                ListView {
+                    id: filterList
+                    objectName: "filterList"
+                    width: parent.width
+                    height: Math.min(contentHeight, filterPanel.height * 0.8 - 100 * scaleFactor)
+                    clip: true
+                    keyNavigationEnabled: true
+                    model: view.filters
+                    delegate: GenericCell {
+                        readonly property bool chosen: view.selectedFilter === modelData
+                                                       || (view.selectedFilter.length === 0 && modelData === "all")
+                        width: ListView.view.width
+                        focus: ListView.isCurrentItem
+                        arrowVisible: false
+                        textLabel: (chosen ? "\u2713  " : "") + translator.translate(modelData)
+                        textColor: chosen ? currentTheme.getColor("highlight1") : currentTheme.getColor("text1")
+                        onClicked: view.chooseFilter(modelData)
+                    }
+                }
+                GenericCell {
+                    width: parent.width
+                    arrowVisible: false
+                    textLabel: qsTr("Cancel")
+                    textColor: currentTheme.getColor("highlight1")
+                    onClicked: filterPanel.open = false
+                }
             }
         }
     }

@@ -6,7 +6,7 @@ import QtQuick 2.15
 Item {
     id: cover
     property string coverSource: ""
-    property url fallbackSource: "qrc:/TavirelImgs/Images/defaultcoverart.png"
+    property url fallbackSource: "qrc:/TavirelImgs/Images/defaultcoverart.svg"
     property var requester: null
     property string shownUri: ""
     property string pendingUri: ""

@@ -19,8 +19,8 @@ PlayerView {
     property string coverUri: ""
     property var selectorSource: null
     property var equalizerOutput: null
-    // repeat + 2 * shuffle: the four states of the repeat/shuffle button.
-    readonly property int repeatShuffle: view.player ? (view.player.repeat ? 1 : 0) + (view.player.shuffle ? 2 : 0) : 0
+    readonly property bool repeatOn: !!view.player && view.player.repeat
+    readonly property bool shuffleOn: !!view.player && view.player.shuffle
     signal requireSelectOutput(var output)
 
     connectionScreen: connScreen
@@ -185,8 +185,8 @@ PlayerView {
                     height: width
                     requester: view
                     coverSource: view.coverUri
-                    fallbackSource: view.airPlay ? "qrc:/TavirelImgs/Images/airplaycoverart.png"
-                                                 : "qrc:/TavirelImgs/Images/defaultcoverart.png"
+                    fallbackSource: view.airPlay ? "qrc:/TavirelImgs/Images/airplaycoverart.svg"
+                                                 : "qrc:/TavirelImgs/Images/defaultcoverart.svg"
                 }
                 Text {
                     textFormat: Text.PlainText
@@ -194,9 +194,10 @@ PlayerView {
                     width: parent.width
                     horizontalAlignment: Text.AlignHCenter
                     elide: Text.ElideRight
+                    // A stream without a title yet goes by its URL.
                     text: view.airPlay ? view.player.airPlayTrack
-                                       : (view.song && view.song.name ? view.song.name
-                                                                      : (view.player ? qsTr("Nothing playing") : ""))
+                                       : (view.song ? (view.song.name || view.song.uri)
+                                                    : (view.player ? qsTr("Nothing playing") : ""))
                     font.family: "MorvaneUnicodePN"
                     font.pixelSize: fontSize18
                     font.bold: true
@@ -274,14 +275,17 @@ PlayerView {
                     anchors.horizontalCenter: parent.horizontalCenter
                     spacing: 14 * scaleFactor
                     enabled: view.playerReachable
+                    // The player takes both options at once: repeat + 2 * shuffle.
                     ToolIconButton {
-                        objectName: "repeatShuffleButton"
+                        objectName: "repeatButton"
                         anchors.verticalCenter: parent.verticalCenter
-                        iconSource: "qrc:/TavirelImgs/Images/rs_" + view.repeatShuffle + ".svg"
+                        iconSource: "qrc:/TavirelImgs/Images/repeat.svg"
                         iconSize: 24 * scaleFactor
-                        accessibleName: [qsTr("Repeat and shuffle off"), qsTr("Repeat on"), qsTr("Shuffle on"),
-                                         qsTr("Repeat and shuffle on")][view.repeatShuffle]
-                        onClicked: view.player.actionRepeatShuffle((view.repeatShuffle + 1) % 4)
+                        checkable: true
+                        checked: view.repeatOn
+                        accessibleName: qsTr("Repeat")
+                        toolTip: view.repeatOn ? qsTr("Repeat is on") : qsTr("Repeat is off")
+                        onClicked: view.player.actionRepeatShuffle((view.repeatOn ? 0 : 1) + (view.shuffleOn ? 2 : 0))
                     }
                     ToolIconButton {
                         objectName: "previousButton"
@@ -309,8 +313,17 @@ PlayerView {
                         accessibleName: qsTr("Next")
                         onClicked: view.player.actionNext()
                     }
-                    // Balances the repeat/shuffle button so the play button stays centred.
-                    Item { width: 36 * scaleFactor; height: 1 }
+                    ToolIconButton {
+                        objectName: "shuffleButton"
+                        anchors.verticalCenter: parent.verticalCenter
+                        iconSource: "qrc:/TavirelImgs/Images/shuffle.svg"
+                        iconSize: 24 * scaleFactor
+                        checkable: true
+                        checked: view.shuffleOn
+                        accessibleName: qsTr("Shuffle")
+                        toolTip: view.shuffleOn ? qsTr("Shuffle is on") : qsTr("Shuffle is off")
+                        onClicked: view.player.actionRepeatShuffle((view.repeatOn ? 1 : 0) + (view.shuffleOn ? 0 : 2))
+                    }
                 }
                 Item {
                     width: parent.width

@@ -6,5 +6,5 @@ import ".."
 SongCell {
     menuBtnVisible: true
     playNowVisible: true
-    placeholderSource: "qrc:/TavirelImgs/Images/playlistcoverart.png"
+    placeholderSource: "qrc:/TavirelImgs/Images/playlistcoverart.svg"
 }

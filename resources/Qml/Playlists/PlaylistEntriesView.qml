@@ -1,16 +1,30 @@
 import QtQuick 2.15
 import com.morvane.tavirelint 1.0
 
-// The device's playlist slots, to assign the playlist `plRef` to one of
-// them. Choosing a slot assigns it and returns to the playlists.
+// The device's playlist slots ("Tavirel presets"), each with the playlist it
+// holds now, to assign the playlist `plRef` to one of them. Choosing a slot
+// assigns it and returns to the playlists.
 NavigationView {
     id: view
     property string plRef: ""
     property var currTavirel: null
     property var currPlayer: null
     property bool enableSelection: false
+    // Bumped as the player's playlists change: their names follow.
+    property int playlistsRevision: 0
+    Connections {
+        target: view.currPlayer
+        function onPlaylistsChanged() { view.playlistsRevision++ }
+    }
 
-    title: qsTr("Playlist Entries")
+    title: qsTr("Tavirel presets")
+    // What a slot holds now: the playlist's name, else its uri as stored.
+    function heldBy(ref) {
+        if (ref.length === 0)
+            return qsTr("No playlist")
+        var name = view.currPlayer ? view.currPlayer.getPlaylistName(ref) : ""
+        return name.length > 0 ? name : ref
+    }
     onPresented: list.forceActiveFocus()
 
     Rectangle { anchors.fill: parent; color: currentTheme.getColor("fill1") }
@@ -29,8 +43,7 @@ NavigationView {
             property bool chosen: false
             focus: ListView.isCurrentItem
             textLabel: entry.name
-            detailTextLabel: view.currPlayer && entry.playlistRef.length > 0
-                             ? view.currPlayer.getPlaylistName(entry.playlistRef) : ""
+            detailTextLabel: { view.playlistsRevision; return view.heldBy(entry.playlistRef) }
             selected: chosen || (view.enableSelection && view.plRef.length > 0 && entry.playlistRef === view.plRef)
             onClicked: {
                 chosen = true
@@ -46,7 +59,7 @@ NavigationView {
         visible: list.count === 0
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.Wrap
-        text: qsTr("This device has no playlist slots.")
+        text: qsTr("This Tavirel has no presets.")
         font.family: "MorvaneUnicodePN"
         font.pixelSize: fontSize14
         color: currentTheme.getColor("text2")

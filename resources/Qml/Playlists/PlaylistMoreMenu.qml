@@ -7,7 +7,7 @@ MoreMenu {
     id: menu
     readonly property string mediumImage: selectedItem ? selectedItem.mediumImgPath : ""
     actionMethod: "menuActionForItemPlaylist"
-    headerImage: mediumImage.length > 0 ? "image://async/" + mediumImage : "qrc:/TavirelImgs/Images/playlistcoverart.png"
+    headerImage: mediumImage.length > 0 ? "image://async/" + mediumImage : "qrc:/TavirelImgs/Images/playlistcoverart.svg"
     actions: {
         if (!selectedItem)
             return []

@@ -21,13 +21,15 @@ PlaylistRootView {
     signal requireLookup(int startIndex, int endIndex)
 
     function refreshItems() { refreshCount++ }
+    // The device slots that hold the playlist, named as presets.
     function slotName(uri) {
         var entries = view.currTavirel ? view.currTavirel.playlistEntries : []
+        var names = []
         for (var i = 0; i < entries.length; ++i) {
             if (uri.length > 0 && entries[i].playlistRef === uri)
-                return entries[i].name
+                names.push(entries[i].name)
         }
-        return ""
+        return names.length > 0 ? qsTr("Tavirel preset: %1").arg(names.join(", ")) : ""
     }
     function lookupVisibleRows() {
         var range = Rows.visibleRange(list, 8 * scaleFactor)

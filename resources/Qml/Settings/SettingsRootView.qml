@@ -47,9 +47,10 @@ Tavirel.SettingsRootView {
                         width: 96 * scaleFactor
                         height: 72 * scaleFactor
                         fillMode: Image.PreserveAspectFit
+                        sourceSize: Qt.size(width, height)
                         source: root.deviceModel.toLowerCase().indexOf("rack") >= 0
-                                ? "qrc:/TavirelImgs/Images/model_rack.png"
-                                : "qrc:/TavirelImgs/Images/model_compact.png"
+                                ? "qrc:/TavirelImgs/Images/model_rack.svg"
+                                : "qrc:/TavirelImgs/Images/model_compact.svg"
                         opacity: root.lastSelDevice ? 1 : 0.4
                     }
                     Column {

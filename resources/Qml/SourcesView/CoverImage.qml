@@ -5,7 +5,7 @@ import QtQuick 2.15
 Item {
     id: cover
     property string coverSource: ""
-    property url fallbackSource: "qrc:/TavirelImgs/Images/sourcecoverart.png"
+    property url fallbackSource: "qrc:/TavirelImgs/Images/sourcecoverart.svg"
     property var requester: null
     property real radius: 6 * scaleFactor
     property string shownUri: ""
@@ -33,7 +33,7 @@ Item {
         // Local pictures come from the pixmap cache at once; only remote
         // covers are worth the loader thread.
         asynchronous: cover.shownUri.length > 0
-        sourceSize: Qt.size(2 * width, 2 * height)
+        sourceSize: cover.shownUri.length ? Qt.size(2 * width, 2 * height) : Qt.size(width, height)
         source: cover.shownUri.length && cover.shownUri === cover.coverSource ? "image://async/" + cover.shownUri
                                                                              : cover.fallbackSource
     }

@@ -170,9 +170,9 @@ SourcesView {
                         anchors.fill: parent
                         requester: view
                         coverSource: sourceRow.coverUri
-                        fallbackSource: sourceRow.player ? (sourceRow.player.airPlay ? "qrc:/TavirelImgs/Images/airplaycoverart.png"
-                                                                                    : "qrc:/TavirelImgs/Images/defaultcoverart.png")
-                                                         : "qrc:/TavirelImgs/Images/sourcecoverart.png"
+                        fallbackSource: sourceRow.player ? (sourceRow.player.airPlay ? "qrc:/TavirelImgs/Images/airplaycoverart.svg"
+                                                                                    : "qrc:/TavirelImgs/Images/defaultcoverart.svg")
+                                                         : "qrc:/TavirelImgs/Images/sourcecoverart.svg"
                     }
                     onVolumeRequested: view.tavirel.actionSetVolumeForSource(value, source.index)
                     onMuteRequested: view.tavirel.actionSetMuteForSource(mute, source.index)

@@ -9,7 +9,7 @@ Item {
     function updateImage(uri) {
         var u = String(uri)
         if (u === "")
-            cover.source = "qrc:/TavirelImgs/Images/defaultcoverart.png"
+            cover.source = "qrc:/TavirelImgs/Images/defaultcoverart.svg"
         else if (u.indexOf("qrc:/") === 0)
             cover.source = u
         else
