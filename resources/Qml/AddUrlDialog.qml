@@ -2,13 +2,13 @@ import QtQuick 2.15
 
 PopupFrame {
     id: dialog
+    initialFocus: urlField
     signal addUrl(string url)
     signal requireKeyboard()
     signal dismissKeyboard()
     signal close(Item obj)
 
     okEnabled: urlField.text.trim().length > 0
-    Component.onCompleted: urlField.takeFocus()
 
     PopupField { id: urlField; objectName: "urlField"; label: qsTr("Stream URL"); placeholder: "http://" }
 

@@ -48,6 +48,7 @@ TEXTS = {
     "Previous": ("Zurück", "Precedente"),
     "Queue": ("Warteschlange", "Coda"),
     "Queue (%1)": ("Warteschlange (%1)", "Coda (%1)"),
+    "Show current track": ("Aktuellen Titel zeigen", "Mostra il brano attuale"),
     "Repeat and shuffle off": ("Wiederholen und Zufall aus", "Ripetizione e casuale disattivati"),
     "Repeat and shuffle on": ("Wiederholen und Zufall an", "Ripetizione e casuale attivati"),
     "Repeat on": ("Wiederholen an", "Ripetizione attiva"),
