@@ -317,6 +317,10 @@ void TestKeyboard::everyStopIsShownAndNamed()
     QFETCH(ShowScreen, show);
     QFETCH(bool, modal);
     backToStart();
+    // A window short enough that the lists scroll.
+    const QSize size = m_view->size();
+    m_view->resize(420, 560);
+    auto restore = qScopeGuard([this, size] { m_view->resize(size); });
     show(m_controller, m_page);
     // Rows arrive from the device and the player over a moment.
     QTest::qWait(800);

@@ -82,14 +82,20 @@ class TestSettingsTab : public QObject
         QVERIFY(QMetaObject::invokeMethod(top(), "setValue", Q_ARG(QVariant, row), Q_ARG(QVariant, value)));
     }
     void pressRight() { QVERIFY(QMetaObject::invokeMethod(m_tab->navigationBar(), "right")); }
-    QQuickItem* countryCell() const
+    // The shown row that offers the countries, found among the list's rows.
+    static QQuickItem* countryCellUnder(QQuickItem* item)
     {
-        for (QQuickItem* item : top()->findChildren<QQuickItem*>()) {
-            if (item->isVisible() && item->property("valuesModel").toStringList().contains(QLatin1String("IT")))
-                return item;
+        if (!item->isVisible())
+            return nullptr;
+        if (item->property("valuesModel").toStringList().contains(QLatin1String("IT")))
+            return item;
+        for (QQuickItem* child : item->childItems()) {
+            if (QQuickItem* found = countryCellUnder(child))
+                return found;
         }
         return nullptr;
     }
+    QQuickItem* countryCell() const { return countryCellUnder(top()); }
     int stored() const { return m_sim.log.count(QLatin1String("200, stored")); }
 
 private Q_SLOTS:
