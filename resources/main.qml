@@ -1,14 +1,17 @@
 import QtQuick 2.15
 import com.morvane.tavirelint 1.0
 import "Qml" as Doc
-import "Qml/SourcesView" as SourcesDoc
-import "Qml/PlayerView" as PlayerDoc
 
 MainTabController {
     id: root
     objectName: "mainTabController"
     menuListView: tabBar
     containerView: container
+    sourcesTab: sourcesLoader
+    playerTab: playerLoader
+    // The pages of the sources and player tabs once created, otherwise null.
+    readonly property var sourcesView: sourcesLoader.item
+    readonly property var playerView: playerLoader.item
 
     function sourcesButtonEnabled() { tabModel.setProperty(0, "enabledTab", true) }
     function sourcesButtonDisabled() { tabModel.setProperty(0, "enabledTab", false) }
@@ -18,7 +21,7 @@ MainTabController {
     Rectangle { anchors.fill: parent; color: currentTheme.getColor("fill1") }
     FocusKeeper { id: focusKeeper; objectName: "focusKeeper" }
     Doc.AppShortcuts {
-        objectName: "appShortcuts"; controller: root; tabBar: tabBar; playerView: playerView; settingsView: settingsView
+        objectName: "appShortcuts"; controller: root; tabBar: tabBar; playerView: root.playerView; settingsView: settingsView
         focusKeeper: focusKeeper
     }
 
@@ -27,8 +30,23 @@ MainTabController {
         objectName: "containerView"
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: tabBar.top }
 
-        SourcesDoc.SourcesView { id: sourcesView; objectName: "mySourcesView"; anchors.fill: parent; visible: false }
-        PlayerDoc.PlayerView { id: playerView; objectName: "myPlayerView"; anchors.fill: parent; visible: false; notices: windowNotices }
+        // Made on first use by the controller, which then wires them up.
+        Loader {
+            id: sourcesLoader
+            objectName: "sourcesTab"
+            anchors.fill: parent
+            active: false
+            source: "qrc:/Qml/SourcesView/SourcesView.qml"
+            onLoaded: { item.objectName = "mySourcesView"; item.visible = false }
+        }
+        Loader {
+            id: playerLoader
+            objectName: "playerTab"
+            anchors.fill: parent
+            active: false
+            source: "qrc:/Qml/PlayerView/PlayerView.qml"
+            onLoaded: { item.objectName = "myPlayerView"; item.visible = false; item.notices = windowNotices }
+        }
         Doc.SettingsView { id: settingsView; objectName: "mySettingsView"; anchors.fill: parent; visible: true }
     }
 

@@ -17,6 +17,7 @@ Rectangle {
         spacing: 16 * scaleFactor
         Image {
             anchors.horizontalCenter: parent.horizontalCenter
+            asynchronous: true
             source: "qrc:/TavirelImgs/Images/tavirel.svg"
             sourceSize: Qt.size(96 * scaleFactor, 96 * scaleFactor)
         }

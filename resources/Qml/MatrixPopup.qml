@@ -25,19 +25,24 @@ Rectangle {
         onCloseRequested: matrix.closeRequested()
     }
 
+    // Scrolls sideways when the sources do not fit; the rows scroll in their
+    // own list, which builds only the rows on screen.
     Flickable {
         id: flick
         anchors { left: parent.left; right: parent.right; top: header.bottom; bottom: parent.bottom; margins: 8 * scaleFactor }
         contentWidth: grid.width
-        contentHeight: grid.height
+        contentHeight: height
+        flickableDirection: Flickable.HorizontalFlick
         clip: true
         boundsBehavior: Flickable.StopAtBounds
 
         Column {
             id: grid
             width: Math.max(flick.width, matrix.nameWidth + (matrix.sourcesModel.length + 1) * matrix.cellSize)
+            height: flick.height
 
             Row {
+                id: columnTitles
                 height: 44 * scaleFactor
                 Item { width: matrix.nameWidth + matrix.cellSize; height: parent.height }
                 Repeater {
@@ -58,11 +63,17 @@ Rectangle {
                     }
                 }
             }
-            Repeater {
+            ListView {
+                id: rows
                 objectName: "matrixRows"
+                width: grid.width
+                height: grid.height - columnTitles.height
+                clip: true
+                boundsBehavior: Flickable.StopAtBounds
                 model: matrix.outputsModel
                 delegate: Row {
                     id: matrixRow
+                    objectName: "matrixRow_" + output.index
                     property var output: modelData
                     property int routedIndex: output.selectedSource ? output.selectedSource.index : -1
                     height: matrix.cellSize

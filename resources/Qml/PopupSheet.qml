@@ -1,7 +1,9 @@
 import QtQuick 2.15
 
 // Host of a pop-up panel: dims the screen and slides the panel in from
-// startPoint to endPoint, and out again, over 300 ms.
+// startPoint to endPoint, and out again, over 300 ms. The panel's contents
+// exist only while the sheet is shown: they are built on opening and
+// destroyed once the slide-out has ended.
 Item {
     id: sheet
     property bool open: false
@@ -9,7 +11,9 @@ Item {
     property point endPoint: Qt.point(0, 0)
     property real panelWidth: width
     property real panelHeight: height
-    default property alias content: panel.data
+    default property Component content
+    // The contents while shown, otherwise null.
+    readonly property alias item: loader.item
     signal dismissed()
 
     anchors.fill: parent
@@ -31,5 +35,11 @@ Item {
         y: (sheet.open ? sheet.endPoint.y : sheet.startPoint.y) + sheet.height - height
         Behavior on y { NumberAnimation { id: slide; duration: 300; easing.type: Easing.OutCubic } }
         MouseArea { anchors.fill: parent }
+        Loader {
+            id: loader
+            anchors.fill: parent
+            active: sheet.visible
+            sourceComponent: sheet.content
+        }
     }
 }

@@ -1,7 +1,9 @@
 import QtQuick 2.15
 
 // One of the application's one-colour icons, drawn in a theme colour.
+// Decoded off the GUI thread: a screen appears without waiting for its icons.
 Image {
+    asynchronous: true
     property string icon: ""
     property string colourName: "text1"
     property real iconSize: 24 * scaleFactor

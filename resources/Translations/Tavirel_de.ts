@@ -918,6 +918,17 @@
     </message>
   </context>
   <context>
+    <name>OutputRow</name>
+    <message>
+      <source>Plays %1</source>
+      <translation>Spielt %1</translation>
+    </message>
+    <message>
+      <source>Silent</source>
+      <translation>Stumm</translation>
+    </message>
+  </context>
+  <context>
     <name>OutputSelector</name>
     <message>
       <source>Outputs for %1</source>
@@ -941,7 +952,7 @@
     </message>
   </context>
   <context>
-    <name>OutputsPanel</name>
+    <name>OutputsHeader</name>
     <message>
       <source>Outputs</source>
       <translation>Ausgänge</translation>
@@ -949,14 +960,6 @@
     <message>
       <source>Routing matrix</source>
       <translation>Zuordnungsmatrix</translation>
-    </message>
-    <message>
-      <source>Plays %1</source>
-      <translation>Spielt %1</translation>
-    </message>
-    <message>
-      <source>Silent</source>
-      <translation>Stumm</translation>
     </message>
   </context>
   <context>
@@ -1090,6 +1093,14 @@
     <message>
       <source>Music server not reachable — retrying</source>
       <translation>Musikserver nicht erreichbar — neuer Versuch folgt</translation>
+    </message>
+    <message>
+      <source>Choose outputs</source>
+      <translation>Ausgänge wählen</translation>
+    </message>
+    <message>
+      <source>No output plays this source</source>
+      <translation>Kein Ausgang spielt diese Quelle</translation>
     </message>
   </context>
   <context>
@@ -1418,6 +1429,10 @@
     <message>
       <source>Playing on %1</source>
       <translation>Läuft auf %1</translation>
+    </message>
+    <message>
+      <source>%1 and %2 more</source>
+      <translation>%1 und %2 weitere</translation>
     </message>
   </context>
   <context>

@@ -918,6 +918,17 @@
     </message>
   </context>
   <context>
+    <name>OutputRow</name>
+    <message>
+      <source>Plays %1</source>
+      <translation>Riproduce %1</translation>
+    </message>
+    <message>
+      <source>Silent</source>
+      <translation>Silenzioso</translation>
+    </message>
+  </context>
+  <context>
     <name>OutputSelector</name>
     <message>
       <source>Outputs for %1</source>
@@ -941,7 +952,7 @@
     </message>
   </context>
   <context>
-    <name>OutputsPanel</name>
+    <name>OutputsHeader</name>
     <message>
       <source>Outputs</source>
       <translation>Uscite</translation>
@@ -949,14 +960,6 @@
     <message>
       <source>Routing matrix</source>
       <translation>Matrice di instradamento</translation>
-    </message>
-    <message>
-      <source>Plays %1</source>
-      <translation>Riproduce %1</translation>
-    </message>
-    <message>
-      <source>Silent</source>
-      <translation>Silenzioso</translation>
     </message>
   </context>
   <context>
@@ -1090,6 +1093,14 @@
     <message>
       <source>Music server not reachable — retrying</source>
       <translation>Server musicale non raggiungibile — nuovo tentativo in corso</translation>
+    </message>
+    <message>
+      <source>Choose outputs</source>
+      <translation>Scegli le uscite</translation>
+    </message>
+    <message>
+      <source>No output plays this source</source>
+      <translation>Nessuna uscita riproduce questa sorgente</translation>
     </message>
   </context>
   <context>
@@ -1418,6 +1429,10 @@
     <message>
       <source>Playing on %1</source>
       <translation>In riproduzione su %1</translation>
+    </message>
+    <message>
+      <source>%1 and %2 more</source>
+      <translation>%1 e altre %2</translation>
     </message>
   </context>
   <context>

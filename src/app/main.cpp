@@ -73,8 +73,9 @@ int main(int argc, char* argv[])
     auto* controller = qobject_cast<MainTabController*>(view.rootObject());
     windowMemory.followTabs(controller);
     MprisService mpris;
+    // The player page is made on first use; the media service follows it then.
     if (controller)
-        mpris.followPlayerView(controller->findChild<PlayerView*>(QStringLiteral("myPlayerView")));
+        QObject::connect(controller, &MainTabController::playerViewLoaded, &mpris, &MprisService::followPlayerView);
     auto raise = [&view] {
         view.show();
         view.raise();

@@ -13,6 +13,7 @@
 #include "views/sourcesview.h"
 
 #include <QSettings>
+#include <QTimer>
 
 MainTabController::MainTabController(QQuickItem* parent)
     : QQuickItem(parent)
@@ -50,32 +51,132 @@ void MainTabController::setContainerView(QQuickItem* item)
     Q_EMIT containerViewChanged();
 }
 
+void MainTabController::setSourcesTab(QQuickItem* loader)
+{
+    m_sourcesTab = loader;
+    Q_EMIT sourcesTabChanged();
+}
+
+void MainTabController::setPlayerTab(QQuickItem* loader)
+{
+    m_playerTab = loader;
+    Q_EMIT playerTabChanged();
+}
+
+SourcesView* MainTabController::sourcesView() const
+{
+    return m_sourcesView;
+}
+
+PlayerView* MainTabController::playerView() const
+{
+    return m_playerView;
+}
+
+QQuickItem* MainTabController::loadTab(QQuickItem* loader)
+{
+    if (!loader)
+        return nullptr;
+    // Loaders create synchronously unless told otherwise: the page is there
+    // when this returns, or it did not load.
+    loader->setProperty("active", true);
+    return qobject_cast<QQuickItem*>(loader->property("item").value<QObject*>());
+}
+
+SourcesView* MainTabController::ensureSourcesView()
+{
+    if (!m_sourcesView && m_sourcesTab)
+        adoptSourcesView(qobject_cast<SourcesView*>(loadTab(m_sourcesTab)));
+    return m_sourcesView;
+}
+
+PlayerView* MainTabController::ensurePlayerView()
+{
+    if (!m_playerView && m_playerTab)
+        adoptPlayerView(qobject_cast<PlayerView*>(loadTab(m_playerTab)));
+    return m_playerView;
+}
+
+void MainTabController::adoptSourcesView(SourcesView* view)
+{
+    if (!view || m_sourcesView)
+        return;
+    m_sourcesView = view;
+    view->setVisible(m_currentTab == SourcesTab);
+    connect(view, &SourcesView::requireSelectSource, this, &MainTabController::openPlayerView);
+    connectConnectionScreen(view->connectionScreen());
+    if (m_tavirel) {
+        view->setTavirel(m_tavirel);
+        callView(view, "loadSources");
+        callView(view, "loadOutputs");
+    }
+    view->setConnectionScreenMessage(m_screenMessage);
+    view->showConnectionScreen(m_screenShown);
+    connectLinkToTab(view);
+    Q_EMIT sourcesViewLoaded(view);
+}
+
+void MainTabController::adoptPlayerView(PlayerView* view)
+{
+    if (!view || m_playerView)
+        return;
+    m_playerView = view;
+    view->setVisible(m_currentTab == PlayerTab);
+    connect(view, &PlayerView::selectedSourceChanged, this, &MainTabController::playerViewSourceChanged);
+    connectConnectionScreen(view->connectionScreen());
+    if (m_tavirel) {
+        view->setTavirel(m_tavirel);
+        callView(view, "loadOutputs");
+    }
+    view->setConnectionScreenMessage(m_screenMessage);
+    view->showConnectionScreen(m_screenShown);
+    connectLinkToTab(view);
+    Q_EMIT playerViewLoaded(view);
+}
+
+void MainTabController::connectConnectionScreen(QQuickItem* screen)
+{
+    // The connection screens offer a retry and the device finder.
+    if (screen && screen->metaObject()->indexOfSignal("retry()") >= 0)
+        connect(screen, SIGNAL(retry()), this, SLOT(retryConnection()));
+    if (screen && screen->metaObject()->indexOfSignal("chooseDevice()") >= 0)
+        connect(screen, SIGNAL(chooseDevice()), this, SLOT(chooseAnotherDevice()));
+    if (screen)
+        screen->setProperty("retryVisible", m_authenticationFailed || (m_linkThread && m_linkThread->retryPending()));
+}
+
+void MainTabController::connectLinkToTab(QQuickItem* view)
+{
+    if (!m_linkThread || !view)
+        return;
+    // Both pages have the same two slots; the link's signals reach them by type.
+    if (auto* sources = qobject_cast<SourcesView*>(view)) {
+        connect(m_linkThread, &TavirelConnThread::showConnectionScreen, sources, &SourcesView::showConnectionScreen);
+        connect(m_linkThread, &TavirelConnThread::setConnectionScreenMessage, sources,
+                &SourcesView::setConnectionScreenMessage);
+    } else if (auto* player = qobject_cast<PlayerView*>(view)) {
+        connect(m_linkThread, &TavirelConnThread::showConnectionScreen, player, &PlayerView::showConnectionScreen);
+        connect(m_linkThread, &TavirelConnThread::setConnectionScreenMessage, player,
+                &PlayerView::setConnectionScreenMessage);
+    }
+}
+
 void MainTabController::tabLoadingCompleted()
 {
     if (!m_viewsFound) {
         m_viewsFound = true;
         m_settingsView = findChild<SettingsView*>(QStringLiteral("mySettingsView"));
-        m_sourcesView = findChild<SourcesView*>(QStringLiteral("mySourcesView"));
-        m_playerView = findChild<PlayerView*>(QStringLiteral("myPlayerView"));
         if (m_settingsView) {
             connect(m_settingsView, &SettingsView::showAddPopup, this, &MainTabController::showAddDeviceDialog);
             connect(m_settingsView, &SettingsView::connectToDevice, this,
                     &MainTabController::showDeviceConnDialog);
             connect(m_settingsView, &SettingsView::savedDeviceRemoved, this, &MainTabController::savedDeviceRemoved);
         }
-        if (m_sourcesView)
-            connect(m_sourcesView, &SourcesView::requireSelectSource, this, &MainTabController::openPlayerView);
-        if (m_playerView)
-            connect(m_playerView, &PlayerView::selectedSourceChanged, this,
-                    &MainTabController::playerViewSourceChanged);
-        // The connection screens offer a retry and the device finder.
-        for (QQuickItem* screen : { m_sourcesView ? m_sourcesView->connectionScreen() : nullptr,
-                                    m_playerView ? m_playerView->connectionScreen() : nullptr }) {
-            if (screen && screen->metaObject()->indexOfSignal("retry()") >= 0)
-                connect(screen, SIGNAL(retry()), this, SLOT(retryConnection()));
-            if (screen && screen->metaObject()->indexOfSignal("chooseDevice()") >= 0)
-                connect(screen, SIGNAL(chooseDevice()), this, SLOT(chooseAnotherDevice()));
-        }
+        // A document without loaders for the tabs has its pages built already.
+        if (!m_sourcesTab)
+            adoptSourcesView(findChild<SourcesView*>(QStringLiteral("mySourcesView")));
+        if (!m_playerTab)
+            adoptPlayerView(findChild<PlayerView*>(QStringLiteral("myPlayerView")));
     }
     if (m_menuListView) {
         // The list view is a QML type: its notifier is only reachable by name.
@@ -136,6 +237,7 @@ void MainTabController::startLink()
     connect(m_linkThread, &TavirelConnThread::linkUpChanged, this, &MainTabController::updateRetryOffered);
     connect(m_linkThread, &TavirelConnThread::setConnectionScreenMessage, this,
             &MainTabController::linkMessageChanged);
+    connect(m_linkThread, &TavirelConnThread::showConnectionScreen, this, [this](bool show) { m_screenShown = show; });
     if (m_settingsView) {
         connect(m_linkThread, &TavirelConnThread::showConnectionScreen, m_settingsView,
                 &SettingsView::showConnectionScreen);
@@ -143,18 +245,8 @@ void MainTabController::startLink()
                 &SettingsView::deviceSettingsUrlsUpdated);
         m_settingsView->setLink(m_linkThread, m_currentDevice);
     }
-    if (m_sourcesView) {
-        connect(m_linkThread, &TavirelConnThread::showConnectionScreen, m_sourcesView,
-                &SourcesView::showConnectionScreen);
-        connect(m_linkThread, &TavirelConnThread::setConnectionScreenMessage, m_sourcesView,
-                &SourcesView::setConnectionScreenMessage);
-    }
-    if (m_playerView) {
-        connect(m_linkThread, &TavirelConnThread::showConnectionScreen, m_playerView,
-                &PlayerView::showConnectionScreen);
-        connect(m_linkThread, &TavirelConnThread::setConnectionScreenMessage, m_playerView,
-                &PlayerView::setConnectionScreenMessage);
-    }
+    connectLinkToTab(m_sourcesView);
+    connectLinkToTab(m_playerView);
     m_tavirel->setConnPointer(m_linkThread);
     m_linkThread->setDevice(m_currentDevice);
     m_linkThread->restart();
@@ -199,6 +291,10 @@ void MainTabController::connectionEstablished()
     if (m_menuListView)
         m_menuListView->setProperty("currentIndex", int(SourcesTab));
     m_switchToSourcesOnConnect = false;
+    // The player page chooses the source to show and tells what cannot be
+    // played, and the desktop's media controls follow it: it is made once
+    // the device is there, after the sources page has been drawn.
+    QTimer::singleShot(0, this, [this] { ensurePlayerView(); });
 }
 
 void MainTabController::showAuthenticationDialog()
@@ -265,6 +361,7 @@ QString MainTabController::linkProblem() const
 void MainTabController::linkMessageChanged(const QString& message)
 {
     m_linkMessage = message;
+    m_screenMessage = message;
     Q_EMIT linkProblemChanged();
 }
 
@@ -281,6 +378,8 @@ void MainTabController::updateRetryOffered()
 
 void MainTabController::showOnConnectionScreens(const QString& message)
 {
+    m_screenMessage = message;
+    m_screenShown = true;
     if (m_sourcesView) {
         m_sourcesView->setConnectionScreenMessage(message);
         m_sourcesView->showConnectionScreen(true);
@@ -553,7 +652,7 @@ void MainTabController::menuListViewIndexChanged()
         return;
     switch (index) {
     case SourcesTab:
-        if (m_sourcesView) {
+        if (ensureSourcesView()) {
             if (!m_sourcesView->tavirel()) {
                 m_sourcesView->setTavirel(m_tavirel);
                 callView(m_sourcesView, "loadSources");
@@ -563,7 +662,7 @@ void MainTabController::menuListViewIndexChanged()
         }
         break;
     case PlayerTab:
-        if (m_playerView) {
+        if (ensurePlayerView()) {
             if (!m_playerView->tavirel()) {
                 m_playerView->setTavirel(m_tavirel);
                 callView(m_playerView, "loadOutputs");
@@ -582,7 +681,7 @@ void MainTabController::menuListViewIndexChanged()
 
 void MainTabController::openPlayerView(int source)
 {
-    if (source == -1 || !m_playerView)
+    if (source == -1 || !ensurePlayerView())
         return;
     Source* found = m_tavirel ? m_tavirel->sourceByIndex(source) : nullptr;
     m_playerView->setSelectedSource(found);

@@ -18,6 +18,10 @@ class MainTabController : public QQuickItem
     Q_OBJECT
     Q_PROPERTY(QQuickItem* menuListView READ menuListView WRITE setMenuListView NOTIFY menuListViewChanged)
     Q_PROPERTY(QQuickItem* containerView READ containerView WRITE setContainerView NOTIFY containerViewChanged)
+    // Loaders of the sources and player tabs: each page is created the first
+    // time it is needed, and the controller wires it up then.
+    Q_PROPERTY(QQuickItem* sourcesTab READ sourcesTab WRITE setSourcesTab NOTIFY sourcesTabChanged)
+    Q_PROPERTY(QQuickItem* playerTab READ playerTab WRITE setPlayerTab NOTIFY playerTabChanged)
     // The device refused the credentials and the user cancelled the popup
     // asking for new ones; retryAuthentication() asks again.
     Q_PROPERTY(bool authenticationFailed READ authenticationFailed NOTIFY authenticationFailedChanged)
@@ -34,6 +38,10 @@ public:
     void setMenuListView(QQuickItem* item);
     QQuickItem* containerView() const { return m_containerView; }
     void setContainerView(QQuickItem* item);
+    QQuickItem* sourcesTab() const { return m_sourcesTab; }
+    void setSourcesTab(QQuickItem* loader);
+    QQuickItem* playerTab() const { return m_playerTab; }
+    void setPlayerTab(QQuickItem* loader);
     bool authenticationFailed() const { return m_authenticationFailed; }
     QString linkProblem() const;
 
@@ -45,6 +53,12 @@ public:
     QQuickItem* currentDialog() const;
     QList<QQuickItem*> openDialogs() const;
     int currentTab() const { return m_currentTab; }
+    // The pages once created, otherwise null.
+    SourcesView* sourcesView() const;
+    PlayerView* playerView() const;
+    // Creates the page if it is not there yet; null when it cannot load.
+    SourcesView* ensureSourcesView();
+    PlayerView* ensurePlayerView();
 
     void componentComplete() override;
 
@@ -52,6 +66,11 @@ Q_SIGNALS:
     void componentCompleted();
     void menuListViewChanged();
     void containerViewChanged();
+    void sourcesTabChanged();
+    void playerTabChanged();
+    // A page was created and connected to the device model and the link.
+    void sourcesViewLoaded(SourcesView* view);
+    void playerViewLoaded(PlayerView* view);
     void authenticationFailedChanged();
     void linkProblemChanged();
 
@@ -110,11 +129,19 @@ private:
     void stopLink();
     void ensureDeviceModel();
     void setCurrentDevice(Device* device);
+    void adoptSourcesView(SourcesView* view);
+    void adoptPlayerView(PlayerView* view);
+    // The running link's connection-screen signals reach the page.
+    void connectLinkToTab(QQuickItem* view);
+    void connectConnectionScreen(QQuickItem* screen);
+    static QQuickItem* loadTab(QQuickItem* loader);
     void callRoot(const char* function);
     void callView(QQuickItem* view, const char* function);
 
     QPointer<QQuickItem> m_menuListView;
     QPointer<QQuickItem> m_containerView;
+    QPointer<QQuickItem> m_sourcesTab;
+    QPointer<QQuickItem> m_playerTab;
     QList<OpenPopup> m_popups;
     TavirelConnThread* m_linkThread = nullptr;
     Tavirel* m_tavirel = nullptr;
@@ -127,6 +154,9 @@ private:
     bool m_viewsFound = false;
     bool m_authenticationFailed = false;
     QString m_linkMessage;
+    // What the connection screens show, for a page made later.
+    QString m_screenMessage;
+    bool m_screenShown = false;
     // The record whose credentials the running link tries anew; its saved
     // entry takes them once the device accepts them.
     QPointer<Device> m_credentialsFor;

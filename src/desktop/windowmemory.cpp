@@ -98,15 +98,21 @@ void WindowMemory::followTabs(MainTabController* controller)
     if (!controller || !controller->menuListView())
         return;
     connect(controller->menuListView(), SIGNAL(currentIndexChanged()), this, SLOT(tabChanged()));
-    if (auto* view = controller->findChild<PlayerView*>(QStringLiteral("myPlayerView"))) {
-        connect(view, &PlayerView::selectedSourceChanged, this, [this, view] {
-            if (!m_connectedOnce || !view->selectedSource())
-                return;
-            QSettings settings;
-            settings.setValue(QLatin1String(SourceKey), view->selectedSource()->index());
-            settings.sync();
-        });
-    }
+    // The player page exists once first used; its source is remembered from then.
+    if (PlayerView* view = controller->playerView())
+        followPlayerView(view);
+    connect(controller, &MainTabController::playerViewLoaded, this, &WindowMemory::followPlayerView);
+}
+
+void WindowMemory::followPlayerView(PlayerView* view)
+{
+    connect(view, &PlayerView::selectedSourceChanged, this, [this, view] {
+        if (!m_connectedOnce || !view->selectedSource())
+            return;
+        QSettings settings;
+        settings.setValue(QLatin1String(SourceKey), view->selectedSource()->index());
+        settings.sync();
+    });
 }
 
 void WindowMemory::tabChanged()

@@ -6,6 +6,7 @@
 #include <QRect>
 
 class MainTabController;
+class PlayerView;
 class QWindow;
 
 // Remembers the main window between runs: its size and place, whether it
@@ -43,6 +44,7 @@ public:
 
 private slots:
     void tabChanged();
+    void followPlayerView(PlayerView* view);
 
 private:
     void restoreTab();

@@ -37,21 +37,28 @@ ImageDownloader *ImageDownloader::instance()
 ImageDownloader::ImageDownloader(QObject *parent)
     : QThread(parent)
 {
-    // The manager exists from the start, so that no request made early is
-    // recorded and then never sent.
-    m_manager = new QNetworkAccessManager;
-    if (QCoreApplication::instance() && m_manager->thread() != QCoreApplication::instance()->thread())
-        m_manager->moveToThread(QCoreApplication::instance()->thread());
-    connect(m_manager, &QNetworkAccessManager::finished, this, &ImageDownloader::replyFinished);
-
     start(QThread::InheritPriority);
+}
+
+QNetworkAccessManager *ImageDownloader::manager()
+{
+    // Made with the first request: its network plugins cost start-up time,
+    // and most starts fetch no image before the first frame.
+    if (!m_manager) {
+        m_manager = new QNetworkAccessManager;
+        if (QCoreApplication::instance() && m_manager->thread() != QCoreApplication::instance()->thread())
+            m_manager->moveToThread(QCoreApplication::instance()->thread());
+        connect(m_manager, &QNetworkAccessManager::finished, this, &ImageDownloader::replyFinished);
+    }
+    return m_manager;
 }
 
 ImageDownloader::~ImageDownloader()
 {
     quit();
     wait();
-    m_manager->disconnect(this);
+    if (m_manager)
+        m_manager->disconnect(this);
     for (QNetworkReply *reply : qAsConst(m_inFlight))
         reply->abort();
     delete m_manager;
@@ -121,7 +128,7 @@ void ImageDownloader::sendRequest(const QString &url)
     request.setAttribute(KeyAttribute, url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setTransferTimeout(m_transferTimeout);
-    QNetworkReply *reply = m_manager->get(request);
+    QNetworkReply *reply = manager()->get(request);
     m_inFlight.insert(url, reply);
     // A peer must not fill memory with an endless body.
     connect(reply, &QNetworkReply::downloadProgress, reply, [reply, url](qint64 received, qint64) {

@@ -66,6 +66,7 @@ public slots:
     void replyFinished(QNetworkReply *reply);
 
 private:
+    QNetworkAccessManager *manager();
     void sendRequest(const QString &url);
     void insertIntoCache(const QString &url, const QImage &image);
     void dropRequesters(const QString &url);

@@ -77,6 +77,14 @@ void Source::addLinkedOutput(Output* output)
     if (!output || m_linkedOutputs.value(output->index()))
         return;
     m_linkedOutputs.insert(output->index(), output);
+    m_linkedModel.insertOutput(output);
+    // A destroyed output leaves the lists at once, so no row shows a null.
+    const int outputIndex = output->index();
+    connect(output, &QObject::destroyed, this, [this, outputIndex] {
+        const auto it = m_linkedOutputs.find(outputIndex);
+        if (it != m_linkedOutputs.end() && !it.value())
+            removeLinkedOutput(outputIndex);
+    });
     connect(output, &Output::nameChanged, this, &Source::scheduleSummaryUpdate, Qt::UniqueConnection);
     connect(output, &Output::muteChanged, this, &Source::updateOutputsMuted, Qt::UniqueConnection);
     linksChanged();
@@ -92,6 +100,7 @@ void Source::removeLinkedOutput(int outputIndex)
         disconnect(output, &Output::muteChanged, this, &Source::updateOutputsMuted);
     }
     m_linkedOutputs.erase(it);
+    m_linkedModel.removeOutputIndex(outputIndex);
     linksChanged();
 }
 
@@ -134,14 +143,26 @@ void Source::scheduleSummaryUpdate()
 void Source::updateSummary()
 {
     m_summaryUpdateScheduled = false;
-    QStringList names;
-    for (Output* output : linkedOutputList())
-        names.append(output->name());
-    const QString summary = names.isEmpty() ? tr("Not routed") : tr("Playing on %1").arg(names.join(QStringLiteral(", ")));
+    const QList<Output*> outputs = linkedOutputList();
+    const QString summary = outputs.isEmpty() ? tr("Not routed") : tr("Playing on %1").arg(namesSummary(outputs));
     if (summary == m_outputSummary)
         return;
     m_outputSummary = summary;
     emit outputSummaryChanged();
+}
+
+QString Source::namesSummary(const QList<Output*>& outputs)
+{
+    constexpr int AllNamesUpTo = 3;
+    constexpr int NamesBeforeMore = 2;
+    QStringList names;
+    const int shown = outputs.size() <= AllNamesUpTo ? outputs.size() : NamesBeforeMore;
+    for (int i = 0; i < shown; ++i)
+        names.append(outputs.at(i)->name());
+    const QString joined = names.join(QStringLiteral(", "));
+    if (shown == outputs.size())
+        return joined;
+    return tr("%1 and %2 more").arg(joined).arg(outputs.size() - shown);
 }
 
 void Source::updateOutputsMuted()

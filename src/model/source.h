@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QQmlListProperty>
 
+#include "model/linkedoutputsmodel.h"
 #include "model/output.h"
 #include "player/tavirelplayer.h"
 
@@ -19,6 +20,8 @@ class Source : public QObject
     Q_PROPERTY(bool mute READ mute WRITE setMute NOTIFY muteChanged)
     Q_PROPERTY(TavirelPlayer* player READ player WRITE setPlayer NOTIFY playerChanged)
     Q_PROPERTY(QQmlListProperty<Output> linkedOutputs READ linkedOutputs NOTIFY linkedOutputsChanged)
+    // The same outputs as a model that changes by inserted and removed rows.
+    Q_PROPERTY(LinkedOutputsModel* linkedOutputsModel READ linkedOutputsModel CONSTANT)
     // "Playing on Kitchen, Patio" or "Not routed": the names of the linked
     // outputs, computed here once per change rather than in every delegate.
     Q_PROPERTY(QString outputSummary READ outputSummary NOTIFY outputSummaryChanged)
@@ -41,7 +44,11 @@ public:
     QQmlListProperty<Output> linkedOutputs();
     // The outputs playing this source, in ascending output index.
     QList<Output*> linkedOutputList() const;
+    LinkedOutputsModel* linkedOutputsModel() { return &m_linkedModel; }
     QString outputSummary() const;
+    // "Kitchen, Patio, Den", or past three outputs "Kitchen, Patio and 998
+    // more": a summary stays short however many outputs play the source.
+    static QString namesSummary(const QList<Output*>& outputs);
     bool outputsMuted() const { return m_outputsMuted; }
     bool hasLinkedOutputs() const { return !linkedOutputList().isEmpty(); }
 
@@ -88,6 +95,7 @@ private:
     QString m_name;
     TavirelPlayer* m_player = nullptr;
     QMap<int, QPointer<Output>> m_linkedOutputs;
+    LinkedOutputsModel m_linkedModel;
     QList<Output*> m_linkedSnapshot;
     bool m_mute = false;
     QString m_outputSummary;

@@ -1,5 +1,7 @@
 #include "model/tavirel.h"
 
+#include <algorithm>
+
 #include <QQmlEngine>
 
 #include "app/logcategories.h"
@@ -219,17 +221,9 @@ void Tavirel::rebuildOutputs(const QStringList& l)
         m_outputs.append(output);
         output->setName(r.name);
     }
-    // Selection sort: the first of equal names is taken, as the device's
-    // other clients order them.
-    for (int i = 0; i < m_outputs.size(); ++i) {
-        int smallest = i;
-        for (int j = i + 1; j < m_outputs.size(); ++j) {
-            if (m_outputs.at(j)->name() < m_outputs.at(smallest)->name())
-                smallest = j;
-        }
-        if (smallest != i)
-            m_outputs.swapItemsAt(i, smallest);
-    }
+    // By name; outputs of equal names keep the order the device sent them in.
+    std::stable_sort(m_outputs.begin(), m_outputs.end(),
+                     [](const Output* a, const Output* b) { return a->name() < b->name(); });
     emit outputsChanged();
 }
 

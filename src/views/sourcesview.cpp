@@ -56,10 +56,5 @@ void SourcesView::requestImage(const QString& uri, QQuickItem* item)
 QString SourcesView::routeSummary(QObject* source) const
 {
     auto* s = qobject_cast<Source*>(source);
-    if (!s)
-        return QString();
-    QStringList names;
-    for (const Output* output : s->linkedOutputList())
-        names << output->name();
-    return names.join(QStringLiteral(", "));
+    return s ? Source::namesSummary(s->linkedOutputList()) : QString();
 }

@@ -21,8 +21,9 @@ public:
     void setConnectionScreen(QQuickItem* item);
 
     Q_INVOKABLE void requestImage(const QString& uri, QQuickItem* item);
-    // Names of the outputs that play `source`, in output index order, joined
-    // by ", "; empty when none does. Rows call it once per routing change.
+    // Names of the outputs that play `source`, in output index order, capped
+    // as Source::namesSummary caps them; empty when none does. Rows call it
+    // once per routing change.
     Q_INVOKABLE QString routeSummary(QObject* source) const;
 
 Q_SIGNALS:

@@ -91,7 +91,7 @@ void TestKeyboard::initTestCase()
     m_view->requestActivate();
     QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
     m_controller = qobject_cast<MainTabController*>(m_view->rootObject());
-    m_page = m_controller->findChild<PlayerView*>(QStringLiteral("myPlayerView"));
+    m_page = m_controller->ensurePlayerView();
     QTRY_VERIFY_WITH_TIMEOUT(m_controller->currentTab() == MainTabController::SourcesTab, 20000);
     QTRY_VERIFY(m_controller->deviceModel()->sourceByIndex(5)
                 && m_controller->deviceModel()->sourceByIndex(5)->player());

@@ -137,11 +137,13 @@ void TestWindowMemory::lastTabRestored()
     memory.followTabs(controller);
     view.show();
 
-    auto* page = controller->findChild<PlayerView*>(QStringLiteral("myPlayerView"));
     // The settings tab is current before the first connection too: wait for
     // the device's lists, so that the first connection's own switch is over.
     QTRY_VERIFY_WITH_TIMEOUT(controller->deviceModel() && !controller->deviceModel()->sourceList().isEmpty(), 20000);
     QTRY_COMPARE_WITH_TIMEOUT(controller->currentTab(), expectedTab, 20000);
+    // The player page is made once the device is there, whichever tab shows.
+    QTRY_VERIFY(controller->playerView());
+    PlayerView* page = controller->playerView();
     // Whichever tab comes back, the player page shows the device's player source.
     QTRY_COMPARE(page->selectedSource() ? page->selectedSource()->index() : -1, 5);
     // It stays there: nothing later in the first connection moves it.

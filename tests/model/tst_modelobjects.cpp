@@ -22,6 +22,8 @@ private slots:
     void updateState_data();
     void updateState();
     void linkedOutputsAscending();
+    void namesSummary_data();
+    void namesSummary();
     void duplicateOutputIndex();
     void destroyedOutputLeavesSource();
     void sourceReleasesPlayerLater();
@@ -128,7 +130,7 @@ void TestModelObjects::metaObjectOrder_data()
                                              "loudnessChanged", "selectedSourceChanged" };
     QTest::newRow("Source") << "Source"
                             << QStringList { "index", "name", "volume", "mute", "player", "linkedOutputs",
-                                             "outputSummary", "outputsMuted", "hasLinkedOutputs" }
+                                             "linkedOutputsModel", "outputSummary", "outputsMuted", "hasLinkedOutputs" }
                             << QStringList { "indexChanged", "nameChanged", "volumeChanged", "muteChanged",
                                              "playerChanged", "linkedOutputsChanged", "outputSummaryChanged",
                                              "outputsMutedChanged" };
@@ -261,10 +263,45 @@ void TestModelObjects::linkedOutputsAscending()
     QCOMPARE(seen, (QList<int> { 2, 5, 7 }));
     QCOMPARE(list.at(&list, 3), nullptr);
 
-    // The snapshot follows a later change when read again.
-    owner.findChildren<Output*>().first()->setSelectedSource(nullptr);
+    // The snapshot follows a later change when read again; the model changes
+    // by the one row, never by a reset.
+    LinkedOutputsModel* model = s->linkedOutputsModel();
+    QSignalSpy reset(model, &QAbstractItemModel::modelAboutToBeReset);
+    QSignalSpy removed(model, &QAbstractItemModel::rowsRemoved);
+    owner.findChildren<Output*>().first()->setSelectedSource(nullptr); // output 7
     list = s->linkedOutputs();
     QCOMPARE(list.count(&list), 2);
+    QCOMPARE(removed.count(), 1);
+    QCOMPARE(removed.first().at(1).toInt(), 2);
+    makeOutput(3, &owner)->setSelectedSource(s);
+    QList<int> rows;
+    for (int i = 0; i < model->rowCount(); ++i)
+        rows << model->data(model->index(i), LinkedOutputsModel::OutputRole).value<Output*>()->index();
+    QCOMPARE(rows, (QList<int> { 2, 3, 5 }));
+    QCOMPARE(reset.count(), 0);
+}
+
+void TestModelObjects::namesSummary_data()
+{
+    QTest::addColumn<int>("outputs");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("none") << 0 << "";
+    QTest::newRow("one") << 1 << "Zone 0";
+    QTest::newRow("three, all named") << 3 << "Zone 0, Zone 1, Zone 2";
+    QTest::newRow("four") << 4 << "Zone 0, Zone 1 and 2 more";
+    QTest::newRow("a thousand") << 1000 << "Zone 0, Zone 1 and 998 more";
+}
+
+void TestModelObjects::namesSummary()
+{
+    QFETCH(int, outputs);
+    QObject owner;
+    QList<Output*> list;
+    for (int i = 0; i < outputs; ++i) {
+        list << makeOutput(i, &owner);
+        list.last()->setName(QStringLiteral("Zone %1").arg(i));
+    }
+    QTEST(Source::namesSummary(list), "summary");
 }
 
 void TestModelObjects::duplicateOutputIndex()
@@ -289,6 +326,7 @@ void TestModelObjects::destroyedOutputLeavesSource()
     o->setSelectedSource(&s);
     delete o;
     QVERIFY(s.linkedOutputList().isEmpty());
+    QCOMPARE(s.linkedOutputsModel()->rowCount(), 0);
     QQmlListProperty<Output> list = s.linkedOutputs();
     QCOMPARE(list.count(&list), 0);
 }

@@ -98,8 +98,8 @@ void TestTavirel::messages_data()
         << "2:Attic>-,3:Den>1,7:Kitchen>-" << QStringList { "source1.name=Radio", "source1.linkedOutputs=3" };
     QTest::newRow("outputs sorted case-sensitively")
         << QStringList { "x|BROAD|1|y|1@b|2@A|3@a" } << "" << "2:A>-,3:a>-,1:b>-" << QStringList {};
-    QTest::newRow("equal names: selection sort takes the first")
-        << QStringList { "x|BROAD|1|y|1@x|2@x|3@a" } << "" << "3:a>-,2:x>-,1:x>-" << QStringList {};
+    QTest::newRow("equal names keep the message order")
+        << QStringList { "x|BROAD|1|y|2@x|1@x|3@a|4@x" } << "" << "3:a>-,2:x>-,1:x>-,4:x>-" << QStringList {};
     QTest::newRow("outputs message without payload empties the list")
         << QStringList { outs, "x|BROAD|1|y" } << "" << "" << QStringList { "output3=present" };
     QTest::newRow("re-announced output keeps its object state")
@@ -358,14 +358,14 @@ void TestTavirel::routesMessageNotifiesEachSourceOnce()
     QCOMPARE(musicSummary.count(), 1);
     QCOMPARE(radioLinks.count(), 1);
     QCOMPARE(music->linkedOutputList().size(), 1000);
-    QVERIFY(music->outputSummary().startsWith("Playing on Zone 0, Zone 1, "));
+    QCOMPARE(music->outputSummary(), QStringLiteral("Playing on Zone 0, Zone 1 and 998 more"));
 
     // Moving outputs between sources: once each, too.
     rig.feed("x|BROAD|2|y|0@1|1@1|1000@5");
     QCOMPARE(musicLinks.count(), 2);
     QCOMPARE(radioLinks.count(), 2);
     // A renamed output shows in the summary after the outputs message.
-    rig.feed("x|BROAD|1|y|1000@Terrace");
+    rig.feed("x|BROAD|1|y|2@Terrace");
     QTRY_VERIFY(music->outputSummary().contains("Terrace"));
 }
 

@@ -9,7 +9,11 @@
 #include "views/playerview.h"
 #include "views/sourcesview.h"
 
+#include "app/maintabcontroller.h"
+#include "devices/device.h"
+
 #include <QQmlComponent>
+#include <QQuickView>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QSettings>
@@ -174,6 +178,73 @@ private slots:
         SourcesView sources;
         QCOMPARE(sources.routeSummary(model.sourceByIndex(5)), QStringLiteral("Bath, Kitchen"));
         QCOMPARE(sources.routeSummary(nullptr), QString());
+    }
+
+    // Rows of outputs (on a page, in a selector or in the matrix) that exist
+    // anywhere under `item`.
+    static int outputRows(QQuickItem* item)
+    {
+        int rows = 0;
+        for (const QMetaObject* mo = item->metaObject(); mo; mo = mo->superClass()) {
+            if (QByteArray(mo->className()).startsWith("VolumeRow_QMLTYPE")) {
+                ++rows;
+                break;
+            }
+        }
+        if (item->objectName().startsWith(QLatin1String("matrixRow_"))
+            || item->objectName().startsWith(QLatin1String("selectorRow_")))
+            ++rows;
+        for (QQuickItem* child : item->childItems())
+            rows += outputRows(child);
+        return rows;
+    }
+
+    // A device with 1,000 outputs, all playing one source, in the main
+    // document: the pages and the matrix build only the rows on screen.
+    void largeDeviceBuildsOnlyShownRows()
+    {
+        QQuickView window;
+        TestSupport::loadMainDocument(&window, &m_theme);
+        auto* root = qobject_cast<MainTabController*>(window.rootObject());
+        QVERIFY(root);
+        Tavirel model;
+        root->ensureSourcesView()->setTavirel(&model);
+        root->ensurePlayerView()->setTavirel(&model);
+        QStringList outputs, routes;
+        for (int i = 0; i < 1000; ++i) {
+            outputs << QStringLiteral("%1@Zone %2").arg(i).arg(i, 4, 10, QLatin1Char('0'));
+            routes << QStringLiteral("%1@5").arg(i);
+        }
+        deliver(&model, QStringLiteral("x|BROAD|0|y|1@Radio@0|2@Line@0|5@Music@0"));
+        deliver(&model, QStringLiteral("x|BROAD|1|y|") + outputs.join(QLatin1Char('|')));
+        deliver(&model, QStringLiteral("x|BROAD|2|y|") + routes.join(QLatin1Char('|')));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        root->menuListView()->setProperty("currentIndex", int(MainTabController::SourcesTab));
+        QTRY_VERIFY(root->sourcesView()->isVisible());
+        QTRY_VERIFY(root->findChild<QQuickItem*>(QStringLiteral("sourcesList")));
+        QTest::qWait(50);
+        // The portrait page lists sources and outputs: some, not all.
+        const int page = outputRows(root->sourcesView());
+        QVERIFY2(page > 3 && page < 100, qPrintable(QString::number(page)));
+
+        QMetaObject::invokeMethod(root->sourcesView(), "openMatrix");
+        QTest::qWait(400);
+        const int matrix = outputRows(root->sourcesView()) - page;
+        QVERIFY2(matrix > 0 && matrix < 100, qPrintable(QString::number(matrix)));
+        // Closed, it keeps nothing.
+        QMetaObject::invokeMethod(root->sourcesView(), "closeAllPopups");
+        auto* sheet = root->sourcesView()->findChild<QObject*>(QStringLiteral("matrixSheet"));
+        QTRY_VERIFY(sheet && !sheet->property("item").value<QObject*>());
+
+        root->ensurePlayerView()->setSelectedSource(model.sourceByIndex(5));
+        root->menuListView()->setProperty("currentIndex", int(MainTabController::PlayerTab));
+        QTRY_VERIFY(root->playerView()->isVisible());
+        QTest::qWait(50);
+        QVERIFY(outputRows(root->playerView()) > 0);
+        const int all = outputRows(root);
+        QVERIFY2(all < 100, qPrintable(QString::number(all)));
     }
 
     // What the page does without a connection screen, a source or a player:

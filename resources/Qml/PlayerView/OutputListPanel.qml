@@ -41,16 +41,13 @@ Rectangle {
         anchors { left: parent.left; right: parent.right; top: header.bottom; bottom: parent.bottom }
         interactive: panel.isLandscapeMode
         clip: true
-        model: panel.selectedSource ? panel.selectedSource.linkedOutputs : []
-        delegate: VolumeRow {
+        model: panel.selectedSource ? panel.selectedSource.linkedOutputsModel : null
+        delegate: LinkedOutputRow {
             width: list.width
-            title: modelData.name
-            volume: modelData.volume
-            muted: modelData.mute
-            showEqualizer: true
-            onVolumeRequested: { panel.selectItemForVolume(true, modelData); if (panel.tavirel) panel.tavirel.actionSetVolumeForOutput(value, modelData.index) }
-            onMuteRequested: if (panel.tavirel) panel.tavirel.actionSetMuteForOutput(mute, modelData.index)
-            onEqualizerRequested: panel.requestEqualizer(modelData)
+            output: model.output
+            tavirel: panel.tavirel
+            onVolumeTouched: panel.selectItemForVolume(true, output)
+            onEqualizerOpened: panel.requestEqualizer(output)
         }
         Text {
             textFormat: Text.PlainText

@@ -88,7 +88,7 @@ PlayerView {
     Rectangle { anchors.fill: parent; color: currentTheme.getColor("fill1") }
     CoverBackground {
         anchors.fill: parent
-        coverSource: coverLarge.shownUri.length ? "image://async/" + coverLarge.shownUri : ""
+        coverSource: nowPlaying.shownCover.length ? "image://async/" + nowPlaying.shownCover : ""
     }
 
     Item {
@@ -146,180 +146,219 @@ PlayerView {
         }
     }
 
-    Flickable {
+    // The page is one list: the song and its controls as the header, then in
+    // portrait the outputs that play the source, built only while on screen
+    // and changed row by row as routes change.
+    ListView {
         id: nowPlaying
+        objectName: "nowPlayingList"
         anchors { left: parent.left; top: header.bottom; bottom: parent.bottom }
         width: view.landscape ? parent.width * 0.45 : parent.width
-        contentHeight: content.height + 16 * scaleFactor
         clip: true
         boundsBehavior: Flickable.StopAtBounds
+        // The header's cover, for the blurred background.
+        readonly property string shownCover: headerItem ? headerItem.shownUri : ""
+        model: !view.landscape && view.selectedSource ? view.selectedSource.linkedOutputsModel : null
+        delegate: LinkedOutputRow {
+            width: nowPlaying.width
+            enabled: !!view.tavirel && view.tavirel.linkUp
+            output: model.output
+            tavirel: view.tavirel
+            onVolumeTouched: view.requireSelectOutput(output)
+            onEqualizerOpened: view.openEqualizer(output)
+        }
+        header: Item {
+            readonly property alias shownUri: coverLarge.shownUri
+            width: nowPlaying.width
+            height: content.height + 12 * scaleFactor
 
-        Column {
-            id: content
-            anchors { left: parent.left; right: parent.right; margins: 16 * scaleFactor }
-            y: 4 * scaleFactor
-            spacing: 8 * scaleFactor
+            Column {
+                id: content
+                anchors { left: parent.left; right: parent.right; margins: 16 * scaleFactor }
+                y: 4 * scaleFactor
+                spacing: 8 * scaleFactor
 
-            CoverImageLarge {
-                id: coverLarge
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: Math.min(parent.width, (view.landscape ? view.height * 0.5 : view.height * 0.38))
-                height: width
-                requester: view
-                coverSource: view.coverUri
-                fallbackSource: view.airPlay ? "qrc:/TavirelImgs/Images/airplaycoverart.png"
-                                             : "qrc:/TavirelImgs/Images/defaultcoverart.png"
-            }
-            Text {
-                textFormat: Text.PlainText
-                objectName: "songTitle"
-                width: parent.width
-                horizontalAlignment: Text.AlignHCenter
-                elide: Text.ElideRight
-                text: view.airPlay ? view.player.airPlayTrack
-                                   : (view.song && view.song.name ? view.song.name
-                                                                  : (view.player ? qsTr("Nothing playing") : ""))
-                font.family: "MorvaneUnicodePN"
-                font.pixelSize: fontSize18
-                font.bold: true
-                color: currentTheme.getColor("text1")
-            }
-            Text {
-                textFormat: Text.PlainText
-                width: parent.width
-                horizontalAlignment: Text.AlignHCenter
-                elide: Text.ElideRight
-                text: view.airPlay ? view.player.airPlayArtist : (view.song ? view.song.artistsString : "")
-                font.family: "MorvaneUnicodePN"
-                font.pixelSize: fontSize14
-                color: currentTheme.getColor("text1")
-            }
-            Text {
-                textFormat: Text.PlainText
-                width: parent.width
-                horizontalAlignment: Text.AlignHCenter
-                elide: Text.ElideRight
-                text: view.airPlay ? view.player.airPlayAlbum : (view.song ? view.song.album : "")
-                font.family: "MorvaneUnicodePN"
-                font.pixelSize: fontSize12
-                color: currentTheme.getColor("text2")
-            }
-            Item {
-                width: parent.width
-                height: progress.height + elapsed.height
-                visible: !view.airPlay
-                ProgressSlider {
-                    id: progress
-                    objectName: "progressSlider"
+                CoverImageLarge {
+                    id: coverLarge
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: Math.min(parent.width, (view.landscape ? view.height * 0.5 : view.height * 0.38))
+                    height: width
+                    requester: view
+                    coverSource: view.coverUri
+                    fallbackSource: view.airPlay ? "qrc:/TavirelImgs/Images/airplaycoverart.png"
+                                                 : "qrc:/TavirelImgs/Images/defaultcoverart.png"
+                }
+                Text {
+                    textFormat: Text.PlainText
+                    objectName: "songTitle"
                     width: parent.width
-                    maximumValue: view.song ? Math.max(1, view.song.duration) : 1
-                    value: view.song ? view.song.currTime : 0
-                    enabled: view.playerReachable && view.song !== null && view.song.duration > 0
-                    accessibleName: qsTr("Position")
-                    onNewValueToSend: if (view.player) view.player.actionSeek(Math.round(value) * 1000)
-                }
-                Text {
-                    id: elapsed
-                    textFormat: Text.PlainText
-                    objectName: "elapsedTime"
-                    anchors { left: parent.left; top: progress.bottom }
-                    text: view.formatTime(progress.knobValue)
+                    horizontalAlignment: Text.AlignHCenter
+                    elide: Text.ElideRight
+                    text: view.airPlay ? view.player.airPlayTrack
+                                       : (view.song && view.song.name ? view.song.name
+                                                                      : (view.player ? qsTr("Nothing playing") : ""))
                     font.family: "MorvaneUnicodePN"
-                    font.pixelSize: fontSize10
-                    color: currentTheme.getColor("text2")
+                    font.pixelSize: fontSize18
+                    font.bold: true
+                    color: currentTheme.getColor("text1")
                 }
                 Text {
                     textFormat: Text.PlainText
-                    objectName: "totalTime"
-                    anchors { right: parent.right; top: progress.bottom }
-                    text: view.song ? view.formatTime(view.song.duration) : "0:00"
+                    width: parent.width
+                    horizontalAlignment: Text.AlignHCenter
+                    elide: Text.ElideRight
+                    text: view.airPlay ? view.player.airPlayArtist : (view.song ? view.song.artistsString : "")
                     font.family: "MorvaneUnicodePN"
-                    font.pixelSize: fontSize10
+                    font.pixelSize: fontSize14
+                    color: currentTheme.getColor("text1")
+                }
+                Text {
+                    textFormat: Text.PlainText
+                    width: parent.width
+                    horizontalAlignment: Text.AlignHCenter
+                    elide: Text.ElideRight
+                    text: view.airPlay ? view.player.airPlayAlbum : (view.song ? view.song.album : "")
+                    font.family: "MorvaneUnicodePN"
+                    font.pixelSize: fontSize12
                     color: currentTheme.getColor("text2")
                 }
-            }
-            Text {
-                textFormat: Text.PlainText
-                objectName: "playerServerMessage"
-                width: parent.width
-                visible: !!view.player && view.player.retrying
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.WordWrap
-                text: qsTr("Music server not reachable — retrying")
-                font.family: "MorvaneUnicodePN"
-                font.pixelSize: fontSize12
-                font.bold: true
-                color: currentTheme.getColor("text1")
-            }
-            Row {
-                objectName: "transportRow"
-                anchors.horizontalCenter: parent.horizontalCenter
-                spacing: 14 * scaleFactor
-                enabled: view.playerReachable
-                ToolIconButton {
-                    objectName: "repeatShuffleButton"
-                    anchors.verticalCenter: parent.verticalCenter
-                    iconSource: "qrc:/TavirelImgs/Images/rs_" + view.repeatShuffle + ".svg"
-                    iconSize: 24 * scaleFactor
-                    accessibleName: [qsTr("Repeat and shuffle off"), qsTr("Repeat on"), qsTr("Shuffle on"),
-                                     qsTr("Repeat and shuffle on")][view.repeatShuffle]
-                    onClicked: view.player.actionRepeatShuffle((view.repeatShuffle + 1) % 4)
+                Item {
+                    width: parent.width
+                    height: progress.height + elapsed.height
+                    visible: !view.airPlay
+                    ProgressSlider {
+                        id: progress
+                        objectName: "progressSlider"
+                        width: parent.width
+                        maximumValue: view.song ? Math.max(1, view.song.duration) : 1
+                        value: view.song ? view.song.currTime : 0
+                        enabled: view.playerReachable && view.song !== null && view.song.duration > 0
+                        accessibleName: qsTr("Position")
+                        onNewValueToSend: if (view.player) view.player.actionSeek(Math.round(value) * 1000)
+                    }
+                    Text {
+                        id: elapsed
+                        textFormat: Text.PlainText
+                        objectName: "elapsedTime"
+                        anchors { left: parent.left; top: progress.bottom }
+                        text: view.formatTime(progress.knobValue)
+                        font.family: "MorvaneUnicodePN"
+                        font.pixelSize: fontSize10
+                        color: currentTheme.getColor("text2")
+                    }
+                    Text {
+                        textFormat: Text.PlainText
+                        objectName: "totalTime"
+                        anchors { right: parent.right; top: progress.bottom }
+                        text: view.song ? view.formatTime(view.song.duration) : "0:00"
+                        font.family: "MorvaneUnicodePN"
+                        font.pixelSize: fontSize10
+                        color: currentTheme.getColor("text2")
+                    }
                 }
-                ToolIconButton {
-                    objectName: "previousButton"
-                    anchors.verticalCenter: parent.verticalCenter
-                    iconSource: "qrc:/TavirelImgs/Images/prev.svg"
-                    iconSize: 30 * scaleFactor
-                    accessibleName: qsTr("Previous")
-                    onClicked: view.player.actionPrevious()
+                Text {
+                    textFormat: Text.PlainText
+                    objectName: "playerServerMessage"
+                    width: parent.width
+                    visible: !!view.player && view.player.retrying
+                    horizontalAlignment: Text.AlignHCenter
+                    wrapMode: Text.WordWrap
+                    text: qsTr("Music server not reachable — retrying")
+                    font.family: "MorvaneUnicodePN"
+                    font.pixelSize: fontSize12
+                    font.bold: true
+                    color: currentTheme.getColor("text1")
                 }
-                ToolIconButton {
-                    objectName: "playPauseButton"
-                    anchors.verticalCenter: parent.verticalCenter
-                    // What a lost server last said is not shown as playing.
-                    readonly property bool pauses: view.playerReachable && view.player.playPause === 2
-                    iconSource: pauses ? "qrc:/TavirelImgs/Images/pause.svg" : "qrc:/TavirelImgs/Images/play.svg"
-                    iconSize: 44 * scaleFactor
-                    accessibleName: pauses ? qsTr("Pause") : qsTr("Play")
-                    onClicked: view.player.playPause === 2 ? view.player.actionPause() : view.player.actionPlay()
+                Row {
+                    objectName: "transportRow"
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    spacing: 14 * scaleFactor
+                    enabled: view.playerReachable
+                    ToolIconButton {
+                        objectName: "repeatShuffleButton"
+                        anchors.verticalCenter: parent.verticalCenter
+                        iconSource: "qrc:/TavirelImgs/Images/rs_" + view.repeatShuffle + ".svg"
+                        iconSize: 24 * scaleFactor
+                        accessibleName: [qsTr("Repeat and shuffle off"), qsTr("Repeat on"), qsTr("Shuffle on"),
+                                         qsTr("Repeat and shuffle on")][view.repeatShuffle]
+                        onClicked: view.player.actionRepeatShuffle((view.repeatShuffle + 1) % 4)
+                    }
+                    ToolIconButton {
+                        objectName: "previousButton"
+                        anchors.verticalCenter: parent.verticalCenter
+                        iconSource: "qrc:/TavirelImgs/Images/prev.svg"
+                        iconSize: 30 * scaleFactor
+                        accessibleName: qsTr("Previous")
+                        onClicked: view.player.actionPrevious()
+                    }
+                    ToolIconButton {
+                        objectName: "playPauseButton"
+                        anchors.verticalCenter: parent.verticalCenter
+                        // What a lost server last said is not shown as playing.
+                        readonly property bool pauses: view.playerReachable && view.player.playPause === 2
+                        iconSource: pauses ? "qrc:/TavirelImgs/Images/pause.svg" : "qrc:/TavirelImgs/Images/play.svg"
+                        iconSize: 44 * scaleFactor
+                        accessibleName: pauses ? qsTr("Pause") : qsTr("Play")
+                        onClicked: view.player.playPause === 2 ? view.player.actionPause() : view.player.actionPlay()
+                    }
+                    ToolIconButton {
+                        objectName: "nextButton"
+                        anchors.verticalCenter: parent.verticalCenter
+                        iconSource: "qrc:/TavirelImgs/Images/next.svg"
+                        iconSize: 30 * scaleFactor
+                        accessibleName: qsTr("Next")
+                        onClicked: view.player.actionNext()
+                    }
+                    // Balances the repeat/shuffle button so the play button stays centred.
+                    Item { width: 36 * scaleFactor; height: 1 }
                 }
-                ToolIconButton {
-                    objectName: "nextButton"
-                    anchors.verticalCenter: parent.verticalCenter
-                    iconSource: "qrc:/TavirelImgs/Images/next.svg"
-                    iconSize: 30 * scaleFactor
-                    accessibleName: qsTr("Next")
-                    onClicked: view.player.actionNext()
-                }
-                // Balances the repeat/shuffle button so the play button stays centred.
-                Item { width: 36 * scaleFactor; height: 1 }
-            }
-            Loader {
-                width: parent.width
-                active: !view.landscape
-                sourceComponent: OutputListPanel {
-                    width: parent ? parent.width : 0
-                    height: implicitHeight
-                    selectedSource: view.selectedSource
-                    tavirel: view.tavirel
-                    onRequestEqualizer: view.openEqualizer(output)
-                    onRequestSelector: view.openSelector()
-                    onSelectItemForVolume: view.requireSelectOutput(output)
+                Item {
+                    width: parent.width
+                    height: outputsTitle.height + (view.selectedSource && !view.selectedSource.hasLinkedOutputs ? 36 * scaleFactor : 0)
+                    visible: !view.landscape
+                    enabled: !!view.tavirel && view.tavirel.linkUp
+                    PanelHeader {
+                        id: outputsTitle
+                        anchors { left: parent.left; right: parent.right; leftMargin: -16 * scaleFactor; rightMargin: -16 * scaleFactor }
+                        title: qsTr("Outputs")
+                        color: "transparent"
+                        closeVisible: false
+                        ToolIconButton {
+                            objectName: "outputSelectorButton"
+                            iconSource: "qrc:/TavirelImgs/Images/output.svg"
+                            iconSize: 22 * scaleFactor
+                            enabled: view.selectedSource !== null
+                            accessibleName: qsTr("Choose outputs")
+                            onClicked: view.openSelector()
+                        }
+                    }
+                    Text {
+                        textFormat: Text.PlainText
+                        anchors { top: outputsTitle.bottom; topMargin: 12 * scaleFactor; horizontalCenter: parent.horizontalCenter }
+                        visible: !!view.selectedSource && !view.selectedSource.hasLinkedOutputs
+                        text: qsTr("No output plays this source")
+                        font.family: "MorvaneUnicodePN"
+                        font.pixelSize: fontSize12
+                        color: currentTheme.getColor("text2")
+                    }
                 }
             }
         }
     }
 
-    QueueView {
-        objectName: "landscapeQueue"
-        visible: view.landscape
+    // The queue beside the song exists only in landscape.
+    Loader {
         anchors { left: nowPlaying.right; right: parent.right; top: header.bottom; bottom: parent.bottom }
-        closeVisible: false
-        currentPlayer: visible ? view.player : null
-        imageRequester: view
-        onRequireOpenSaveDialog: view.showSavePlaylistDialog()
-        onRequireOpenAddDialog: view.showAddUrlDialog()
-        onRequireClearQueue: view.clearQueue()
+        active: view.landscape
+        sourceComponent: QueueView {
+            objectName: "landscapeQueue"
+            closeVisible: false
+            currentPlayer: view.player
+            imageRequester: view
+            onRequireOpenSaveDialog: view.showSavePlaylistDialog()
+            onRequireOpenAddDialog: view.showAddUrlDialog()
+            onRequireClearQueue: view.clearQueue()
+        }
     }
 
     PopupSheet {
@@ -333,7 +372,7 @@ PlayerView {
             objectName: "queueView"
             anchors.fill: parent
             closeVisible: true
-            currentPlayer: queueSheet.visible ? view.player : null
+            currentPlayer: view.player
             imageRequester: view
             onCloseRequested: queueSheet.open = false
             onRequireOpenSaveDialog: view.showSavePlaylistDialog()
@@ -347,10 +386,9 @@ PlayerView {
         startPoint: view.popupStartPoint
         endPoint: view.popupEndpoint
         panelWidth: Math.min(view.width, 560 * scaleFactor)
-        panelHeight: Math.min(view.height * 0.8, outputList.implicitHeight)
+        panelHeight: Math.min(view.height * 0.8, item ? item.implicitHeight : 0)
         onDismissed: open = false
         OutputListPanel {
-            id: outputList
             anchors.fill: parent
             isLandscapeMode: true
             selectedSource: view.selectedSource

@@ -40,6 +40,7 @@ Tavirel.SettingsRootView {
 
                     Image {
                         id: picture
+                        asynchronous: true
                         anchors { left: parent.left; leftMargin: 12 * scaleFactor; verticalCenter: parent.verticalCenter }
                         width: 96 * scaleFactor
                         height: 72 * scaleFactor
@@ -81,6 +82,7 @@ Tavirel.SettingsRootView {
                             spacing: 6 * scaleFactor
                             Image {
                                 anchors.verticalCenter: parent.verticalCenter
+                                asynchronous: true
                                 source: root.connectionStatus ? "qrc:/TavirelImgs/Images/online.svg"
                                                               : "qrc:/TavirelImgs/Images/offline.svg"
                                 sourceSize: Qt.size(16 * scaleFactor, 16 * scaleFactor)

@@ -74,109 +74,125 @@ SourcesView {
         }
     }
 
+    // One list for the page: the sources, then in portrait the outputs'
+    // title and the outputs, each row built only while on screen. In
+    // landscape the outputs have their own list beside it.
     ListView {
         id: sourcesList
         objectName: "sourcesList"
+        readonly property int sourceCount: view.sourcesModel.length
+        readonly property int outputCount: view.landscape ? 0 : view.outputsModel.length
         enabled: view.linkUp
         anchors { left: parent.left; top: header.bottom; bottom: parent.bottom; topMargin: 6 * scaleFactor }
         width: view.landscape ? parent.width * 0.55 : parent.width
         clip: true
-        model: view.sourcesModel
-        delegate: VolumeRow {
-            id: sourceRow
-            objectName: "sourceRow_" + modelData.index
-            property var source: modelData
-            property var player: modelData.player
-            property int routeRevision: 0
-            property string coverUri: ""
-            readonly property string summary: {
-                sourceRow.routeRevision
-                view.outputsRevision
-                return view.routeSummary(sourceRow.source)
-            }
-            readonly property string nowPlaying: {
-                if (!sourceRow.player)
-                    return ""
-                if (sourceRow.player.airPlay)
-                    return [sourceRow.player.airPlayTrack, sourceRow.player.airPlayArtist].filter(Boolean).join(" · ")
-                var song = sourceRow.player.currentSong
-                return song ? [song.name, song.artistsString].filter(Boolean).join(" · ") : ""
-            }
-            function refreshCover() {
-                var p = sourceRow.player
-                if (!p)
-                    sourceRow.coverUri = ""
-                else if (p.airPlay)
-                    sourceRow.coverUri = p.airPlayImage
-                else
-                    sourceRow.coverUri = p.currentSong ? p.currentSong.mediumImgPath : ""
-            }
-            onPlayerChanged: refreshCover()
-            Component.onCompleted: refreshCover()
-            Connections {
-                target: sourceRow.source
-                function onLinkedOutputsChanged() { sourceRow.routeRevision++ }
-            }
-            Connections {
-                target: sourceRow.player
-                ignoreUnknownSignals: true
-                function onCurrentSongChanged() { sourceRow.refreshCover() }
-                function onCurrentSongImageChanged() { sourceRow.refreshCover() }
-                function onAirPlayChanged() { sourceRow.refreshCover() }
-                function onAirPlayImageChanged() { sourceRow.refreshCover() }
-            }
-
+        model: sourceCount + (view.landscape ? 0 : 1 + outputCount)
+        delegate: Loader {
+            id: rowLoader
+            readonly property int row: index
             width: sourcesList.width
-            title: modelData.name
-            subtitle: player && player.retrying ? qsTr("Music server not reachable — retrying")
-                                                : nowPlaying.length ? nowPlaying
-                                                                    : (player ? qsTr("Nothing playing") : qsTr("Line input"))
-            caption: summary.length ? qsTr("On %1").arg(summary) : qsTr("Not routed")
-            volume: modelData.volume
-            // Muting a source mutes the outputs that play it.
-            muted: modelData.outputsMuted
-            muteEnabled: modelData.hasLinkedOutputs
-            showSelector: true
-            showOpen: player !== null
-            hasLeading: true
-            leading: CoverImage {
-                anchors.fill: parent
-                requester: view
-                coverSource: sourceRow.coverUri
-                fallbackSource: sourceRow.player ? (sourceRow.player.airPlay ? "qrc:/TavirelImgs/Images/airplaycoverart.png"
-                                                                            : "qrc:/TavirelImgs/Images/defaultcoverart.png")
-                                                 : "qrc:/TavirelImgs/Images/sourcecoverart.png"
+            sourceComponent: row < sourcesList.sourceCount ? sourceRowComponent
+                                                           : row === sourcesList.sourceCount ? outputsTitleComponent
+                                                                                             : outputRowComponent
+            Component {
+                id: outputsTitleComponent
+                OutputsHeader { onMatrixRequested: view.openMatrix() }
             }
-            onVolumeRequested: view.tavirel.actionSetVolumeForSource(value, modelData.index)
-            onMuteRequested: view.tavirel.actionSetMuteForSource(mute, modelData.index)
-            onOpenRequested: view.requireSelectSource(modelData.index)
-            onSelectorRequested: view.openSelector(modelData)
-        }
-        footer: view.landscape ? null : portraitOutputs
-        Component {
-            id: portraitOutputs
-            OutputsPanel {
-                width: sourcesList.width
-                height: implicitHeight
-                isInteractive: false
-                canvasVisible: false
-                tavirel: view.tavirel
-                modelInt: view.outputsModel
-                onRequestEqualizer: view.openEqualizer(output)
-                onRequestSelector: view.openMatrix()
+            Component {
+                id: outputRowComponent
+                OutputRow {
+                    output: view.outputsModel[rowLoader.row - sourcesList.sourceCount - 1] || null
+                    tavirel: view.tavirel
+                    onEqualizerOpened: view.openEqualizer(output)
+                }
+            }
+            Component {
+                id: sourceRowComponent
+                VolumeRow {
+                    id: sourceRow
+                    property var source: view.sourcesModel[rowLoader.row] || null
+                    property var player: source ? source.player : null
+                    property int routeRevision: 0
+                    property string coverUri: ""
+                    objectName: source ? "sourceRow_" + source.index : ""
+                    readonly property string summary: {
+                        sourceRow.routeRevision
+                        view.outputsRevision
+                        return view.routeSummary(sourceRow.source)
+                    }
+                    readonly property string nowPlaying: {
+                        if (!sourceRow.player)
+                            return ""
+                        if (sourceRow.player.airPlay)
+                            return [sourceRow.player.airPlayTrack, sourceRow.player.airPlayArtist].filter(Boolean).join(" · ")
+                        var song = sourceRow.player.currentSong
+                        return song ? [song.name, song.artistsString].filter(Boolean).join(" · ") : ""
+                    }
+                    function refreshCover() {
+                        var p = sourceRow.player
+                        if (!p)
+                            sourceRow.coverUri = ""
+                        else if (p.airPlay)
+                            sourceRow.coverUri = p.airPlayImage
+                        else
+                            sourceRow.coverUri = p.currentSong ? p.currentSong.mediumImgPath : ""
+                    }
+                    onPlayerChanged: refreshCover()
+                    Component.onCompleted: refreshCover()
+                    Connections {
+                        target: sourceRow.source
+                        function onLinkedOutputsChanged() { sourceRow.routeRevision++ }
+                    }
+                    Connections {
+                        target: sourceRow.player
+                        ignoreUnknownSignals: true
+                        function onCurrentSongChanged() { sourceRow.refreshCover() }
+                        function onCurrentSongImageChanged() { sourceRow.refreshCover() }
+                        function onAirPlayChanged() { sourceRow.refreshCover() }
+                        function onAirPlayImageChanged() { sourceRow.refreshCover() }
+                    }
+
+                    title: source ? source.name : ""
+                    subtitle: player && player.retrying ? qsTr("Music server not reachable — retrying")
+                                                        : nowPlaying.length ? nowPlaying
+                                                                            : (player ? qsTr("Nothing playing") : qsTr("Line input"))
+                    caption: summary.length ? qsTr("On %1").arg(summary) : qsTr("Not routed")
+                    volume: source ? source.volume : 0
+                    // Muting a source mutes the outputs that play it.
+                    muted: source ? source.outputsMuted : false
+                    muteEnabled: source ? source.hasLinkedOutputs : false
+                    showSelector: true
+                    showOpen: player !== null
+                    hasLeading: true
+                    leading: CoverImage {
+                        anchors.fill: parent
+                        requester: view
+                        coverSource: sourceRow.coverUri
+                        fallbackSource: sourceRow.player ? (sourceRow.player.airPlay ? "qrc:/TavirelImgs/Images/airplaycoverart.png"
+                                                                                    : "qrc:/TavirelImgs/Images/defaultcoverart.png")
+                                                         : "qrc:/TavirelImgs/Images/sourcecoverart.png"
+                    }
+                    onVolumeRequested: view.tavirel.actionSetVolumeForSource(value, source.index)
+                    onMuteRequested: view.tavirel.actionSetMuteForSource(mute, source.index)
+                    onOpenRequested: view.requireSelectSource(source.index)
+                    onSelectorRequested: view.openSelector(source)
+                }
             }
         }
     }
-    OutputsPanel {
-        objectName: "landscapeOutputs"
-        visible: view.landscape
+
+    Loader {
         anchors { left: sourcesList.right; right: parent.right; top: header.bottom; bottom: parent.bottom; topMargin: 6 * scaleFactor }
-        tavirel: view.tavirel
-        modelInt: visible ? view.outputsModel : []
-        canvasVisible: false
-        onRequestEqualizer: view.openEqualizer(output)
-        onRequestSelector: view.openMatrix()
-        Rectangle { anchors { left: parent.left; top: parent.top; bottom: parent.bottom } width: 1; color: currentTheme.getColor("fill7") }
+        active: view.landscape
+        sourceComponent: OutputsPanel {
+            objectName: "landscapeOutputs"
+            tavirel: view.tavirel
+            modelInt: view.outputsModel
+            canvasVisible: false
+            onRequestEqualizer: view.openEqualizer(output)
+            onRequestSelector: view.openMatrix()
+            Rectangle { anchors { left: parent.left; top: parent.top; bottom: parent.bottom } width: 1; color: currentTheme.getColor("fill7") }
+        }
     }
 
     PopupSheet {
@@ -184,11 +200,10 @@ SourcesView {
         objectName: "matrixSheet"
         startPoint: view.popupStartPoint
         endPoint: view.popupEndpoint
-        panelWidth: Math.min(view.width, Math.max(matrixPopup.fullWidth, 360 * scaleFactor))
-        panelHeight: Math.min(view.height * 0.9, matrixPopup.fullHeight)
+        panelWidth: Math.min(view.width, Math.max(item ? item.fullWidth : 0, 360 * scaleFactor))
+        panelHeight: Math.min(view.height * 0.9, item ? item.fullHeight : view.height)
         onDismissed: open = false
         MatrixPopup {
-            id: matrixPopup
             objectName: "matrixPopup"
             enabled: view.linkUp
             anchors.fill: parent
