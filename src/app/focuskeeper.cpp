@@ -34,6 +34,11 @@ QQuickItem* FocusKeeper::modalAncestor(QQuickItem* item)
 
 QQuickItem* FocusKeeper::topModal(QQuickItem* root)
 {
+    return topWith(root, "modalDialog");
+}
+
+QQuickItem* FocusKeeper::topWith(QQuickItem* root, const char* marker)
+{
     if (!root || !root->isVisible())
         return nullptr;
     // Children paint in z order, then in list order: search from the top.
@@ -41,10 +46,10 @@ QQuickItem* FocusKeeper::topModal(QQuickItem* root)
     std::stable_sort(children.begin(), children.end(),
                      [](const QQuickItem* a, const QQuickItem* b) { return a->z() < b->z(); });
     for (auto it = children.crbegin(); it != children.crend(); ++it) {
-        if (QQuickItem* found = topModal(*it))
+        if (QQuickItem* found = topWith(*it, marker))
             return found;
     }
-    return root->property("modalDialog").toBool() ? root : nullptr;
+    return root->property(marker).toBool() ? root : nullptr;
 }
 
 bool FocusKeeper::takesText(const QQuickItem* item)
@@ -232,6 +237,10 @@ bool FocusKeeper::eventFilter(QObject* watched, QEvent* event)
         QQuickItem* modal = modalAncestor(focus);
         if (!modal)
             modal = topModal(m_window->contentItem());
+        // A panel over the page keeps Tab too, so that it never lands on
+        // what the panel covers.
+        if (!modal)
+            modal = topWith(m_window->contentItem(), "tabScope");
         if (!modal)
             break;
         const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);

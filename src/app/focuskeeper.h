@@ -8,10 +8,11 @@
 // falls to the window (a dialog or page was closed) or sits on an item that
 // has been hidden goes back to the last shown item that held it; Tab and
 // Shift+Tab stay inside an open modal dialog (an item whose "modalDialog"
-// property is true). It also tells the shortcuts whether a text field or a
-// modal dialog has the keys, and whether the keyboard or the mouse was used
-// last, for focus frames. A control reached by the keyboard is scrolled into
-// view in the lists around it.
+// property is true) or an open panel over the page ("tabScope"). It tells
+// the shortcuts whether a text field or a modal dialog has the keys, and
+// whether the keyboard or the mouse was used last, for focus frames. A
+// control reached by the keyboard is scrolled into view in the lists
+// around it.
 class FocusKeeper : public QQuickItem
 {
     Q_OBJECT
@@ -29,6 +30,8 @@ public:
     static QQuickItem* modalAncestor(QQuickItem* item);
     // The topmost shown modal dialog under root, in painting order, or null.
     static QQuickItem* topModal(QQuickItem* root);
+    // The topmost shown item under root whose property marker is true.
+    static QQuickItem* topWith(QQuickItem* root, const char* marker);
     // Whether item takes typed text (an editable text field or area).
     static bool takesText(const QQuickItem* item);
     // The next Tab stop after from, forward or back, that lies inside scope;

@@ -14,6 +14,7 @@
 #include "settings/tavireltheme.h"
 #include "simprocess.h"
 #include "views/playerview.h"
+#include "views/sourcesview.h"
 
 #include <QJSValue>
 #include <QJsonArray>
@@ -47,6 +48,7 @@ private slots:
     void everyStopIsShownAndNamed();
     void spaceAfterClosingTheSearchPlays();
     void returnRenamesOnce();
+    void matrixByKeys();
 
 private:
     void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -260,15 +262,18 @@ QQuickItem* TestKeyboard::libraryShown() const
 
 void TestKeyboard::backToStart()
 {
-    for (int i = 0; i < 4 && FocusKeeper::topModal(m_view->contentItem()); ++i) {
+    auto open = [this] {
+        return FocusKeeper::topModal(m_view->contentItem()) || FocusKeeper::topWith(m_view->contentItem(), "tabScope");
+    };
+    for (int i = 0; i < 6 && open(); ++i) {
         key(Qt::Key_Escape);
-        QCoreApplication::processEvents();
+        QTest::qWait(50);
     }
     if (QQuickItem* library = libraryShown())
         library->setVisible(false);
     if (auto* settings = m_controller->findChild<SettingsView*>(QStringLiteral("mySettingsView")))
         settings->popToRootView();
-    QTRY_VERIFY(!FocusKeeper::topModal(m_view->contentItem()) && !libraryShown());
+    QTRY_VERIFY(!open());
 }
 
 void TestKeyboard::everyStopIsShownAndNamed_data()
@@ -292,6 +297,11 @@ void TestKeyboard::everyStopIsShownAndNamed_data()
     }) << false;
     QTest::newRow("device finder") << ShowScreen([settingsTab](MainTabController* c, PlayerView*) {
         settingsTab(c)->pushDeviceFinder();
+    }) << false;
+    QTest::newRow("routing matrix") << ShowScreen([](MainTabController* c, PlayerView*) {
+        c->menuListView()->setProperty("currentIndex", 0);
+        QMetaObject::invokeMethod(c->ensureSourcesView(), "openMatrix");
+        QTest::qWait(400);
     }) << false;
     QTest::newRow("library") << ShowScreen([](MainTabController* c, PlayerView* p) {
         c->openPlayerView(5);
@@ -424,6 +434,49 @@ void TestKeyboard::returnRenamesOnce()
     QTest::qWait(300);
     QCOMPARE(m_mopidy.call("core.playlists.as_list").toArray().size(), playlists);
     backToStart();
+}
+
+// The routing matrix without a mouse: it opens from its button with the
+// keyboard on a cell, the arrows move, Space routes and unroutes on the
+// device, and Escape gives the keyboard back to the button.
+void TestKeyboard::matrixByKeys()
+{
+    backToStart();
+    key(Qt::Key_1, Qt::ControlModifier);
+    SourcesView* sources = m_controller->ensureSourcesView();
+    QTRY_VERIFY(sources && sources->isVisible());
+    QQuickItem* button = sources->findChild<QQuickItem*>(QStringLiteral("headerMatrixButton"));
+    QVERIFY(button);
+    button->forceActiveFocus(Qt::TabFocusReason);
+    key(Qt::Key_Return);
+    auto focused = [this] { return m_view->activeFocusItem(); };
+    QTRY_VERIFY(focused()->objectName().startsWith(QLatin1String("cell_")));
+    // To the top left cell, then one down and one right.
+    for (int i = 0; i < 8; ++i) {
+        key(Qt::Key_Up);
+        key(Qt::Key_Left);
+    }
+    QQuickItem* corner = focused();
+    key(Qt::Key_Down);
+    QQuickItem* below = focused();
+    key(Qt::Key_Right);
+    QQuickItem* cell = focused();
+    QVERIFY(cell->objectName().startsWith(QLatin1String("cell_")));
+    QVERIFY(below != corner && cell != below && cell != corner);
+    const QStringList outputAndSource = cell->objectName().mid(5).split('_');
+    const bool routed = cell->property("routed").toBool();
+    const QString on = QStringLiteral("UI_COMMAND|2003|100|%1@%2").arg(outputAndSource.at(0), outputAndSource.at(1));
+    const QString off = QStringLiteral("UI_COMMAND|2003|100|%1@-1").arg(outputAndSource.at(0));
+    const int ons = m_sim.countReceived(on);
+    const int offs = m_sim.countReceived(off);
+    key(Qt::Key_Space);
+    QTRY_COMPARE_WITH_TIMEOUT(cell->property("routed").toBool(), !routed, 5000);
+    key(Qt::Key_Space);
+    QTRY_COMPARE_WITH_TIMEOUT(cell->property("routed").toBool(), routed, 5000);
+    QCOMPARE(m_sim.countReceived(on), ons + 1);
+    QCOMPARE(m_sim.countReceived(off), offs + 1);
+    key(Qt::Key_Escape);
+    QTRY_COMPARE(focused(), button);
 }
 
 QTEST_MAIN(TestKeyboard)
