@@ -19,7 +19,11 @@ MainTabController {
     function playerButtonDisabled() { tabModel.setProperty(1, "enabledTab", false) }
 
     Rectangle { anchors.fill: parent; color: currentTheme.getColor("fill1") }
-    Doc.AppShortcuts { objectName: "appShortcuts"; controller: root; tabBar: tabBar; playerView: root.playerView; settingsView: settingsView }
+    FocusKeeper { id: focusKeeper; objectName: "focusKeeper" }
+    Doc.AppShortcuts {
+        objectName: "appShortcuts"; controller: root; tabBar: tabBar; playerView: root.playerView; settingsView: settingsView
+        focusKeeper: focusKeeper
+    }
 
     Item {
         id: container

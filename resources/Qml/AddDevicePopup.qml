@@ -3,6 +3,7 @@ import QtQuick 2.15
 PopupFrame {
     id: popup
     objectName: "addDevicePopup"
+    initialFocus: ipField
     signal addDevice(string ip, string serial, string us, string pass)
     signal requireKeyboard()
     signal dismissKeyboard()
@@ -35,7 +36,6 @@ PopupFrame {
         id: passField; objectName: "passwordField"; label: qsTr("Password"); password: true
         onTextChanged: popup.errorText = ""
     }
-    Component.onCompleted: ipField.takeFocus()
     PopupMessage {
         objectName: "credentialsMessage"
         visible: !popup.credentialsSendable

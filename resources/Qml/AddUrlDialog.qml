@@ -2,6 +2,7 @@ import QtQuick 2.15
 
 PopupFrame {
     id: dialog
+    initialFocus: urlField
     signal addUrl(string url)
     signal requireKeyboard()
     signal dismissKeyboard()
@@ -13,7 +14,6 @@ PopupFrame {
 
     okEnabled: urlField.text.trim().length > 0 && problem.length === 0
     errorText: problem
-    Component.onCompleted: urlField.takeFocus()
 
     PopupField { id: urlField; objectName: "urlField"; label: qsTr("Stream URL"); placeholder: "http://" }
 

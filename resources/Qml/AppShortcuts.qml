@@ -9,6 +9,12 @@ Item {
     property Item tabBar: null
     property Item playerView: null
     property Item settingsView: null
+    property Item focusKeeper: null
+
+    // Global keys yield to a text field and to a modal dialog, which handle
+    // their own; Escape and Ctrl+S only to a modal dialog.
+    readonly property bool modalHasKeys: !!focusKeeper && focusKeeper.modalFocused
+    readonly property bool free: !modalHasKeys && !(focusKeeper && focusKeeper.textFocused)
 
     readonly property var source: playerView ? playerView.selectedSource : null
     readonly property var player: source ? source.player : null
@@ -78,7 +84,8 @@ Item {
     }
 
     function isPopup(item) {
-        return (typeof item.rejected === "function" && item.headTitle !== undefined)
+        return item.modalDialog === true
+            || (typeof item.rejected === "function" && item.headTitle !== undefined)
             || typeof item.closeRequested === "function"
             || (typeof item.popLastView === "function" && item.navigationBar !== undefined)
     }
@@ -103,7 +110,9 @@ Item {
         var popup = topPopup(controller)
         if (!popup)
             return false
-        if (typeof popup.rejected === "function" && popup.headTitle !== undefined) {
+        if (popup.modalDialog === true) {
+            popup.dismiss()
+        } else if (typeof popup.rejected === "function" && popup.headTitle !== undefined) {
             popup.rejected()
         } else if (typeof popup.closeRequested === "function") {
             popup.closeRequested()
@@ -121,21 +130,21 @@ Item {
         return true
     }
 
-    Shortcut { sequence: "Space"; enabled: !keys.spaceIsTaken(); onActivated: keys.playPause() }
-    Shortcut { sequence: "Ctrl+Left"; onActivated: if (keys.player) keys.player.actionPrevious() }
-    Shortcut { sequence: "Ctrl+Right"; onActivated: if (keys.player) keys.player.actionNext() }
-    Shortcut { sequence: "Ctrl+1"; onActivated: keys.showTab(0) }
-    Shortcut { sequence: "Ctrl+2"; onActivated: keys.showTab(1) }
-    Shortcut { sequence: "Ctrl+3"; onActivated: keys.showTab(2) }
-    Shortcut { sequence: "Ctrl+L"; onActivated: keys.openLibrary(false) }
-    Shortcut { sequence: "Ctrl+F"; onActivated: keys.openLibrary(true) }
-    Shortcut { sequence: "Ctrl+Up"; onActivated: keys.changeVolume(keys.volumeStep) }
-    Shortcut { sequence: "Ctrl+Down"; onActivated: keys.changeVolume(-keys.volumeStep) }
-    Shortcut { sequence: "Ctrl+M"; onActivated: keys.toggleMute() }
-    Shortcut { sequence: "Escape"; onActivated: keys.closeTopPopup() }
+    Shortcut { sequence: "Space"; enabled: keys.free && !keys.spaceIsTaken(); onActivated: keys.playPause() }
+    Shortcut { sequence: "Ctrl+Left"; enabled: keys.free; onActivated: if (keys.player) keys.player.actionPrevious() }
+    Shortcut { sequence: "Ctrl+Right"; enabled: keys.free; onActivated: if (keys.player) keys.player.actionNext() }
+    Shortcut { sequence: "Ctrl+1"; enabled: keys.free; onActivated: keys.showTab(0) }
+    Shortcut { sequence: "Ctrl+2"; enabled: keys.free; onActivated: keys.showTab(1) }
+    Shortcut { sequence: "Ctrl+3"; enabled: keys.free; onActivated: keys.showTab(2) }
+    Shortcut { sequence: "Ctrl+L"; enabled: keys.free; onActivated: keys.openLibrary(false) }
+    Shortcut { sequence: "Ctrl+F"; enabled: keys.free; onActivated: keys.openLibrary(true) }
+    Shortcut { sequence: "Ctrl+Up"; enabled: keys.free; onActivated: keys.changeVolume(keys.volumeStep) }
+    Shortcut { sequence: "Ctrl+Down"; enabled: keys.free; onActivated: keys.changeVolume(-keys.volumeStep) }
+    Shortcut { sequence: "Ctrl+M"; enabled: keys.free; onActivated: keys.toggleMute() }
+    Shortcut { sequence: "Escape"; enabled: !keys.modalHasKeys; onActivated: keys.closeTopPopup() }
     Shortcut {
         sequence: "Ctrl+S"
-        enabled: !!keys.settingsView && keys.settingsView.visible
+        enabled: !keys.modalHasKeys && !!keys.settingsView && keys.settingsView.visible
         onActivated: keys.settingsView.saveShownPage()
     }
 }

@@ -6,6 +6,7 @@ PopupFrame {
     property bool alreadySaved: false
     property Device deviceRef: null
     property string bodyMessage: ""
+    initialFocus: userField
     signal confirmConnection(bool alreadySaved, Device deviceRef)
     signal authenticate(string username, string password)
     signal requireKeyboard()
@@ -27,7 +28,6 @@ PopupFrame {
         id: passField; objectName: "passwordField"; label: qsTr("Password"); password: true
         onTextChanged: popup.errorText = ""
     }
-    Component.onCompleted: userField.takeFocus()
 
     PopupMessage {
         objectName: "credentialsMessage"

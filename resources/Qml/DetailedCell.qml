@@ -27,6 +27,8 @@ Rectangle {
     Accessible.selected: selected
     Accessible.onPressAction: cell.clicked()
     Keys.onReturnPressed: cell.clicked()
+    Keys.onEnterPressed: cell.clicked()
+    Keys.onSpacePressed: cell.clicked()
     Keys.onDeletePressed: if (cell.removeEnabled) cell.removeItem()
 
     Item {

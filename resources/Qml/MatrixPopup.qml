@@ -1,13 +1,79 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 
 // Routing matrix: one row per output, one column per source. A tap on a
 // cell routes that source to the output; the row's clear button detaches it.
+// From the keyboard the arrows move between cells and Space or Return
+// toggles one: on, it routes the source; off, it detaches the output.
 Rectangle {
     id: matrix
     property var sourcesModel: []
     property var outputsModel: []
     signal setInputForOutput(var source, var output)
     signal closeRequested()
+    // The cell the keyboard starts on: the first output's routed source.
+    readonly property Item initialFocus: {
+        var row = rows.count > 0 ? rows.itemAtIndex(0) : null
+        return row ? row.cellAt(Math.max(0, row.routedColumn)) : null
+    }
+
+    // The rows' outputs and the columns' sources: the device hands over new
+    // lists at every change, but rows and cells are built again only when
+    // the objects differ, so that the cell with the keyboard stays.
+    property var rowOutputs: []
+    property var columnSources: []
+    function kept(old, list) {
+        var same = old.length === list.length
+        for (var i = 0; same && i < list.length; ++i)
+            same = old[i] === list[i]
+        if (same)
+            return old
+        var copy = []
+        for (var j = 0; j < list.length; ++j)
+            copy.push(list[j])
+        return copy
+    }
+    onOutputsModelChanged: rebuild(function() { rowOutputs = kept(rowOutputs, outputsModel) })
+    onSourcesModelChanged: rebuild(function() { columnSources = kept(columnSources, sourcesModel) })
+    // The cell that last had the keyboard, found again after a rebuild.
+    property int keyRow: 0
+    property int keyColumn: 0
+    function rebuild(change) {
+        var focus = matrix.Window.activeFocusItem
+        var hadKeys = !!focus && String(focus.objectName).indexOf("cell_") === 0
+        change()
+        if (hadKeys)
+            Qt.callLater(function() { rows.forceLayout(); focusCell(keyRow, keyColumn) })
+    }
+    Component.onCompleted: {
+        rowOutputs = kept(rowOutputs, outputsModel)
+        columnSources = kept(columnSources, sourcesModel)
+    }
+
+    function focusCell(r, c) {
+        if (r < 0 || r >= rows.count || c < 0 || c >= columnSources.length)
+            return
+        rows.positionViewAtIndex(r, ListView.Contain)
+        var row = rows.itemAtIndex(r)
+        if (!row) {
+            rows.forceLayout()
+            row = rows.itemAtIndex(r)
+        }
+        var cell = row ? row.cellAt(c) : null
+        if (cell)
+            cell.forceActiveFocus(Qt.TabFocusReason)
+    }
+    // Positions in the lists: a delegate's "index" would be the object's own.
+    function positionOf(list, object) {
+        for (var i = 0; i < list.length; ++i) {
+            if (list[i] === object)
+                return i
+        }
+        return -1
+    }
+    function toggle(source, output, routed) {
+        matrix.setInputForOutput(routed ? null : source, output)
+    }
 
     readonly property real nameWidth: 120 * scaleFactor
     readonly property real cellSize: 52 * scaleFactor
@@ -46,7 +112,7 @@ Rectangle {
                 height: 44 * scaleFactor
                 Item { width: matrix.nameWidth + matrix.cellSize; height: parent.height }
                 Repeater {
-                    model: matrix.sourcesModel
+                    model: matrix.columnSources
                     delegate: Text {
                         textFormat: Text.PlainText
                         width: matrix.cellSize
@@ -70,12 +136,16 @@ Rectangle {
                 height: grid.height - columnTitles.height
                 clip: true
                 boundsBehavior: Flickable.StopAtBounds
-                model: matrix.outputsModel
+                model: matrix.rowOutputs
                 delegate: Row {
                     id: matrixRow
                     objectName: "matrixRow_" + output.index
                     property var output: modelData
                     property int routedIndex: output.selectedSource ? output.selectedSource.index : -1
+                    readonly property int rowIndex: matrix.positionOf(matrix.rowOutputs, output)
+                    readonly property int routedColumn: output.selectedSource
+                                                        ? matrix.positionOf(matrix.columnSources, output.selectedSource) : -1
+                    function cellAt(c) { return cells.itemAt(c) }
                     height: matrix.cellSize
                     Text {
                         textFormat: Text.PlainText
@@ -99,11 +169,13 @@ Rectangle {
                         onClicked: matrix.setInputForOutput(null, matrixRow.output)
                     }
                     Repeater {
-                        model: matrix.sourcesModel
+                        id: cells
+                        model: matrix.columnSources
                         delegate: Item {
                             id: cell
                             objectName: "cell_" + matrixRow.output.index + "_" + modelData.index
                             property bool routed: matrixRow.routedIndex === modelData.index
+                            readonly property int column: matrix.positionOf(matrix.columnSources, modelData)
                             width: matrix.cellSize
                             height: matrix.cellSize
                             activeFocusOnTab: true
@@ -112,7 +184,17 @@ Rectangle {
                             Accessible.checked: routed
                             Accessible.name: qsTr("%1 plays %2").arg(matrixRow.output.name).arg(modelData.name)
                             Accessible.onPressAction: matrix.setInputForOutput(modelData, matrixRow.output)
-                            Keys.onSpacePressed: matrix.setInputForOutput(modelData, matrixRow.output)
+                            onActiveFocusChanged: if (activeFocus) { matrix.keyRow = matrixRow.rowIndex; matrix.keyColumn = cell.column }
+                            // A control of its own: the space bar is its, not the player's.
+                            signal clicked()
+                            onClicked: matrix.toggle(modelData, matrixRow.output, cell.routed)
+                            Keys.onSpacePressed: cell.clicked()
+                            Keys.onReturnPressed: cell.clicked()
+                            Keys.onEnterPressed: cell.clicked()
+                            Keys.onLeftPressed: matrix.focusCell(matrixRow.rowIndex, cell.column - 1)
+                            Keys.onRightPressed: matrix.focusCell(matrixRow.rowIndex, cell.column + 1)
+                            Keys.onUpPressed: matrix.focusCell(matrixRow.rowIndex - 1, cell.column)
+                            Keys.onDownPressed: matrix.focusCell(matrixRow.rowIndex + 1, cell.column)
                             Rectangle {
                                 anchors.centerIn: parent
                                 width: parent.width - 10 * scaleFactor

@@ -6,6 +6,7 @@ PopupFrame {
     property string playlistUri: ""
     // The present name, offered for editing when renaming.
     property string playlistName: ""
+    initialFocus: nameField
     signal createPlaylist(string name)
     signal renamePlaylist(string uri, string name)
     signal requireKeyboard()
@@ -13,7 +14,6 @@ PopupFrame {
     signal close(Item obj)
 
     okEnabled: nameField.text.trim().length > 0
-    Component.onCompleted: nameField.takeFocus()
     onPlaylistNameChanged: { nameField.text = playlistName; nameField.selectAll() }
 
     PopupMessage { text: dialog.bodyMessage }

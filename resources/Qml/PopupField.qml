@@ -8,7 +8,7 @@ Column {
     property alias text: input.text
     property alias placeholder: input.placeholderText
     property bool password: false
-    function takeFocus() { input.forceActiveFocus() }
+    function takeFocus() { input.forceActiveFocus(); input.selectAll() }
     function selectAll() { input.selectAll() }
     width: parent ? parent.width : 200
     spacing: 4 * scaleFactor

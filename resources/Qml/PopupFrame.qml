@@ -1,7 +1,10 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 
 // Dimmed backdrop with a centred card; popups put their content in `content`.
-// errorText tells what is wrong with the form; Escape cancels.
+// errorText tells what is wrong with the form; Escape cancels. The dialog is
+// modal: it takes the keyboard as it opens (its first field, text selected,
+// or itself, so that Return confirms) and Tab stays inside it.
 FocusScope {
     id: frame
     anchors.fill: parent
@@ -19,6 +22,22 @@ FocusScope {
     signal accepted()
     signal rejected()
     signal otherChosen()
+    readonly property bool modalDialog: true
+    // The field that has the keyboard first; null for none.
+    property Item initialFocus: null
+
+    function dismiss() { frame.rejected() }
+    function takeInitialFocus() {
+        if (!frame.visible || !frame.Window.window)
+            return
+        if (frame.initialFocus)
+            frame.initialFocus.takeFocus()
+        else
+            frame.forceActiveFocus()
+    }
+    Component.onCompleted: takeInitialFocus()
+    Window.onWindowChanged: takeInitialFocus()
+    onVisibleChanged: takeInitialFocus()
 
     Accessible.role: Accessible.Dialog
     Accessible.name: headTitle

@@ -3,7 +3,8 @@ import QtQuick 2.15
 // Host of a pop-up panel: dims the screen and slides the panel in from
 // startPoint to endPoint, and out again, over 300 ms. The panel's contents
 // exist only while the sheet is shown: they are built on opening and
-// destroyed once the slide-out has ended.
+// destroyed once the slide-out has ended. An open sheet takes the keyboard
+// (its contents' initialFocus, or their first control) and keeps Tab inside.
 Item {
     id: sheet
     property bool open: false
@@ -15,6 +16,22 @@ Item {
     // The contents while shown, otherwise null.
     readonly property alias item: loader.item
     signal dismissed()
+    readonly property bool tabScope: open
+
+    function takeFocus() {
+        if (!sheet.open || !loader.item)
+            return
+        var first = loader.item.initialFocus !== undefined && loader.item.initialFocus
+                    ? loader.item.initialFocus : panel.nextItemInFocusChain(true)
+        for (var p = first; p; p = p.parent) {
+            if (p === panel) {
+                first.forceActiveFocus(Qt.TabFocusReason)
+                return
+            }
+        }
+    }
+    // Later, once the slide and the contents have settled.
+    onOpenChanged: Qt.callLater(takeFocus)
 
     // Whether the contents exist: from opening until the slide-out is over.
     // Set by hand rather than bound to the slide, whose length depends on
@@ -55,6 +72,7 @@ Item {
             anchors.fill: parent
             active: sheet.shown
             sourceComponent: sheet.content
+            onLoaded: Qt.callLater(sheet.takeFocus)
         }
     }
 }

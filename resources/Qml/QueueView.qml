@@ -2,7 +2,9 @@ import QtQuick 2.15
 import "SourcesView"
 
 // The current player's queue: tap a track to play it, remove one, clear
-// all, save it as a playlist or add a stream URL.
+// all, save it as a playlist or add a stream URL. The list follows the
+// playing track until the user scrolls it; "Show current track" brings it
+// back and follows again.
 Rectangle {
     id: queue
     property bool closeVisible: true
@@ -25,6 +27,12 @@ Rectangle {
     function refreshPlaying() {
         queue.playingIndex = queue.currentPlayer ? queue.tlids.indexOf(queue.currentPlayer.currentTlid) : -1
     }
+    function showCurrentTrack() {
+        list.following = true
+        if (queue.playingIndex >= 0)
+            list.positionViewAtIndex(queue.playingIndex, ListView.Contain)
+    }
+    onPlayingIndexChanged: if (list.following && queue.playingIndex >= 0) list.positionViewAtIndex(queue.playingIndex, ListView.Contain)
     onCurrentPlayerChanged: refresh()
     Connections {
         target: queue.currentPlayer
@@ -38,6 +46,14 @@ Rectangle {
         title: list.count ? qsTr("Queue (%1)").arg(list.count) : qsTr("Queue")
         closeVisible: queue.closeVisible
         onCloseRequested: queue.closeRequested()
+        ToolIconButton {
+            objectName: "showCurrentButton"
+            visible: !list.following && queue.playingIndex >= 0
+            iconSource: "qrc:/TavirelImgs/Images/play_status.svg"
+            iconSize: 22 * scaleFactor
+            accessibleName: qsTr("Show current track")
+            onClicked: queue.showCurrentTrack()
+        }
         ToolIconButton {
             objectName: "addUrlButton"
             iconSource: "qrc:/TavirelImgs/Images/add.svg"
@@ -69,7 +85,10 @@ Rectangle {
         anchors { left: parent.left; right: parent.right; top: header.bottom; bottom: parent.bottom }
         clip: true
         model: queue.currentPlayer ? queue.currentPlayer.queue : []
-        currentIndex: queue.playingIndex
+        // The playing row is marked by its cell; the list's current item
+        // is left alone so that it does not pull the view along.
+        property bool following: true
+        onMovementStarted: following = false
         highlightFollowsCurrentItem: false
         reuseItems: true
         delegate: DetailedCell {

@@ -138,6 +138,10 @@ Item {
                          : (x - knobSize / 2) / Math.max(1, width - knobSize)
         return minimumValue + Math.max(0, Math.min(1, r)) * (maximumValue - minimumValue)
     }
+    function moveTo(v) {
+        userMoved(v, Date.now())
+        keyRelease.restart()
+    }
     function stepBy(steps) {
         userMoved(knobValue + steps * (stepSize > 0 ? stepSize : 1), Date.now())
         keyRelease.restart()
@@ -148,6 +152,8 @@ Item {
         else if (event.key === Qt.Key_Left || event.key === Qt.Key_Down) { stepBy(-1); event.accepted = true }
         else if (event.key === Qt.Key_PageUp) { stepBy(10); event.accepted = true }
         else if (event.key === Qt.Key_PageDown) { stepBy(-10); event.accepted = true }
+        else if (event.key === Qt.Key_Home) { moveTo(minimumValue); event.accepted = true }
+        else if (event.key === Qt.Key_End) { moveTo(maximumValue); event.accepted = true }
     }
 
     Rectangle {

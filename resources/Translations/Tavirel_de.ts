@@ -1772,16 +1772,64 @@
       <translation>Pfeiltasten</translation>
     </message>
     <message>
-      <source>Move a focused slider</source>
-      <translation>Gewählten Schieberegler bewegen</translation>
-    </message>
-    <message>
       <source>Ctrl+S</source>
       <translation>Strg+S</translation>
     </message>
     <message>
       <source>Save the settings page</source>
       <translation>Die Einstellungsseite speichern</translation>
+    </message>
+    <message>
+      <source>Shift+Tab</source>
+      <translation>Umschalt+Tab</translation>
+    </message>
+    <message>
+      <source>Move to the previous control</source>
+      <translation>Zum vorigen Bedienelement</translation>
+    </message>
+    <message>
+      <source>Space or Return</source>
+      <translation>Leertaste oder Eingabe</translation>
+    </message>
+    <message>
+      <source>Press the focused control, toggle a matrix cell</source>
+      <translation>Gewähltes Bedienelement betätigen, Matrixfeld umschalten</translation>
+    </message>
+    <message>
+      <source>Move in a list or the matrix, move a focused slider</source>
+      <translation>In einer Liste oder der Matrix bewegen, gewählten Schieberegler bewegen</translation>
+    </message>
+    <message>
+      <source>Page Up/Down</source>
+      <translation>Bild auf/ab</translation>
+    </message>
+    <message>
+      <source>Move a focused slider by a tenth</source>
+      <translation>Gewählten Schieberegler um ein Zehntel bewegen</translation>
+    </message>
+    <message>
+      <source>Home/End</source>
+      <translation>Pos1/Ende</translation>
+    </message>
+    <message>
+      <source>Move a focused slider to its end</source>
+      <translation>Gewählten Schieberegler ans Ende bewegen</translation>
+    </message>
+    <message>
+      <source>Letters</source>
+      <translation>Buchstaben</translation>
+    </message>
+    <message>
+      <source>Go to the first choice that starts with them</source>
+      <translation>Zur ersten Auswahl mit diesem Anfang</translation>
+    </message>
+    <message>
+      <source>Delete key</source>
+      <translation>Entf-Taste</translation>
+    </message>
+    <message>
+      <source>Remove the focused row</source>
+      <translation>Gewählte Zeile entfernen</translation>
     </message>
   </context>
   <context>
@@ -2221,6 +2269,10 @@
     <message>
       <source>No player selected</source>
       <translation>Kein Player ausgewählt</translation>
+    </message>
+    <message>
+      <source>Show current track</source>
+      <translation>Aktuellen Titel zeigen</translation>
     </message>
   </context>
   <context>

@@ -1772,16 +1772,64 @@
       <translation>Tasti freccia</translation>
     </message>
     <message>
-      <source>Move a focused slider</source>
-      <translation>Sposta il cursore selezionato</translation>
-    </message>
-    <message>
       <source>Ctrl+S</source>
       <translation>Ctrl+S</translation>
     </message>
     <message>
       <source>Save the settings page</source>
       <translation>Salva la pagina delle impostazioni</translation>
+    </message>
+    <message>
+      <source>Shift+Tab</source>
+      <translation>Maiusc+Tab</translation>
+    </message>
+    <message>
+      <source>Move to the previous control</source>
+      <translation>Passa al controllo precedente</translation>
+    </message>
+    <message>
+      <source>Space or Return</source>
+      <translation>Spazio o Invio</translation>
+    </message>
+    <message>
+      <source>Press the focused control, toggle a matrix cell</source>
+      <translation>Premi il controllo selezionato, commuta una cella della matrice</translation>
+    </message>
+    <message>
+      <source>Move in a list or the matrix, move a focused slider</source>
+      <translation>Spostati in un elenco o nella matrice, sposta il cursore selezionato</translation>
+    </message>
+    <message>
+      <source>Page Up/Down</source>
+      <translation>Pag su/giù</translation>
+    </message>
+    <message>
+      <source>Move a focused slider by a tenth</source>
+      <translation>Sposta il cursore selezionato di un decimo</translation>
+    </message>
+    <message>
+      <source>Home/End</source>
+      <translation>Inizio/Fine</translation>
+    </message>
+    <message>
+      <source>Move a focused slider to its end</source>
+      <translation>Porta il cursore selezionato all'estremo</translation>
+    </message>
+    <message>
+      <source>Letters</source>
+      <translation>Lettere</translation>
+    </message>
+    <message>
+      <source>Go to the first choice that starts with them</source>
+      <translation>Vai alla prima scelta che inizia così</translation>
+    </message>
+    <message>
+      <source>Delete key</source>
+      <translation>Tasto Canc</translation>
+    </message>
+    <message>
+      <source>Remove the focused row</source>
+      <translation>Rimuovi la riga selezionata</translation>
     </message>
   </context>
   <context>
@@ -2221,6 +2269,10 @@
     <message>
       <source>No player selected</source>
       <translation>Nessun lettore selezionato</translation>
+    </message>
+    <message>
+      <source>Show current track</source>
+      <translation>Mostra il brano attuale</translation>
     </message>
   </context>
   <context>

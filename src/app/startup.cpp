@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/logcategories.h"
+#include "app/focuskeeper.h"
 #include "app/maintabcontroller.h"
 #include "app/settingsfile.h"
 #include "images/asyncimageprovider.h"
@@ -179,6 +180,7 @@ void registerQmlTypes()
     const char* logicUri = "com.morvane.logic";
     qmlRegisterType<DynamicTranslator>("com.morvane.translations", 1, 0, "DynamicTranslator");
     qmlRegisterType<TavirelTheme>(intUri, 1, 0, "TavirelTheme");
+    qmlRegisterType<FocusKeeper>(intUri, 1, 0, "FocusKeeper");
     qmlRegisterType<MainTabController>(intUri, 1, 0, "MainTabController");
     qmlRegisterType<SourcesView>(intUri, 1, 0, "SourcesView");
     qmlRegisterType<PlayerView>(intUri, 1, 0, "PlayerView");

@@ -13,9 +13,11 @@
 #include "player/sectionitems.h"
 #include "player/song.h"
 #include "player/tavirelplayer.h"
+#include "views/documentitem.h"
 #include "views/notices.h"
 
 #include <QJsonArray>
+#include <QPointer>
 #include <QVariant>
 #include <algorithm>
 
@@ -827,12 +829,15 @@ QQuickItem *BrowseNavigationController::createItem(const QString &url, QQuickIte
     }
     item->setParent(this);
     item->setParentItem(visualParent);
+    DocumentItem::markDocument(item, url);
     return item;
 }
 
 QQuickItem *BrowseNavigationController::showPlaylistDialog(const QString &url, const QString &uri, bool rename)
 {
     QQuickItem *holder = parentItem() && parentItem()->parentItem() ? parentItem()->parentItem() : parentItem();
+    if (DocumentItem::focusOpenItem(this, url))
+        return nullptr;
     QQuickItem *dialog = createItem(url, holder);
     if (!dialog)
         return nullptr;
@@ -861,6 +866,16 @@ QQuickItem *BrowseNavigationController::showPlaylistDialog(const QString &url, c
     // Its field asked for the keyboard before the dialog was in the window.
     dialog->forceActiveFocus();
     connect(dialog, SIGNAL(close(QQuickItem*)), this, SLOT(closeDialog(QQuickItem*)));
+    // A rename or delete dialog whose playlist is gone closes itself.
+    if (!create) {
+        if (TavirelPlayer *player = playerFor(PlayerSide)) {
+            QPointer<QQuickItem> guard(dialog);
+            connect(player, &TavirelPlayer::playlistsChanged, dialog, [this, player, guard, uri] {
+                if (guard && player->getPlaylistName(uri).isEmpty())
+                    closeDialog(guard);
+            });
+        }
+    }
     if (create)
         connect(dialog, SIGNAL(createPlaylist(QString)), this, SLOT(createPlaylist(QString)));
     else if (rename)

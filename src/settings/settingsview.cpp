@@ -91,6 +91,8 @@ QQuickItem* SettingsView::createDialog(const char* url)
     QQuickItem* host = parentItem() && parentItem()->parentItem() ? parentItem()->parentItem() : nullptr;
     if (!host && window())
         host = window()->contentItem();
+    if (DocumentItem::focusOpenItem(this, QLatin1String(url)))
+        return nullptr;
     return DocumentItem::create(this, QLatin1String(url), host ? host : this);
 }
 

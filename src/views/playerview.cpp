@@ -192,6 +192,8 @@ QQuickItem* PlayerView::createDialog(const QString& url)
 {
     // Dialogs cover the whole window: they hang under the view's grandparent.
     QQuickItem* host = parentItem() && parentItem()->parentItem() ? parentItem()->parentItem() : this;
+    if (DocumentItem::focusOpenItem(this, url))
+        return nullptr;
     return DocumentItem::create(this, url, host);
 }
 

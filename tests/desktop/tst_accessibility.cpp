@@ -2,6 +2,7 @@
 #include "app/startup.h"
 #include "devices/device.h"
 #include "devices/devicestore.h"
+#include "focusstops.h"
 #include "model/source.h"
 #include "model/tavirel.h"
 #include "mopidyfixture.h"
@@ -20,47 +21,9 @@
 #include <functional>
 
 namespace {
-
-QObject* accessibleAttached(const QQuickItem* item)
-{
-    for (QObject* child : item->children()) {
-        if (child->inherits("QQuickAccessibleAttached"))
-            return child;
-    }
-    return nullptr;
-}
-
-// What a screen reader says for the item: its own accessible name, or the
-// name that the toolkit derives (a button's text).
-QString spokenName(QQuickItem* item)
-{
-    if (QObject* attached = accessibleAttached(item)) {
-        const QString name = attached->property("name").toString();
-        if (!name.trimmed().isEmpty())
-            return name;
-    }
-    if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(item))
-        return iface->text(QAccessible::Name).trimmed();
-    return {};
-}
-
-bool ignored(const QQuickItem* item)
-{
-    QObject* attached = accessibleAttached(item);
-    return attached && attached->property("ignored").toBool();
-}
-
-QString describe(const QQuickItem* item)
-{
-    QStringList chain;
-    for (const QQuickItem* i = item; i && chain.size() < 5; i = i->parentItem()) {
-        QString part = QString::fromLatin1(i->metaObject()->className()).section(QLatin1Char('_'), 0, 0);
-        if (!i->objectName().isEmpty())
-            part += QLatin1Char('#') + i->objectName();
-        chain.prepend(part);
-    }
-    return chain.join(QLatin1String(" > "));
-}
+using FocusStops::describe;
+using FocusStops::ignored;
+using FocusStops::spokenName;
 
 // Every shown item that takes the keyboard focus or the mouse and has no
 // name to speak. A mouse area may lend itself the name of the item it covers.

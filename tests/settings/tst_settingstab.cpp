@@ -13,7 +13,9 @@
 #include "settings/tavireltheme.h"
 #include "simprocess.h"
 
+#include <QJsonDocument>
 #include <QQmlContext>
+#include <QQuickItem>
 #include <QQuickView>
 #include <QRegularExpression>
 #include <QSettings>
@@ -80,6 +82,20 @@ class TestSettingsTab : public QObject
         QVERIFY(QMetaObject::invokeMethod(top(), "setValue", Q_ARG(QVariant, row), Q_ARG(QVariant, value)));
     }
     void pressRight() { QVERIFY(QMetaObject::invokeMethod(m_tab->navigationBar(), "right")); }
+    // The shown row that offers the countries, found among the list's rows.
+    static QQuickItem* countryCellUnder(QQuickItem* item)
+    {
+        if (!item->isVisible())
+            return nullptr;
+        if (item->property("valuesModel").toStringList().contains(QLatin1String("IT")))
+            return item;
+        for (QQuickItem* child : item->childItems()) {
+            if (QQuickItem* found = countryCellUnder(child))
+                return found;
+        }
+        return nullptr;
+    }
+    QQuickItem* countryCell() const { return countryCellUnder(top()); }
     int stored() const { return m_sim.log.count(QLatin1String("200, stored")); }
 
 private Q_SLOTS:
@@ -194,22 +210,47 @@ private Q_SLOTS:
         QTRY_COMPARE(stored(), before + 1);
     }
 
-    void enumDialog()
+    // The country chooser by keys: Return opens it with the keys in its
+    // list, Escape closes only the chooser and it does not come back with
+    // the tab; typed letters find a country, Return takes it and Ctrl+S
+    // stores it on the device.
+    void chooserByKeys()
     {
+        m_view->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(m_view.data()));
         m_tab->pushSettingsEditor();
         top()->openSettingsWithKey("services");
         top()->openSettingsWithIndex(2);
-        const int row = rowIndex("country");
-        QVERIFY(row >= 0);
-        QVERIFY(QMetaObject::invokeMethod(top(), "openEnum", Q_ARG(QVariant, row),
-                                          Q_ARG(QVariant, QVariant::fromValue<QObject*>(nullptr))));
-        QObject* dialog = nullptr;
-        QTRY_VERIFY((dialog = m_view->rootObject()->findChild<QObject*>("settingsEnumDialog")));
-        QCOMPARE(dialog->property("currentChoice").toInt(),
-                 dialog->property("valuesModel").toStringList().indexOf(QStringLiteral("IT")));
+        const int depth = m_tab->views().size();
+        QQuickItem* cell = nullptr;
+        QTRY_VERIFY(cell = countryCell());
+        cell->forceActiveFocus(Qt::TabFocusReason);
+        auto dialog = [this] { return m_view->rootObject()->findChild<QQuickItem*>("settingsEnumDialog"); };
+        QTest::keyClick(m_view.data(), Qt::Key_Return);
+        QTRY_VERIFY(dialog() && dialog()->isAncestorOf(m_view->activeFocusItem()));
         shot("settings-enum-dialog");
-        QVERIFY(QMetaObject::invokeMethod(dialog, "cancelled"));
-        QTRY_VERIFY(!m_view->rootObject()->findChild<QObject*>("settingsEnumDialog"));
+        QTest::keyClick(m_view.data(), Qt::Key_Escape);
+        QTRY_VERIFY(!dialog());
+        QCOMPARE(m_tab->views().size(), depth);
+        m_main->menuListView()->setProperty("currentIndex", 0);
+        QTRY_VERIFY(!m_tab->isVisible());
+        m_main->menuListView()->setProperty("currentIndex", 2);
+        QTRY_VERIFY(m_tab->isVisible());
+        QVERIFY(!dialog());
+
+        QTRY_VERIFY(cell = countryCell());
+        cell->forceActiveFocus(Qt::TabFocusReason);
+        QTest::keyClick(m_view.data(), Qt::Key_Return);
+        QTRY_VERIFY(dialog());
+        for (char c : QByteArray("ger"))
+            QTest::keyClick(m_view.data(), c);
+        QTest::keyClick(m_view.data(), Qt::Key_Return);
+        QTRY_VERIFY(!dialog());
+        QCOMPARE(cell->property("currentLabel").toString(), QStringLiteral("Germany"));
+        const int before = stored();
+        QTest::keyClick(m_view.data(), Qt::Key_S, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(stored(), before + 1, 10000);
+        QVERIFY(QJsonDocument(m_tab->settings()).toJson(QJsonDocument::Compact).contains("\"country\":\"DE\""));
         m_tab->popToRootView();
     }
 

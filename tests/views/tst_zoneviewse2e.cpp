@@ -265,6 +265,39 @@ private slots:
         QCOMPARE(line->mapToScene(QPointF()).x(), player->mapToScene(QPointF()).x());
     }
 
+    // Scrolled by the user, the queue stays put when the track changes;
+    // "Show current track" brings the playing row back into view.
+    void queueKeepsTheUsersScroll()
+    {
+        showPlayerWithTracks(20);
+        auto* player = item(QStringLiteral("myPlayerView"));
+        QMetaObject::invokeMethod(item(QStringLiteral("queueButton")), "clicked");
+        QQuickItem* queue = item(QStringLiteral("queueView"));
+        QQuickItem* list = findItem(queue, QStringLiteral("queueList"));
+        QTRY_VERIFY(list && queueRow(0));
+        const qreal rowHeight = queueRow(0)->height();
+        QMetaObject::invokeMethod(list, "flick", Q_ARG(qreal, 0), Q_ARG(qreal, -6000));
+        QTRY_VERIFY(!list->property("moving").toBool());
+        const qreal scrolled = list->property("contentY").toReal();
+        // The second row, soon playing, is out of view above.
+        QVERIFY(scrolled > 2 * rowHeight);
+        QQuickItem* showCurrent = findItem(queue, QStringLiteral("showCurrentButton"));
+        QVERIFY(showCurrent);
+
+        const QJsonArray tracks = mopidyQueue();
+        m_mopidy.call(QStringLiteral("core.playback.play"), { { "tlid", tracks.at(1).toObject().value("tlid") } });
+        QTRY_VERIFY_WITH_TIMEOUT(showCurrent->isVisible(), 5000);
+        QTest::qWait(300);
+        QCOMPARE(list->property("contentY").toReal(), scrolled);
+
+        QMetaObject::invokeMethod(showCurrent, "clicked");
+        QTRY_VERIFY(queueRow(1) && queueRow(1)->property("selected").toBool());
+        QVERIFY(list->property("contentY").toReal() <= queueRow(1)->y());
+        QVERIFY(!showCurrent->isVisible());
+        m_mopidy.call(QStringLiteral("core.playback.stop"));
+        closeSheets(player);
+    }
+
     void queuePlaysRemovesAndClears()
     {
         showPlayerWithTracks(3);

@@ -3,3 +3,4 @@ tavirel_add_test(tst_zoneviews SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_zoneviews.c
 tavirel_add_test(tst_zoneviewse2e SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_zoneviewse2e.cpp LABELS views e2e TIMEOUT 300)
 tavirel_add_test(tst_untrustedtext SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_untrustedtext.cpp LABELS views)
 add_test(NAME qml_plain_text COMMAND python3 ${PROJECT_SOURCE_DIR}/tools/qml/plaintext.py --check WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+add_test(NAME shortcuts_listed COMMAND python3 ${PROJECT_SOURCE_DIR}/tools/qml/shortcuts.py WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})

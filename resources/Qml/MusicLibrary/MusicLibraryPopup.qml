@@ -9,6 +9,8 @@ Item {
     id: popup
     objectName: "musicLibraryPopup"
     property alias controller: nav
+    // Tab stays in the popup, over the page it covers.
+    readonly property bool tabScope: visible
 
     anchors.fill: parent
 

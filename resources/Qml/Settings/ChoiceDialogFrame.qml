@@ -1,9 +1,11 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import ".."
 
 // Dimmed backdrop with a card: a title, a message, a list of choices and a
-// Cancel button. Escape cancels; the arrow keys move in the list and Enter
-// or Space choose.
+// Cancel button. Escape cancels; the arrow keys move in the list, typing the
+// start of a choice moves to it, and Enter or Space choose. The dialog is
+// modal: Tab stays inside it.
 FocusScope {
     id: frame
     property string titleText: ""
@@ -12,12 +14,30 @@ FocusScope {
     property int currentChoice: -1   // ticked row
     signal chosen(int index)
     signal cancelled()
+    readonly property bool modalDialog: true
+
+    function dismiss() { frame.cancelled() }
+    function takeInitialFocus() {
+        if (frame.visible && frame.Window.window)
+            list.forceActiveFocus()
+    }
+    // The row after from whose text starts with prefix, wrapping; -1 for none.
+    function findChoice(prefix, from) {
+        var wanted = prefix.toLocaleLowerCase()
+        for (var i = 0; i < choices.length; ++i) {
+            var at = (from + i) % choices.length
+            if (String(choices[at]).toLocaleLowerCase().indexOf(wanted) === 0)
+                return at
+        }
+        return -1
+    }
 
     anchors.fill: parent
     z: 100
     focus: true
     Keys.onEscapePressed: frame.cancelled()
-    Component.onCompleted: list.forceActiveFocus()
+    Component.onCompleted: takeInitialFocus()
+    Window.onWindowChanged: takeInitialFocus()
 
     Rectangle {
         anchors.fill: parent
@@ -72,6 +92,27 @@ FocusScope {
             keyNavigationEnabled: true
             highlightMoveDuration: 0
             Component.onCompleted: positionViewAtIndex(currentIndex, ListView.Center)
+            // Type-ahead: letters typed within a second of each other make one prefix.
+            property string typed: ""
+            Timer { id: typedExpiry; interval: 1000; onTriggered: list.typed = "" }
+            Keys.onPressed: {
+                if (event.text.length !== 1 || event.text < " " || (event.modifiers & (Qt.ControlModifier | Qt.AltModifier)))
+                    return
+                if (event.text === " " && list.typed === "")
+                    return
+                var prefix = list.typed + event.text
+                // The same letter again steps through the choices that start with it.
+                var repeat = prefix.length === 2 && prefix[0] === prefix[1]
+                var at = repeat ? frame.findChoice(event.text, list.currentIndex + 1)
+                                : frame.findChoice(prefix, list.typed === "" ? list.currentIndex + 1 : list.currentIndex)
+                list.typed = repeat ? event.text : prefix
+                typedExpiry.restart()
+                if (at >= 0) {
+                    list.currentIndex = at
+                    list.positionViewAtIndex(at, ListView.Contain)
+                }
+                event.accepted = true
+            }
             delegate: SettingsRow {
                 textLabel: modelData
                 clickable: true

@@ -23,7 +23,13 @@ NavigationView {
         ListElement { keys: QT_TR_NOOP("Ctrl+S"); action: QT_TR_NOOP("Save the settings page") }
         ListElement { keys: QT_TR_NOOP("Escape"); action: QT_TR_NOOP("Close the popup or go back") }
         ListElement { keys: QT_TR_NOOP("Tab"); action: QT_TR_NOOP("Move to the next control") }
-        ListElement { keys: QT_TR_NOOP("Arrow keys"); action: QT_TR_NOOP("Move a focused slider") }
+        ListElement { keys: QT_TR_NOOP("Shift+Tab"); action: QT_TR_NOOP("Move to the previous control") }
+        ListElement { keys: QT_TR_NOOP("Space or Return"); action: QT_TR_NOOP("Press the focused control, toggle a matrix cell") }
+        ListElement { keys: QT_TR_NOOP("Arrow keys"); action: QT_TR_NOOP("Move in a list or the matrix, move a focused slider") }
+        ListElement { keys: QT_TR_NOOP("Page Up/Down"); action: QT_TR_NOOP("Move a focused slider by a tenth") }
+        ListElement { keys: QT_TR_NOOP("Home/End"); action: QT_TR_NOOP("Move a focused slider to its end") }
+        ListElement { keys: QT_TR_NOOP("Letters"); action: QT_TR_NOOP("Go to the first choice that starts with them") }
+        ListElement { keys: QT_TR_NOOP("Delete key"); action: QT_TR_NOOP("Remove the focused row") }
     }
 
     Rectangle { anchors.fill: parent; color: currentTheme.getColor("fill1") }

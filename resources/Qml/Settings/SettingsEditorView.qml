@@ -21,7 +21,15 @@ Tavirel.SettingsEditorView {
         list.listModel[index].value = value
         markEdited()
     }
+    // The open choice dialog: a second request is not stacked over it, and it
+    // goes with the page.
+    property Item choiceDialog: null
+    Component.onDestruction: if (choiceDialog) choiceDialog.destroy()
+    onVisibleChanged: if (!visible && choiceDialog) choiceDialog.dismiss()
+
     function openEnum(index, cell) {
+        if (choiceDialog)
+            return
         var row = list.listModel[index]
         var dialog = enumDialog.createObject(editor.parent ? editor.parent : editor, {
             titleText: row.title, valuesModel: row.values, labelsModel: row.labels, currentValue: row.value })
@@ -34,7 +42,10 @@ Tavirel.SettingsEditorView {
             }
             markEdited()
         })
+        choiceDialog = dialog
         dialog.close.connect(function() {
+            if (editor.choiceDialog === dialog)
+                editor.choiceDialog = null
             dialog.destroy()
             if (cell)
                 cell.forceActiveFocus()

@@ -2,7 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 
 // Slider of the settings editor. The arrow keys move it by one step when it
-// has the focus; moved() follows every change the user makes.
+// has the focus, PageUp and PageDown by a tenth, Home and End to the ends; moved() follows every change the user makes.
 Slider {
     id: slider
     property real minimumValue: 0
@@ -20,6 +20,25 @@ Slider {
     onPressedChanged: if (!pressed) newValueToSend(value)
     onMoved: if (!pressed) newValueToSend(value)
     implicitHeight: knobSize + 8 * scaleFactor
+    // The arrows are the control's own; a page is a tenth of the range.
+    function keyTo(v) {
+        var clamped = Math.max(from, Math.min(to, v))
+        if (stepSize > 0)
+            clamped = from + Math.round((clamped - from) / stepSize) * stepSize
+        if (clamped === value)
+            return
+        value = clamped
+        newValueToSend(value)
+    }
+    Keys.onPressed: {
+        var page = Math.max(stepSize, (to - from) / 10)
+        if (event.key === Qt.Key_Home) keyTo(from)
+        else if (event.key === Qt.Key_End) keyTo(to)
+        else if (event.key === Qt.Key_PageUp) keyTo(value + page)
+        else if (event.key === Qt.Key_PageDown) keyTo(value - page)
+        else return
+        event.accepted = true
+    }
 
     background: Rectangle {
         x: slider.leftPadding

@@ -48,6 +48,7 @@ TEXTS = {
     "Previous": ("Zurück", "Precedente"),
     "Queue": ("Warteschlange", "Coda"),
     "Queue (%1)": ("Warteschlange (%1)", "Coda (%1)"),
+    "Show current track": ("Aktuellen Titel zeigen", "Mostra il brano attuale"),
     "Routing": ("Zuordnung", "Instradamento"),
     "Routing matrix": ("Zuordnungsmatrix", "Matrice di instradamento"),
     "Save the queue as a playlist": ("Warteschlange als Playlist speichern", "Salva la coda come playlist"),
