@@ -54,6 +54,8 @@ Q_SIGNALS:
     void containerViewChanged();
     void authenticationFailedChanged();
     void linkProblemChanged();
+    // The device model or the device it is linked to changed.
+    void deviceChanged();
 
 public Q_SLOTS:
     void tabLoadingCompleted();
