@@ -205,7 +205,7 @@ int HouseControl::importScenes(const QUrl& file)
         ++taken;
     }
     storeScenes();
-    setReport(dropped ? tr("%n scene(s) of the file could not be read.", nullptr, dropped) : QString());
+    setReport(dropped ? tr("Scenes of the file that could not be read: %1").arg(dropped) : QString());
     return taken;
 }
 
