@@ -65,8 +65,7 @@ void HouseControl::setDeviceSerial(const QString& serial)
     // Another device: nothing of the last one applies to it.
     clearHistory();
     setSleepTimer(0);
-    setAllOff({}, {});
-    m_allOffOn = false;
+    setAllOff(false, {}, {});
     loadScenes();
 }
 
@@ -393,20 +392,18 @@ void HouseControl::allOff()
     QSet<int> paused = m_allOffPaused;
     for (int index : qAsConst(change.paused))
         paused.insert(index);
-    m_allOffOn = true;
-    setAllOff(muted, paused);
+    setAllOff(true, muted, paused);
     if (!change.after.isEmpty() || !change.paused.isEmpty())
         push(change);
 }
 
-void HouseControl::setAllOff(const QSet<int>& muted, const QSet<int>& paused)
+void HouseControl::setAllOff(bool on, const QSet<int>& muted, const QSet<int>& paused)
 {
-    const bool was = allOffActive();
+    const bool was = m_allOffOn;
+    m_allOffOn = on;
     m_allOffMuted = muted;
     m_allOffPaused = paused;
-    if (muted.isEmpty() && paused.isEmpty())
-        m_allOffOn = false;
-    if (was != allOffActive())
+    if (was != on)
         emit allOffActiveChanged();
 }
 
@@ -435,8 +432,7 @@ void HouseControl::resume()
         m_redo.append(m_undo.takeLast());
         emit undoChanged();
     }
-    m_allOffOn = false;
-    setAllOff({}, {});
+    setAllOff(false, {}, {});
 }
 
 // Undo
@@ -550,7 +546,7 @@ void HouseControl::undo()
     }
     m_applying = false;
     if (change.allOff)
-        setAllOff({}, {});
+        setAllOff(false, {}, {});
     // A volume after an undo starts a change of its own.
     change.dragKey = -1;
     m_redo.append(change);
@@ -574,8 +570,7 @@ void HouseControl::redo()
         QSet<int> muted;
         for (auto it = change.after.outputs.cbegin(); it != change.after.outputs.cend(); ++it)
             muted.insert(it.key());
-        m_allOffOn = true;
-        setAllOff(muted, QSet<int>(change.paused.cbegin(), change.paused.cend()));
+        setAllOff(true, muted, QSet<int>(change.paused.cbegin(), change.paused.cend()));
     }
     m_undo.append(change);
     emit undoChanged();
@@ -709,8 +704,7 @@ void HouseControl::sleepTick()
     QSet<int> paused = m_allOffPaused;
     for (int index : change.paused)
         paused.insert(index);
-    m_allOffOn = true;
-    setAllOff(muted, paused);
+    setAllOff(true, muted, paused);
     // Muted now: the volumes go back, so that the next unmute is not silent.
     finishFade(true);
     setSleepRemaining(0);

@@ -62,7 +62,7 @@ public:
     QStringList sceneNames() const;
     bool hasScene(const QString& name) const;
     House::Scene scene(const QString& name) const;
-    bool allOffActive() const { return !m_allOffMuted.isEmpty() || !m_allOffPaused.isEmpty() || m_allOffOn; }
+    bool allOffActive() const { return m_allOffOn; }
     uint sleepRemaining() const { return m_sleepRemaining; }
     int sleepOutput() const { return m_sleepOutput; }
     bool canUndo() const { return !m_undo.isEmpty(); }
@@ -131,7 +131,8 @@ private:
     void loadScenes();
     void storeScenes();
     void setReport(const QString& text);
-    void setAllOff(const QSet<int>& muted, const QSet<int>& paused);
+    // What Resume will take back; `on` until then.
+    void setAllOff(bool on, const QSet<int>& muted, const QSet<int>& paused);
     // Mutes the outputs (all when `only` < 0) that play and pauses their
     // players; returns the change for undo.
     Change switchOff(int only);

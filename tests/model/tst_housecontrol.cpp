@@ -193,8 +193,10 @@ void TestHouseControl::resumeTakesBackExactlyAllOff()
     m_mopidy.call("core.playback.play");
     QTRY_COMPARE_WITH_TIMEOUT(player->playPause(), 2, 15000);
 
+    QSignalSpy active(&m_house, &HouseControl::allOffActiveChanged);
     int from = mark();
     m_house.allOff();
+    QCOMPARE(active.count(), 1);
     // Nursery is muted already and Den plays nothing: neither is touched.
     QVERIFY(reached({ "output0.mute=true", "output1.mute=true" }));
     QTRY_COMPARE_WITH_TIMEOUT(m_mopidy.call("core.playback.get_state").toString(), QStringLiteral("paused"), 10000);
@@ -213,6 +215,7 @@ void TestHouseControl::resumeTakesBackExactlyAllOff()
     QTest::qWait(300);
     QCOMPARE(commandsSince(from), QStringList { "2001|100|1|0" });
     QVERIFY(!m_house.allOffActive());
+    QCOMPARE(active.count(), 2);
     m_mopidy.reset();
 }
 

@@ -129,6 +129,23 @@ Rectangle {
                     return names
                 }
                 Accessible.name: qsTr("Sleep timer for")
+                contentItem: Text {
+                    textFormat: Text.PlainText
+                    leftPadding: 10 * scaleFactor
+                    rightPadding: scopeBox.indicator.width
+                    text: scopeBox.displayText
+                    font: scopeBox.font
+                    elide: Text.ElideRight
+                    verticalAlignment: Text.AlignVCenter
+                    color: currentTheme.getColor("text1")
+                }
+                background: Rectangle {
+                    implicitHeight: 36 * scaleFactor
+                    radius: 6 * scaleFactor
+                    color: currentTheme.getColor("fill3")
+                    border.width: scopeBox.activeFocus ? 2 * scaleFactor : 0
+                    border.color: currentTheme.getColor("text1")
+                }
             }
             Text {
                 textFormat: Text.PlainText
@@ -411,7 +428,7 @@ Rectangle {
             }
             objectName: "preview_" + modelData.name
             width: previewList.width
-            height: changesText.implicitHeight + 16 * scaleFactor
+            height: previewColumn.implicitHeight + 16 * scaleFactor
             radius: 6 * scaleFactor
             color: ListView.isCurrentItem && previewList.activeFocus ? currentTheme.getColor("fill3") : currentTheme.getColor("fill2")
             opacity: previewRow.choosable && !previewRow.chosen ? 0.5 : 1.0
@@ -432,6 +449,7 @@ Rectangle {
                 border.width: 2 * scaleFactor
             }
             Column {
+                id: previewColumn
                 anchors { left: box.right; leftMargin: 10 * scaleFactor; right: parent.right; rightMargin: 10 * scaleFactor; verticalCenter: parent.verticalCenter }
                 Text {
                     textFormat: Text.PlainText

@@ -16,6 +16,8 @@ SourcesView {
     property var equalizerOutput: null
     // Every control here sends to the device: none works while the link is down.
     readonly property bool linkUp: !!view.tavirel && view.tavirel.linkUp
+    // The window's house control; documents loaded on their own have none.
+    readonly property var houseControl: typeof house !== "undefined" ? house : null
 
     connectionScreen: connScreen
 
@@ -72,11 +74,12 @@ SourcesView {
             color: currentTheme.getColor("text1")
         }
         ToolIconButton {
+            id: houseButton
             objectName: "headerHouseButton"
             anchors { right: matrixButton.left; rightMargin: 4 * scaleFactor; verticalCenter: parent.verticalCenter }
             iconSource: "qrc:/TavirelImgs/Images/group.svg"
             accessibleName: qsTr("House: scenes, All off, sleep timer")
-            visible: typeof house !== "undefined"
+            visible: view.houseControl !== null
             onClicked: view.openHouse()
         }
         ToolIconButton {
@@ -262,15 +265,15 @@ SourcesView {
         panelWidth: Math.min(view.width, 560 * scaleFactor)
         panelHeight: view.height * 0.92
         onDismissed: open = false
-        onOpenChanged: if (!open) header.forceActiveFocus()
+        onOpenChanged: if (!open) houseButton.forceActiveFocus()
         // Built while open only.
         Loader {
             id: houseLoader
             anchors.fill: parent
-            active: houseSheet.open && typeof house !== "undefined"
+            active: houseSheet.open && view.houseControl !== null
             sourceComponent: HousePanel {
                 objectName: "housePanel"
-                house: typeof house !== "undefined" ? house : null
+                house: view.houseControl
                 outputsModel: view.outputsModel
                 linkUp: view.linkUp
                 onCloseRequested: houseSheet.open = false
