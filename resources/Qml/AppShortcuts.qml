@@ -142,6 +142,17 @@ Item {
     Shortcut { sequence: "Ctrl+Down"; enabled: keys.free; onActivated: keys.changeVolume(-keys.volumeStep) }
     Shortcut { sequence: "Ctrl+M"; enabled: keys.free; onActivated: keys.toggleMute() }
     Shortcut { sequence: "Escape"; enabled: !keys.modalHasKeys; onActivated: keys.closeTopPopup() }
+    // What was changed from this window; a focused text field keeps them for its text.
+    Shortcut {
+        sequence: "Ctrl+Z"
+        enabled: keys.free && typeof house !== "undefined" && house.canUndo
+        onActivated: house.undo()
+    }
+    Shortcut {
+        sequence: "Ctrl+Shift+Z"
+        enabled: keys.free && typeof house !== "undefined" && house.canRedo
+        onActivated: house.redo()
+    }
     Shortcut {
         sequence: "Ctrl+S"
         enabled: !keys.modalHasKeys && !!keys.settingsView && keys.settingsView.visible

@@ -4,10 +4,12 @@
 #include "app/settingsfile.h"
 #include "app/startup.h"
 #include "app/tourrunner.h"
+#include "desktop/houseservice.h"
 #include "desktop/mprisservice.h"
 #include "desktop/singleinstance.h"
 #include "desktop/windowmemory.h"
 #include "devices/device.h"
+#include "model/housecontrol.h"
 #include "views/playerview.h"
 #include "settings/dynamictranslator.h"
 #include "settings/tavireltheme.h"
@@ -52,6 +54,8 @@ int main(int argc, char* argv[])
     Startup::loadTheme(theme, Startup::dataFilePath(QLatin1String(Startup::ThemeFile)));
     Startup::createImageServices();
 
+    // Outlives the window, whose documents bind to it.
+    HouseControl house;
     QQuickView view;
     Startup::addImageProvider(view.engine());
     QQmlContext* context = view.rootContext();
@@ -60,6 +64,7 @@ int main(int argc, char* argv[])
     context->setContextProperty(QStringLiteral("isIOSdevice"), false);
     context->setContextProperty(QStringLiteral("isPhoneX"), false);
     view.setResizeMode(QQuickView::SizeRootObjectToView);
+    context->setContextProperty(QStringLiteral("house"), &house);
 
     QScreen* screen = QGuiApplication::primaryScreen();
     const auto layout = Startup::computeLayout(screen->physicalDotsPerInch(), screen->availableSize());
@@ -72,6 +77,7 @@ int main(int argc, char* argv[])
     WindowMemory windowMemory;
     auto* controller = qobject_cast<MainTabController*>(view.rootObject());
     windowMemory.followTabs(controller);
+    Startup::followDevice(&house, controller);
     MprisService mpris;
     // The player page is made on first use; the media service follows it then.
     if (controller)
@@ -85,6 +91,8 @@ int main(int argc, char* argv[])
     QObject::connect(&instance, &SingleInstance::activationRequested, &view, raise);
     QObject::connect(&mpris, &MprisService::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     mpris.publish(QDBusConnection::sessionBus());
+    HouseService houseService(&house);
+    houseService.publish(QDBusConnection::sessionBus());
     windowMemory.restoreAndShow(&view, layout.windowSize);
     Startup::scheduleQuitFromEnvironment();
     Startup::scheduleScreenshotFromEnvironment(&view);

@@ -220,6 +220,8 @@ void MainTabController::setCurrentDevice(Device* device)
         && (!m_settingsView || m_settingsView->lastSelDevice() != m_currentDevice))
         m_currentDevice->deleteLater();
     m_currentDevice = device;
+    if (!device)
+        emit deviceChanged();
 }
 
 void MainTabController::startLink()
@@ -228,6 +230,7 @@ void MainTabController::startLink()
         return;
     if (m_linkThread)
         stopLink();
+    emit deviceChanged();
     setAuthenticationFailed(false);
     m_linkThread = new TavirelConnThread;
     connect(m_linkThread, &TavirelConnThread::firstConnected, this, &MainTabController::connectionEstablished);

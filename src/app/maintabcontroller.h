@@ -73,6 +73,8 @@ Q_SIGNALS:
     void playerViewLoaded(PlayerView* view);
     void authenticationFailedChanged();
     void linkProblemChanged();
+    // The device model or the device it is linked to changed.
+    void deviceChanged();
 
 public Q_SLOTS:
     void tabLoadingCompleted();

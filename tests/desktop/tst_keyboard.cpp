@@ -4,6 +4,7 @@
 #include "devices/device.h"
 #include "devices/devicestore.h"
 #include "focusstops.h"
+#include "model/housecontrol.h"
 #include "model/source.h"
 #include "model/tavirel.h"
 #include "mopidyfixture.h"
@@ -49,6 +50,7 @@ private slots:
     void spaceAfterClosingTheSearchPlays();
     void returnRenamesOnce();
     void matrixByKeys();
+    void undoRedoAndHouseSheet();
 
 private:
     void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -64,6 +66,8 @@ private:
     MopidyFixture m_mopidy;
     SimProcess m_sim;
     TavirelTheme m_theme;
+    // Outlives the window, as in the application.
+    HouseControl m_house;
     std::unique_ptr<QQuickView> m_view;
     MainTabController* m_controller = nullptr;
     PlayerView* m_page = nullptr;
@@ -87,6 +91,7 @@ void TestKeyboard::initTestCase()
     QSettings().setValue(QLatin1String(DeviceStore::LastSelectedKey), TestSupport::simulatorDeviceText(m_sim.port()));
 
     m_view = std::make_unique<QQuickView>();
+    m_view->rootContext()->setContextProperty(QStringLiteral("house"), &m_house);
     TestSupport::loadMainDocument(m_view.get(), &m_theme);
     QCOMPARE(m_view->status(), QQuickView::Ready);
     m_view->show();
@@ -94,6 +99,7 @@ void TestKeyboard::initTestCase()
     QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
     m_controller = qobject_cast<MainTabController*>(m_view->rootObject());
     m_page = m_controller->ensurePlayerView();
+    Startup::followDevice(&m_house, m_controller);
     QTRY_VERIFY_WITH_TIMEOUT(m_controller->currentTab() == MainTabController::SourcesTab, 20000);
     QTRY_VERIFY(m_controller->deviceModel()->sourceByIndex(5)
                 && m_controller->deviceModel()->sourceByIndex(5)->player());
@@ -484,6 +490,47 @@ void TestKeyboard::matrixByKeys()
     QCOMPARE(m_sim.countReceived(off), offs + 1);
     key(Qt::Key_Escape);
     QTRY_COMPARE(focused(), button);
+}
+
+void TestKeyboard::undoRedoAndHouseSheet()
+{
+    backToStart();
+    m_controller->openPlayerView(5);
+    Source* music = m_page->selectedSource();
+    QVERIFY(music);
+    const int before = music->volume();
+    key(Qt::Key_Up, Qt::ControlModifier);
+    key(Qt::Key_Up, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(music->volume(), before + 4, 10000);
+    // Two presses in a row are one change, taken back and made again.
+    key(Qt::Key_Z, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(music->volume(), before, 10000);
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(music->volume(), before + 4, 10000);
+
+    // The House sheet from the sources page: All off takes the focus, and
+    // Resume can be reached once it was pressed.
+    key(Qt::Key_1, Qt::ControlModifier);
+    QTRY_COMPARE(m_controller->currentTab(), int(MainTabController::SourcesTab));
+    QQuickItem* houseButton = m_controller->findChild<QQuickItem*>(QStringLiteral("headerHouseButton"));
+    QVERIFY(houseButton && houseButton->isVisible());
+    QMetaObject::invokeMethod(houseButton, "clicked");
+    QQuickItem* allOff = nullptr;
+    QTRY_VERIFY((allOff = m_controller->findChild<QQuickItem*>(QStringLiteral("allOffButton"))) && allOff->hasActiveFocus());
+    key(Qt::Key_Space);
+    const QList<Output*> outputs = music->linkedOutputList();
+    QTRY_VERIFY_WITH_TIMEOUT(std::all_of(outputs.begin(), outputs.end(), [](Output* o) { return o->mute(); }), 10000);
+    QQuickItem* resume = m_controller->findChild<QQuickItem*>(QStringLiteral("resumeButton"));
+    QTRY_VERIFY(resume->isEnabled());
+    key(Qt::Key_Tab);
+    QVERIFY(resume->hasActiveFocus());
+    key(Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(std::none_of(outputs.begin(), outputs.end(), [](Output* o) { return o->mute(); }), 10000);
+    key(Qt::Key_Escape);
+    QTRY_VERIFY(!m_controller->findChild<QQuickItem*>(QStringLiteral("allOffButton")));
+    QTRY_VERIFY(houseButton->hasActiveFocus());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(music->volume(), before, 10000);
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import com.morvane.tavirelint 1.0
 import ".."
+import "../House"
 
 SourcesView {
     id: view
@@ -15,6 +16,8 @@ SourcesView {
     property var equalizerOutput: null
     // Every control here sends to the device: none works while the link is down.
     readonly property bool linkUp: !!view.tavirel && view.tavirel.linkUp
+    // The window's house control; documents loaded on their own have none.
+    readonly property var houseControl: typeof house !== "undefined" ? house : null
 
     connectionScreen: connScreen
 
@@ -29,6 +32,7 @@ SourcesView {
         matrixSheet.open = false
         selectorSheet.open = false
         equalizerSheet.open = false
+        houseSheet.open = false
     }
     function openSelector(source) {
         closeAllPopups()
@@ -39,6 +43,10 @@ SourcesView {
         closeAllPopups()
         view.equalizerOutput = output
         equalizerSheet.open = true
+    }
+    function openHouse() {
+        closeAllPopups()
+        houseSheet.open = true
     }
     function openMatrix() {
         closeAllPopups()
@@ -66,6 +74,16 @@ SourcesView {
             color: currentTheme.getColor("text1")
         }
         ToolIconButton {
+            id: houseButton
+            objectName: "headerHouseButton"
+            anchors { right: matrixButton.left; rightMargin: 4 * scaleFactor; verticalCenter: parent.verticalCenter }
+            iconSource: "qrc:/TavirelImgs/Images/group.svg"
+            accessibleName: qsTr("House: scenes, All off, sleep timer")
+            visible: view.houseControl !== null
+            onClicked: view.openHouse()
+        }
+        ToolIconButton {
+            id: matrixButton
             objectName: "headerMatrixButton"
             anchors { right: parent.right; rightMargin: 10 * scaleFactor; verticalCenter: parent.verticalCenter }
             iconSource: "qrc:/TavirelImgs/Images/matrix.svg"
@@ -253,6 +271,31 @@ SourcesView {
             onSaveEqualizer: if (view.tavirel && view.equalizerOutput)
                                  view.tavirel.actionSetEqualizerForOutput([view.equalizerOutput.index, bass, middle, treble, loudness].join("|"))
             onCloseRequested: equalizerSheet.open = false
+        }
+    }
+
+    PopupSheet {
+        id: houseSheet
+        objectName: "houseSheet"
+        startPoint: view.popupStartPoint
+        endPoint: view.popupEndpoint
+        panelWidth: Math.min(view.width, 560 * scaleFactor)
+        panelHeight: view.height * 0.92
+        onDismissed: open = false
+        onOpenChanged: if (!open) houseButton.forceActiveFocus()
+        // Built while open only.
+        Loader {
+            id: houseLoader
+            anchors.fill: parent
+            active: houseSheet.open && view.houseControl !== null
+            sourceComponent: HousePanel {
+                objectName: "housePanel"
+                house: view.houseControl
+                outputsModel: view.outputsModel
+                linkUp: view.linkUp
+                onCloseRequested: houseSheet.open = false
+                Component.onCompleted: takeFocus()
+            }
         }
     }
 
