@@ -6,9 +6,11 @@
 #include "app/tourrunner.h"
 #include "desktop/mprisservice.h"
 #include "desktop/singleinstance.h"
+#include "desktop/playerfocus.h"
+#include "desktop/tracknotifier.h"
+#include "desktop/traycontroller.h"
 #include "desktop/windowmemory.h"
 #include "devices/device.h"
-#include "views/playerview.h"
 #include "settings/dynamictranslator.h"
 #include "settings/tavireltheme.h"
 
@@ -72,9 +74,15 @@ int main(int argc, char* argv[])
     WindowMemory windowMemory;
     auto* controller = qobject_cast<MainTabController*>(view.rootObject());
     windowMemory.followTabs(controller);
+    TrayController tray;
+    tray.setEngine(view.engine());
+    tray.followTabs(controller);
+    tray.watchWindow(&view);
+    PlayerFocus* focus = tray.focus();
     MprisService mpris;
-    if (controller)
-        mpris.followPlayerView(controller->findChild<PlayerView*>(QStringLiteral("myPlayerView")));
+    QObject::connect(focus, &PlayerFocus::modelChanged, &mpris, [&mpris, focus] { mpris.setDeviceModel(focus->model()); });
+    QObject::connect(focus, &PlayerFocus::sourceChanged, &mpris, [&mpris, focus] { mpris.setSource(focus->source()); });
+    TrackNotifier notifier(focus);
     auto raise = [&view] {
         view.show();
         view.raise();
@@ -83,7 +91,10 @@ int main(int argc, char* argv[])
     QObject::connect(&mpris, &MprisService::raiseRequested, &view, raise);
     QObject::connect(&instance, &SingleInstance::activationRequested, &view, raise);
     QObject::connect(&mpris, &MprisService::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&tray, &TrayController::showWindowRequested, &view, raise);
+    QObject::connect(&tray, &TrayController::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     mpris.publish(QDBusConnection::sessionBus());
+    tray.publish();
     windowMemory.restoreAndShow(&view, layout.windowSize);
     Startup::scheduleQuitFromEnvironment();
     Startup::scheduleScreenshotFromEnvironment(&view);

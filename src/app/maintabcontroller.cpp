@@ -30,6 +30,11 @@ MainTabController::~MainTabController()
     delete m_tavirel;
 }
 
+PlayerView* MainTabController::playerView() const
+{
+    return m_playerView;
+}
+
 void MainTabController::componentComplete()
 {
     QQuickItem::componentComplete();
@@ -57,6 +62,8 @@ void MainTabController::tabLoadingCompleted()
         m_settingsView = findChild<SettingsView*>(QStringLiteral("mySettingsView"));
         m_sourcesView = findChild<SourcesView*>(QStringLiteral("mySourcesView"));
         m_playerView = findChild<PlayerView*>(QStringLiteral("myPlayerView"));
+        if (m_playerView)
+            Q_EMIT playerViewChanged();
         if (m_settingsView) {
             connect(m_settingsView, &SettingsView::showAddPopup, this, &MainTabController::showAddDeviceDialog);
             connect(m_settingsView, &SettingsView::connectToDevice, this,
@@ -111,6 +118,7 @@ void MainTabController::ensureDeviceModel()
     if (m_playerView)
         m_playerView->setTavirel(m_tavirel);
     connect(m_tavirel, &Tavirel::sourcesChanged, this, &MainTabController::playerViewSourceChanged);
+    Q_EMIT deviceModelChanged();
 }
 
 void MainTabController::setCurrentDevice(Device* device)
@@ -118,7 +126,10 @@ void MainTabController::setCurrentDevice(Device* device)
     if (m_currentDevice && m_currentDevice != device && m_currentDevice->parent() == this
         && (!m_settingsView || m_settingsView->lastSelDevice() != m_currentDevice))
         m_currentDevice->deleteLater();
+    const bool changed = device != m_currentDevice;
     m_currentDevice = device;
+    if (changed)
+        Q_EMIT currentDeviceChanged();
 }
 
 void MainTabController::startLink()

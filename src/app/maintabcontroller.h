@@ -41,6 +41,8 @@ public:
     Tavirel* deviceModel() const { return m_tavirel; }
     TavirelConnThread* linkThread() const { return m_linkThread; }
     Device* currentDevice() const { return m_currentDevice; }
+    // The player page's controller once its document exists, or null.
+    PlayerView* playerView() const;
     // The popup on top, or null.
     QQuickItem* currentDialog() const;
     QList<QQuickItem*> openDialogs() const;
@@ -54,6 +56,9 @@ Q_SIGNALS:
     void containerViewChanged();
     void authenticationFailedChanged();
     void linkProblemChanged();
+    void deviceModelChanged();
+    void playerViewChanged();
+    void currentDeviceChanged();
 
 public Q_SLOTS:
     void tabLoadingCompleted();
