@@ -26,6 +26,7 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QWindow>
 #include <QtTest>
 
 QQuickItem* findItem(QQuickItem* root, const QString& name)
@@ -119,6 +120,7 @@ private slots:
     void popupPosition_data();
     void popupPosition();
     void registersAgainWhenWatcherRestarts();
+    void closingKeepsAppInPanel();
     void menuHoldsTheEntries();
     void activateShowsMixer();
     void scrollSetsOutputVolumes();
@@ -307,6 +309,26 @@ void TestTray::registersAgainWhenWatcherRestarts()
     icon.arguments().at(0).value<QDBusVariant>().variant().value<QDBusArgument>() >> pixmaps;
     QVERIFY(!pixmaps.isEmpty());
     QCOMPARE(pixmaps.first().bytes.size(), pixmaps.first().width * pixmaps.first().height * 4);
+}
+
+void TestTray::closingKeepsAppInPanel()
+{
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    QVERIFY(m_tray->item()->isShown());
+    QWindow window;
+    m_tray->watchWindow(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    DesktopSettings::set(DesktopSettings::CloseToTrayKey, true);
+    QVERIFY(!window.close());
+    QVERIFY(!window.isVisible());
+
+    // Off, as by default, closing closes.
+    window.show();
+    DesktopSettings::set(DesktopSettings::CloseToTrayKey, false);
+    QVERIFY(window.close());
+    QVERIFY(!window.isVisible());
+    m_tray->watchWindow(nullptr);
 }
 
 void TestTray::menuHoldsTheEntries()
