@@ -133,6 +133,17 @@ Item {
     Shortcut { sequence: "Ctrl+Down"; onActivated: keys.changeVolume(-keys.volumeStep) }
     Shortcut { sequence: "Ctrl+M"; onActivated: keys.toggleMute() }
     Shortcut { sequence: "Escape"; onActivated: keys.closeTopPopup() }
+    // What was changed from this window; a focused text field keeps them for its text.
+    Shortcut {
+        sequence: "Ctrl+Z"
+        enabled: typeof house !== "undefined" && house.canUndo
+        onActivated: house.undo()
+    }
+    Shortcut {
+        sequence: "Ctrl+Shift+Z"
+        enabled: typeof house !== "undefined" && house.canRedo
+        onActivated: house.redo()
+    }
     Shortcut {
         sequence: "Ctrl+S"
         enabled: !!keys.settingsView && keys.settingsView.visible

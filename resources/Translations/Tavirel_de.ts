@@ -216,6 +216,22 @@
       <source>No saved Tavirel at %1: starting as usual.</source>
       <translation>Kein gespeichertes Tavirel unter %1: normaler Start.</translation>
     </message>
+    <message>
+      <source>Recall this scene in the running Tavirel window and quit.</source>
+      <translation>Diese Szene im laufenden Tavirel-Fenster abrufen und beenden.</translation>
+    </message>
+    <message>
+      <source>NAME</source>
+      <translation>NAME</translation>
+    </message>
+    <message>
+      <source>Switch every output off in the running Tavirel window and quit.</source>
+      <translation>Im laufenden Tavirel-Fenster alle Ausgänge ausschalten und beenden.</translation>
+    </message>
+    <message>
+      <source>--scene and --all-off cannot be given together.</source>
+      <translation>--scene und --all-off können nicht zusammen angegeben werden.</translation>
+    </message>
   </context>
   <context>
     <name>ConnectionScreen</name>
@@ -644,6 +660,242 @@
     </message>
   </context>
   <context>
+    <name>HouseAdaptor</name>
+    <message>
+      <source>No Tavirel is connected.</source>
+      <translation>Kein Tavirel ist verbunden.</translation>
+    </message>
+    <message>
+      <source>"%1" cannot be a scene name: it must be one line of at most %2 characters.</source>
+      <translation>"%1" kann kein Szenenname sein: Er muss eine Zeile mit höchstens %2 Zeichen sein.</translation>
+    </message>
+    <message>
+      <source>The connected Tavirel has no serial number to keep scenes for.</source>
+      <translation>Das verbundene Tavirel hat keine Seriennummer, unter der Szenen gespeichert werden könnten.</translation>
+    </message>
+    <message>
+      <source>There is no scene "%1".</source>
+      <translation>Es gibt keine Szene "%1".</translation>
+    </message>
+  </context>
+  <context>
+    <name>HouseControl</name>
+    <message>
+      <source>The scenes could not be written to %1.</source>
+      <translation>Die Szenen konnten nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+      <source>%1 is not a scene file.</source>
+      <translation>%1 ist keine Szenendatei.</translation>
+    </message>
+    <message>
+      <source>Scenes of the file that could not be read: %1</source>
+      <translation>Szenen der Datei, die nicht gelesen werden konnten: %1</translation>
+    </message>
+    <message>
+      <source>There is no scene "%1".</source>
+      <translation>Es gibt keine Szene "%1".</translation>
+    </message>
+    <message>
+      <source>The scene "%1" has no output "%2".</source>
+      <translation>Die Szene "%1" hat keinen Ausgang "%2".</translation>
+    </message>
+    <message>
+      <source>Not on this device: skipped</source>
+      <translation>Nicht auf diesem Gerät: übersprungen</translation>
+    </message>
+    <message>
+      <source>nothing</source>
+      <translation>nichts</translation>
+    </message>
+    <message>
+      <source>%1 (not on this device: kept as it is)</source>
+      <translation>%1 (nicht auf diesem Gerät: bleibt, wie es ist)</translation>
+    </message>
+    <message>
+      <source>Plays %1 instead of %2</source>
+      <translation>Spielt %1 statt %2</translation>
+    </message>
+    <message>
+      <source>Volume %1 to %2</source>
+      <translation>Lautstärke %1 auf %2</translation>
+    </message>
+    <message>
+      <source>Muted</source>
+      <translation>Stumm</translation>
+    </message>
+    <message>
+      <source>Unmuted</source>
+      <translation>Ton an</translation>
+    </message>
+    <message>
+      <source>Tone changes</source>
+      <translation>Klang ändert sich</translation>
+    </message>
+    <message>
+      <source>Source volume %1 to %2</source>
+      <translation>Quellenlautstärke %1 auf %2</translation>
+    </message>
+    <message>
+      <source>Outputs not on this device, skipped: %1</source>
+      <translation>Ausgänge, die dieses Gerät nicht hat, übersprungen: %1</translation>
+    </message>
+    <message>
+      <source>Sources not on this device, skipped: %1</source>
+      <translation>Quellen, die dieses Gerät nicht hat, übersprungen: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>HousePanel</name>
+    <message>
+      <source>Recall %1</source>
+      <translation>%1 abrufen</translation>
+    </message>
+    <message>
+      <source>House</source>
+      <translation>Haus</translation>
+    </message>
+    <message>
+      <source>All off</source>
+      <translation>Alles aus</translation>
+    </message>
+    <message>
+      <source>Resume</source>
+      <translation>Fortsetzen</translation>
+    </message>
+    <message>
+      <source>Undo</source>
+      <translation>Rückgängig</translation>
+    </message>
+    <message>
+      <source>Redo</source>
+      <translation>Wiederholen</translation>
+    </message>
+    <message>
+      <source>Sleep timer</source>
+      <translation>Schlaftimer</translation>
+    </message>
+    <message>
+      <source>Whole house</source>
+      <translation>Ganzes Haus</translation>
+    </message>
+    <message>
+      <source>Sleep timer for</source>
+      <translation>Schlaftimer für</translation>
+    </message>
+    <message>
+      <source>Off in %1</source>
+      <translation>Aus in %1</translation>
+    </message>
+    <message>
+      <source>%1 min</source>
+      <translation>%1 Min.</translation>
+    </message>
+    <message>
+      <source>min</source>
+      <translation>Min.</translation>
+    </message>
+    <message>
+      <source>Custom sleep time in minutes</source>
+      <translation>Eigene Schlafzeit in Minuten</translation>
+    </message>
+    <message>
+      <source>Start</source>
+      <translation>Starten</translation>
+    </message>
+    <message>
+      <source>Cancel timer</source>
+      <translation>Timer abbrechen</translation>
+    </message>
+    <message>
+      <source>Scenes</source>
+      <translation>Szenen</translation>
+    </message>
+    <message>
+      <source>Name of a new scene</source>
+      <translation>Name einer neuen Szene</translation>
+    </message>
+    <message>
+      <source>Scene name</source>
+      <translation>Szenenname</translation>
+    </message>
+    <message>
+      <source>Save</source>
+      <translation>Speichern</translation>
+    </message>
+    <message>
+      <source>New name of %1</source>
+      <translation>Neuer Name von %1</translation>
+    </message>
+    <message>
+      <source>Recall…</source>
+      <translation>Abrufen…</translation>
+    </message>
+    <message>
+      <source>Update</source>
+      <translation>Aktualisieren</translation>
+    </message>
+    <message>
+      <source>Rename</source>
+      <translation>Umbenennen</translation>
+    </message>
+    <message>
+      <source>Delete %1</source>
+      <translation>%1 löschen</translation>
+    </message>
+    <message>
+      <source>Connect a Tavirel to keep scenes for it.</source>
+      <translation>Verbinden Sie ein Tavirel, um Szenen dafür zu speichern.</translation>
+    </message>
+    <message>
+      <source>No scenes yet: set the house up, name it and save it.</source>
+      <translation>Noch keine Szenen: Stellen Sie das Haus ein, benennen und speichern Sie es.</translation>
+    </message>
+    <message>
+      <source>Scene file (JSON)</source>
+      <translation>Szenendatei (JSON)</translation>
+    </message>
+    <message>
+      <source>Scene file</source>
+      <translation>Szenendatei</translation>
+    </message>
+    <message>
+      <source>Import</source>
+      <translation>Importieren</translation>
+    </message>
+    <message>
+      <source>Export</source>
+      <translation>Exportieren</translation>
+    </message>
+    <message>
+      <source>Changes of the recall</source>
+      <translation>Änderungen des Abrufs</translation>
+    </message>
+    <message>
+      <source>No change</source>
+      <translation>Keine Änderung</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
+    <message>
+      <source>Recall</source>
+      <translation>Abrufen</translation>
+    </message>
+  </context>
+  <context>
+    <name>HouseService</name>
+    <message>
+      <source>There is no session bus to reach the running Tavirel.</source>
+      <translation>Es gibt keinen Sitzungsbus, über den das laufende Tavirel erreichbar wäre.</translation>
+    </message>
+    <message>
+      <source>Tavirel is not running.</source>
+      <translation>Tavirel läuft nicht.</translation>
+    </message>
+  </context>
+  <context>
     <name>KeyboardShortcuts</name>
     <message>
       <source>Keyboard shortcuts</source>
@@ -768,6 +1020,22 @@
     <message>
       <source>Save the settings page</source>
       <translation>Die Einstellungsseite speichern</translation>
+    </message>
+    <message>
+      <source>Ctrl+Z</source>
+      <translation>Strg+Z</translation>
+    </message>
+    <message>
+      <source>Undo the last change</source>
+      <translation>Letzte Änderung rückgängig machen</translation>
+    </message>
+    <message>
+      <source>Ctrl+Shift+Z</source>
+      <translation>Strg+Umschalt+Z</translation>
+    </message>
+    <message>
+      <source>Redo the change undone</source>
+      <translation>Rückgängig gemachte Änderung wiederholen</translation>
     </message>
   </context>
   <context>
@@ -1466,6 +1734,10 @@
       <source>Music server not reachable — retrying</source>
       <translation>Musikserver nicht erreichbar — neuer Versuch folgt</translation>
     </message>
+    <message>
+      <source>House: scenes, All off, sleep timer</source>
+      <translation>Haus: Szenen, Alles aus, Schlaftimer</translation>
+    </message>
   </context>
   <context>
     <name>SwitchCell</name>
@@ -1633,6 +1905,34 @@
       <source>Quit</source>
       <translation>Beenden</translation>
     </message>
+    <message>
+      <source>Resume</source>
+      <translation>Fortsetzen</translation>
+    </message>
+    <message>
+      <source>All off</source>
+      <translation>Alles aus</translation>
+    </message>
+    <message>
+      <source>Sleep timer (%1 min left)</source>
+      <translation>Schlaftimer (noch %1 Min.)</translation>
+    </message>
+    <message>
+      <source>Sleep timer</source>
+      <translation>Schlaftimer</translation>
+    </message>
+    <message>
+      <source>%1 min</source>
+      <translation>%1 Min.</translation>
+    </message>
+    <message>
+      <source>Cancel timer</source>
+      <translation>Timer abbrechen</translation>
+    </message>
+    <message>
+      <source>Scenes</source>
+      <translation>Szenen</translation>
+    </message>
   </context>
   <context>
     <name>TrayMixer</name>
@@ -1667,6 +1967,14 @@
     <message>
       <source>No source</source>
       <translation>Keine Quelle</translation>
+    </message>
+    <message>
+      <source>Resume</source>
+      <translation>Fortsetzen</translation>
+    </message>
+    <message>
+      <source>All off</source>
+      <translation>Alles aus</translation>
     </message>
   </context>
   <context>

@@ -216,6 +216,22 @@
       <source>No saved Tavirel at %1: starting as usual.</source>
       <translation>Nessun Tavirel salvato a %1: avvio normale.</translation>
     </message>
+    <message>
+      <source>Recall this scene in the running Tavirel window and quit.</source>
+      <translation>Richiama questa scena nella finestra Tavirel in esecuzione ed esci.</translation>
+    </message>
+    <message>
+      <source>NAME</source>
+      <translation>NOME</translation>
+    </message>
+    <message>
+      <source>Switch every output off in the running Tavirel window and quit.</source>
+      <translation>Spegni tutte le uscite nella finestra Tavirel in esecuzione ed esci.</translation>
+    </message>
+    <message>
+      <source>--scene and --all-off cannot be given together.</source>
+      <translation>--scene e --all-off non possono essere indicati insieme.</translation>
+    </message>
   </context>
   <context>
     <name>ConnectionScreen</name>
@@ -644,6 +660,242 @@
     </message>
   </context>
   <context>
+    <name>HouseAdaptor</name>
+    <message>
+      <source>No Tavirel is connected.</source>
+      <translation>Nessun Tavirel è connesso.</translation>
+    </message>
+    <message>
+      <source>"%1" cannot be a scene name: it must be one line of at most %2 characters.</source>
+      <translation>"%1" non può essere il nome di una scena: deve essere una riga di al massimo %2 caratteri.</translation>
+    </message>
+    <message>
+      <source>The connected Tavirel has no serial number to keep scenes for.</source>
+      <translation>Il Tavirel connesso non ha un numero di serie con cui salvare le scene.</translation>
+    </message>
+    <message>
+      <source>There is no scene "%1".</source>
+      <translation>Non esiste la scena "%1".</translation>
+    </message>
+  </context>
+  <context>
+    <name>HouseControl</name>
+    <message>
+      <source>The scenes could not be written to %1.</source>
+      <translation>Impossibile scrivere le scene in %1.</translation>
+    </message>
+    <message>
+      <source>%1 is not a scene file.</source>
+      <translation>%1 non è un file di scene.</translation>
+    </message>
+    <message>
+      <source>Scenes of the file that could not be read: %1</source>
+      <translation>Scene del file che non è stato possibile leggere: %1</translation>
+    </message>
+    <message>
+      <source>There is no scene "%1".</source>
+      <translation>Non esiste la scena "%1".</translation>
+    </message>
+    <message>
+      <source>The scene "%1" has no output "%2".</source>
+      <translation>La scena "%1" non ha l'uscita "%2".</translation>
+    </message>
+    <message>
+      <source>Not on this device: skipped</source>
+      <translation>Non su questo dispositivo: saltata</translation>
+    </message>
+    <message>
+      <source>nothing</source>
+      <translation>niente</translation>
+    </message>
+    <message>
+      <source>%1 (not on this device: kept as it is)</source>
+      <translation>%1 (non su questo dispositivo: resta com'è)</translation>
+    </message>
+    <message>
+      <source>Plays %1 instead of %2</source>
+      <translation>Riproduce %1 invece di %2</translation>
+    </message>
+    <message>
+      <source>Volume %1 to %2</source>
+      <translation>Volume da %1 a %2</translation>
+    </message>
+    <message>
+      <source>Muted</source>
+      <translation>Muto</translation>
+    </message>
+    <message>
+      <source>Unmuted</source>
+      <translation>Audio attivo</translation>
+    </message>
+    <message>
+      <source>Tone changes</source>
+      <translation>Il tono cambia</translation>
+    </message>
+    <message>
+      <source>Source volume %1 to %2</source>
+      <translation>Volume della sorgente da %1 a %2</translation>
+    </message>
+    <message>
+      <source>Outputs not on this device, skipped: %1</source>
+      <translation>Uscite non presenti su questo dispositivo, saltate: %1</translation>
+    </message>
+    <message>
+      <source>Sources not on this device, skipped: %1</source>
+      <translation>Sorgenti non presenti su questo dispositivo, saltate: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>HousePanel</name>
+    <message>
+      <source>Recall %1</source>
+      <translation>Richiama %1</translation>
+    </message>
+    <message>
+      <source>House</source>
+      <translation>Casa</translation>
+    </message>
+    <message>
+      <source>All off</source>
+      <translation>Tutto spento</translation>
+    </message>
+    <message>
+      <source>Resume</source>
+      <translation>Riprendi</translation>
+    </message>
+    <message>
+      <source>Undo</source>
+      <translation>Annulla</translation>
+    </message>
+    <message>
+      <source>Redo</source>
+      <translation>Ripeti</translation>
+    </message>
+    <message>
+      <source>Sleep timer</source>
+      <translation>Timer di spegnimento</translation>
+    </message>
+    <message>
+      <source>Whole house</source>
+      <translation>Tutta la casa</translation>
+    </message>
+    <message>
+      <source>Sleep timer for</source>
+      <translation>Timer di spegnimento per</translation>
+    </message>
+    <message>
+      <source>Off in %1</source>
+      <translation>Spento tra %1</translation>
+    </message>
+    <message>
+      <source>%1 min</source>
+      <translation>%1 min</translation>
+    </message>
+    <message>
+      <source>min</source>
+      <translation>min</translation>
+    </message>
+    <message>
+      <source>Custom sleep time in minutes</source>
+      <translation>Tempo di spegnimento personalizzato in minuti</translation>
+    </message>
+    <message>
+      <source>Start</source>
+      <translation>Avvia</translation>
+    </message>
+    <message>
+      <source>Cancel timer</source>
+      <translation>Annulla timer</translation>
+    </message>
+    <message>
+      <source>Scenes</source>
+      <translation>Scene</translation>
+    </message>
+    <message>
+      <source>Name of a new scene</source>
+      <translation>Nome di una nuova scena</translation>
+    </message>
+    <message>
+      <source>Scene name</source>
+      <translation>Nome della scena</translation>
+    </message>
+    <message>
+      <source>Save</source>
+      <translation>Salva</translation>
+    </message>
+    <message>
+      <source>New name of %1</source>
+      <translation>Nuovo nome di %1</translation>
+    </message>
+    <message>
+      <source>Recall…</source>
+      <translation>Richiama…</translation>
+    </message>
+    <message>
+      <source>Update</source>
+      <translation>Aggiorna</translation>
+    </message>
+    <message>
+      <source>Rename</source>
+      <translation>Rinomina</translation>
+    </message>
+    <message>
+      <source>Delete %1</source>
+      <translation>Elimina %1</translation>
+    </message>
+    <message>
+      <source>Connect a Tavirel to keep scenes for it.</source>
+      <translation>Collega un Tavirel per salvarne le scene.</translation>
+    </message>
+    <message>
+      <source>No scenes yet: set the house up, name it and save it.</source>
+      <translation>Nessuna scena: imposta la casa, dalle un nome e salvala.</translation>
+    </message>
+    <message>
+      <source>Scene file (JSON)</source>
+      <translation>File di scene (JSON)</translation>
+    </message>
+    <message>
+      <source>Scene file</source>
+      <translation>File di scene</translation>
+    </message>
+    <message>
+      <source>Import</source>
+      <translation>Importa</translation>
+    </message>
+    <message>
+      <source>Export</source>
+      <translation>Esporta</translation>
+    </message>
+    <message>
+      <source>Changes of the recall</source>
+      <translation>Modifiche del richiamo</translation>
+    </message>
+    <message>
+      <source>No change</source>
+      <translation>Nessuna modifica</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annulla</translation>
+    </message>
+    <message>
+      <source>Recall</source>
+      <translation>Richiama</translation>
+    </message>
+  </context>
+  <context>
+    <name>HouseService</name>
+    <message>
+      <source>There is no session bus to reach the running Tavirel.</source>
+      <translation>Non c'è un bus di sessione per raggiungere il Tavirel in esecuzione.</translation>
+    </message>
+    <message>
+      <source>Tavirel is not running.</source>
+      <translation>Tavirel non è in esecuzione.</translation>
+    </message>
+  </context>
+  <context>
     <name>KeyboardShortcuts</name>
     <message>
       <source>Keyboard shortcuts</source>
@@ -768,6 +1020,22 @@
     <message>
       <source>Save the settings page</source>
       <translation>Salva la pagina delle impostazioni</translation>
+    </message>
+    <message>
+      <source>Ctrl+Z</source>
+      <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+      <source>Undo the last change</source>
+      <translation>Annulla l'ultima modifica</translation>
+    </message>
+    <message>
+      <source>Ctrl+Shift+Z</source>
+      <translation>Ctrl+Maiusc+Z</translation>
+    </message>
+    <message>
+      <source>Redo the change undone</source>
+      <translation>Ripeti la modifica annullata</translation>
     </message>
   </context>
   <context>
@@ -1466,6 +1734,10 @@
       <source>Music server not reachable — retrying</source>
       <translation>Server musicale non raggiungibile — nuovo tentativo in corso</translation>
     </message>
+    <message>
+      <source>House: scenes, All off, sleep timer</source>
+      <translation>Casa: scene, Tutto spento, timer di spegnimento</translation>
+    </message>
   </context>
   <context>
     <name>SwitchCell</name>
@@ -1633,6 +1905,34 @@
       <source>Quit</source>
       <translation>Esci</translation>
     </message>
+    <message>
+      <source>Resume</source>
+      <translation>Riprendi</translation>
+    </message>
+    <message>
+      <source>All off</source>
+      <translation>Tutto spento</translation>
+    </message>
+    <message>
+      <source>Sleep timer (%1 min left)</source>
+      <translation>Timer di spegnimento (%1 min rimanenti)</translation>
+    </message>
+    <message>
+      <source>Sleep timer</source>
+      <translation>Timer di spegnimento</translation>
+    </message>
+    <message>
+      <source>%1 min</source>
+      <translation>%1 min</translation>
+    </message>
+    <message>
+      <source>Cancel timer</source>
+      <translation>Annulla timer</translation>
+    </message>
+    <message>
+      <source>Scenes</source>
+      <translation>Scene</translation>
+    </message>
   </context>
   <context>
     <name>TrayMixer</name>
@@ -1667,6 +1967,14 @@
     <message>
       <source>No source</source>
       <translation>Nessuna sorgente</translation>
+    </message>
+    <message>
+      <source>Resume</source>
+      <translation>Riprendi</translation>
+    </message>
+    <message>
+      <source>All off</source>
+      <translation>Tutto spento</translation>
     </message>
   </context>
   <context>

@@ -2,10 +2,12 @@
 
 #include "app/startup.h"
 #include "devices/device.h"
+#include "desktop/houseservice.h"
 #include "devices/devicestore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDBusConnection>
 #include <QHostAddress>
 #include <QLocale>
 #include <cstdio>
@@ -22,12 +24,19 @@ struct Parser {
                                 QCoreApplication::translate("CommandLine",
                                     "Connect to the saved Tavirel at this address (and port)."),
                                 QCoreApplication::translate("CommandLine", "HOST[:PORT]") };
+    QCommandLineOption scene { QStringLiteral("scene"),
+                               QCoreApplication::translate("CommandLine",
+                                   "Recall this scene in the running Tavirel window and quit."),
+                               QCoreApplication::translate("CommandLine", "NAME") };
+    QCommandLineOption allOff { QStringLiteral("all-off"),
+                                QCoreApplication::translate("CommandLine",
+                                    "Switch every output off in the running Tavirel window and quit.") };
 
     Parser()
     {
         parser.setApplicationDescription(
             QCoreApplication::translate("CommandLine", "Remote control for Tavirel audio devices."));
-        parser.addOptions({ help, version, device });
+        parser.addOptions({ help, version, device, scene, allOff });
     }
 };
 
@@ -96,6 +105,22 @@ Options parse(const QStringList& arguments)
                             .arg(p.parser.positionalArguments().constFirst());
         return options;
     }
+    if (p.parser.isSet(p.scene) && p.parser.isSet(p.allOff)) {
+        options.action = Action::Fail;
+        options.error = QCoreApplication::translate("CommandLine", "--scene and --all-off cannot be given together.");
+        return options;
+    }
+    if (p.parser.isSet(p.scene)) {
+        options.action = Action::CallHouse;
+        options.houseMethod = QStringLiteral("RecallScene");
+        options.houseArguments = QStringList { p.parser.value(p.scene) };
+        return options;
+    }
+    if (p.parser.isSet(p.allOff)) {
+        options.action = Action::CallHouse;
+        options.houseMethod = QStringLiteral("AllOff");
+        return options;
+    }
     if (p.parser.isSet(p.device)) {
         const QString typed = p.parser.value(p.device).trimmed();
         const DeviceStore::Address address = DeviceStore::parseAddress(typed, Device::DefaultPort);
@@ -151,6 +176,16 @@ int answer(const Options& options)
                 qPrintable(QCoreApplication::translate("CommandLine", "Try \"%1 --help\".")
                                .arg(QCoreApplication::arguments().value(0, QStringLiteral("tavirel")))));
         return 1;
+    case Action::CallHouse: {
+        QVariantList args;
+        if (options.houseMethod == QLatin1String("RecallScene"))
+            args = { options.houseArguments.value(0), QStringList() };
+        QString error;
+        if (HouseService::callRunning(QDBusConnection::sessionBus(), options.houseMethod, args, &error))
+            return 0;
+        fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
     case Action::Run:
         break;
     }

@@ -7,7 +7,8 @@
 // object, so that --help and --version work where no window system answers.
 namespace CommandLine {
 
-enum class Action { Run, ShowHelp, ShowVersion, Fail };
+// CallHouse: --scene or --all-off, handed to the running copy over the bus.
+enum class Action { Run, ShowHelp, ShowVersion, Fail, CallHouse };
 
 struct Options {
     Action action = Action::Run;
@@ -15,6 +16,9 @@ struct Options {
     // port 0 when any port will do.
     QString deviceHost;
     int devicePort = 0;
+    // CallHouse: the method of the house interface and its arguments.
+    QString houseMethod;
+    QStringList houseArguments;
     // Fail: what was wrong, for standard error.
     QString error;
 };

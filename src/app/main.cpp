@@ -4,6 +4,7 @@
 #include "app/settingsfile.h"
 #include "app/startup.h"
 #include "app/tourrunner.h"
+#include "desktop/houseservice.h"
 #include "desktop/mprisservice.h"
 #include "desktop/singleinstance.h"
 #include "desktop/playerfocus.h"
@@ -11,6 +12,7 @@
 #include "desktop/traycontroller.h"
 #include "desktop/windowmemory.h"
 #include "devices/device.h"
+#include "model/housecontrol.h"
 #include "settings/dynamictranslator.h"
 #include "settings/tavireltheme.h"
 
@@ -54,6 +56,8 @@ int main(int argc, char* argv[])
     Startup::loadTheme(theme, Startup::dataFilePath(QLatin1String(Startup::ThemeFile)));
     Startup::createImageServices();
 
+    // Outlives the window, whose documents bind to it.
+    HouseControl house;
     QQuickView view;
     Startup::addImageProvider(view.engine());
     QQmlContext* context = view.rootContext();
@@ -62,6 +66,7 @@ int main(int argc, char* argv[])
     context->setContextProperty(QStringLiteral("isIOSdevice"), false);
     context->setContextProperty(QStringLiteral("isPhoneX"), false);
     view.setResizeMode(QQuickView::SizeRootObjectToView);
+    context->setContextProperty(QStringLiteral("house"), &house);
 
     QScreen* screen = QGuiApplication::primaryScreen();
     const auto layout = Startup::computeLayout(screen->physicalDotsPerInch(), screen->availableSize());
@@ -77,8 +82,10 @@ int main(int argc, char* argv[])
     TrayController tray;
     tray.setEngine(view.engine());
     tray.followTabs(controller);
+    tray.setHouse(&house);
     tray.watchWindow(&view);
     PlayerFocus* focus = tray.focus();
+    Startup::followDevice(&house, controller);
     MprisService mpris;
     QObject::connect(focus, &PlayerFocus::modelChanged, &mpris, [&mpris, focus] { mpris.setDeviceModel(focus->model()); });
     QObject::connect(focus, &PlayerFocus::sourceChanged, &mpris, [&mpris, focus] { mpris.setSource(focus->source()); });
@@ -95,6 +102,8 @@ int main(int argc, char* argv[])
     QObject::connect(&tray, &TrayController::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     mpris.publish(QDBusConnection::sessionBus());
     tray.publish();
+    HouseService houseService(&house);
+    houseService.publish(QDBusConnection::sessionBus());
     windowMemory.restoreAndShow(&view, layout.windowSize);
     Startup::scheduleQuitFromEnvironment();
     Startup::scheduleScreenshotFromEnvironment(&view);

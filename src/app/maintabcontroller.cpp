@@ -130,6 +130,8 @@ void MainTabController::setCurrentDevice(Device* device)
     m_currentDevice = device;
     if (changed)
         Q_EMIT currentDeviceChanged();
+    if (!device)
+        emit deviceChanged();
 }
 
 void MainTabController::startLink()
@@ -138,6 +140,7 @@ void MainTabController::startLink()
         return;
     if (m_linkThread)
         stopLink();
+    emit deviceChanged();
     setAuthenticationFailed(false);
     m_linkThread = new TavirelConnThread;
     connect(m_linkThread, &TavirelConnThread::firstConnected, this, &MainTabController::connectionEstablished);

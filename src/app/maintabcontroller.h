@@ -59,6 +59,8 @@ Q_SIGNALS:
     void deviceModelChanged();
     void playerViewChanged();
     void currentDeviceChanged();
+    // The device model or the device it is linked to changed.
+    void deviceChanged();
 
 public Q_SLOTS:
     void tabLoadingCompleted();

@@ -6,6 +6,7 @@
 #include "images/asyncimageprovider.h"
 #include "images/imagedownloader.h"
 #include "images/tintediconprovider.h"
+#include "model/housecontrol.h"
 #include "model/output.h"
 #include "navigation/browselistview.h"
 #include "navigation/browsenavigationcontroller.h"
@@ -289,5 +290,17 @@ void publishTheme(QQmlContext* context, TavirelTheme* theme)
     QObject::connect(theme, &TavirelTheme::themeChanged, context, [context, theme] {
         context->setContextProperty(QStringLiteral("currentTheme"), theme);
     });
+}
+
+void followDevice(HouseControl* house, MainTabController* controller)
+{
+    if (!controller)
+        return;
+    auto follow = [house, controller] {
+        house->setModel(controller->deviceModel());
+        house->setDeviceSerial(controller->currentDevice() ? controller->currentDevice()->serialNumber() : QString());
+    };
+    QObject::connect(controller, &MainTabController::deviceChanged, house, follow);
+    follow();
 }
 }

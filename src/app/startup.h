@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class HouseControl;
+class MainTabController;
 class QCoreApplication;
 class QQmlContext;
 class QQmlEngine;
@@ -78,4 +80,6 @@ void loadTheme(TavirelTheme* theme, const QString& themeFile);
 // Publishes the theme as "currentTheme" and publishes it again whenever its
 // colours change, so that every document re-reads them at once.
 void publishTheme(QQmlContext* context, TavirelTheme* theme);
+// Keeps the house control on the window's device model and device.
+void followDevice(HouseControl* house, MainTabController* controller);
 }

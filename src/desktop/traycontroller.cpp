@@ -9,6 +9,7 @@
 #include "devices/device.h"
 #include "devices/devicefinderview.h"
 #include "devices/devicestore.h"
+#include "model/housecontrol.h"
 #include "model/source.h"
 #include "model/tavirel.h"
 #include "player/song.h"
@@ -111,6 +112,83 @@ void TrayController::followTabs(MainTabController* tabs)
     });
     follow();
     scheduleUpdate();
+}
+
+void TrayController::setHouse(HouseControl* house)
+{
+    if (m_house)
+        disconnect(m_house, nullptr, this, nullptr);
+    m_house = house;
+    if (house) {
+        for (auto signal : { &HouseControl::allOffActiveChanged, &HouseControl::scenesChanged,
+                             &HouseControl::sleepRemainingChanged })
+            connect(house, signal, this, &TrayController::scheduleUpdate);
+    }
+    emit houseChanged();
+    scheduleUpdate();
+}
+
+HouseControl* TrayController::house() const
+{
+    return m_house;
+}
+
+void TrayController::addHouseEntries(QList<TrayMenuEntry>& entries)
+{
+    if (!m_house)
+        return;
+    const bool linkUp = tavirel() && tavirel()->linkUp();
+    TrayMenuEntry allOff;
+    allOff.label = m_house->allOffActive() ? tr("Resume") : tr("All off");
+    allOff.enabled = linkUp;
+    allOff.action = [this] {
+        if (!m_house)
+            return;
+        if (m_house->allOffActive())
+            m_house->resume();
+        else
+            m_house->allOff();
+    };
+    entries.append(allOff);
+
+    TrayMenuEntry sleep;
+    const uint remaining = m_house->sleepRemaining();
+    // Whole minutes, so the menu changes once a minute rather than every second.
+    sleep.label = remaining > 0 ? tr("Sleep timer (%1 min left)").arg((remaining + 59) / 60) : tr("Sleep timer");
+    sleep.enabled = linkUp;
+    for (const uint minutes : { 15u, 30u, 60u, 90u }) {
+        TrayMenuEntry choice;
+        choice.label = tr("%1 min").arg(minutes);
+        choice.action = [this, minutes] {
+            if (m_house)
+                m_house->setSleepTimer(minutes * 60);
+        };
+        sleep.children.append(choice);
+    }
+    if (remaining > 0) {
+        TrayMenuEntry cancel;
+        cancel.label = tr("Cancel timer");
+        cancel.action = [this] {
+            if (m_house)
+                m_house->setSleepTimer(0);
+        };
+        sleep.children.append(cancel);
+    }
+    entries.append(sleep);
+
+    TrayMenuEntry scenes;
+    scenes.label = tr("Scenes");
+    for (const QString& name : m_house->sceneNames()) {
+        TrayMenuEntry scene;
+        scene.label = name;
+        scene.action = [this, name] {
+            if (m_house)
+                m_house->recallScene(name);
+        };
+        scenes.children.append(scene);
+    }
+    scenes.enabled = linkUp && !scenes.children.isEmpty();
+    entries.append(scenes);
 }
 
 void TrayController::setEngine(QQmlEngine* engine)
@@ -233,6 +311,9 @@ QList<TrayMenuEntry> TrayController::menuEntries()
     TrayMenuEntry separator;
     separator.separator = true;
     entries.append(separator);
+    addHouseEntries(entries);
+    if (m_house)
+        entries.append(separator);
 
     TrayMenuEntry devices;
     devices.label = tr("Switch device");
@@ -244,6 +325,7 @@ QList<TrayMenuEntry> TrayController::menuEntries()
         entry.toggle = TrayMenuEntry::Toggle::Radio;
         entry.checked = current && DeviceStore::sameEntry(current, saved);
         const QString text = DeviceStore::objectToText(saved);
+        entry.tag = text;
         entry.action = [this, text] { switchDevice(text); };
         devices.children.append(entry);
     }

@@ -8,6 +8,7 @@
 #include <QRect>
 
 class Device;
+class HouseControl;
 class MainTabController;
 class PlayerFocus;
 class QQmlEngine;
@@ -31,6 +32,8 @@ class TrayController : public QObject
     Q_PROPERTY(Tavirel* tavirel READ tavirel NOTIFY tavirelChanged)
     Q_PROPERTY(Source* playerSource READ playerSource NOTIFY playerSourceChanged)
     Q_PROPERTY(QString deviceName READ deviceName NOTIFY deviceNameChanged)
+    // The whole-house actions (All off and Resume, sleep timer, scenes), or null.
+    Q_PROPERTY(HouseControl* house READ house NOTIFY houseChanged)
 public:
     static constexpr const char* MixerDocument = "qrc:/Qml/Tray/TrayMixer.qml";
     // Percent per wheel notch.
@@ -49,6 +52,8 @@ public:
     static QPoint popupPosition(const QPoint& anchor, const QSize& size, const QRect& available);
 
     void followTabs(MainTabController* tabs);
+    void setHouse(HouseControl* house);
+    HouseControl* house() const;
     // The mixer's document is made with engine's root context (theme, scale).
     void setEngine(QQmlEngine* engine);
     // Closing window keeps the application in the panel when the user chose
@@ -74,6 +79,7 @@ signals:
     void tavirelChanged();
     void playerSourceChanged();
     void deviceNameChanged();
+    void houseChanged();
     void showWindowRequested();
     void quitRequested();
 
@@ -85,6 +91,7 @@ private:
     void update();
     void bindPlayer();
     QString toolTipText() const;
+    void addHouseEntries(QList<TrayMenuEntry>& entries);
     QList<TrayMenuEntry> menuEntries();
     void switchDevice(const QString& deviceText);
 
@@ -92,6 +99,7 @@ private:
     PlayerFocus* m_focus;
     QPointer<MainTabController> m_tabs;
     QPointer<QQmlEngine> m_engine;
+    QPointer<HouseControl> m_house;
     QPointer<QQuickWindow> m_mixer;
     QPointer<QWindow> m_window;
     QPointer<TavirelPlayer> m_player;

@@ -38,8 +38,28 @@ int TrayMenu::addNode(const TrayMenuEntry& entry)
     return id;
 }
 
+namespace {
+QString describe(const QList<TrayMenuEntry>& entries)
+{
+    QString text;
+    for (const TrayMenuEntry& e : entries) {
+        // Joined, not formatted: a label may hold "%1".
+        const QStringList fields { e.label, QString::number(e.separator), QString::number(e.enabled),
+                                   QString::number(int(e.toggle)), QString::number(e.checked),
+                                   QString::number(bool(e.action)), e.tag };
+        text += QLatin1Char('[') + fields.join(QLatin1Char('\x1f')) + QLatin1Char('{') + describe(e.children)
+            + QStringLiteral("}]");
+    }
+    return text;
+}
+}
+
 void TrayMenu::setEntries(const QList<TrayMenuEntry>& entries)
 {
+    const QString description = describe(entries);
+    if (m_revision > 0 && description == m_description)
+        return;
+    m_description = description;
     Node root = m_nodes.value(0);
     m_nodes.clear();
     root.children.clear();

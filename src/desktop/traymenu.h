@@ -15,6 +15,9 @@ struct TrayMenuEntry {
     Toggle toggle = Toggle::None;
     bool checked = false;
     std::function<void()> action;
+    // Tells apart entries that look alike but act differently, so that a
+    // rebuild with equal entries leaves the menu as it is.
+    QString tag;
     QList<TrayMenuEntry> children;
 };
 
@@ -31,6 +34,8 @@ public:
 
     explicit TrayMenu(QObject* parent = nullptr);
 
+    // Replaces the entries; entries equal to the current ones (labels, states,
+    // tags) change nothing, so the panel is not asked to read the menu again.
     void setEntries(const QList<TrayMenuEntry>& entries);
     uint revision() const { return m_revision; }
 
@@ -58,6 +63,7 @@ private:
     int addNode(const TrayMenuEntry& entry);
 
     QHash<int, Node> m_nodes;
+    QString m_description;
     uint m_revision = 0;
     int m_nextId = 1;
 };

@@ -363,36 +363,50 @@ void Tavirel::sendCommand(int code, const QStringList& args)
     emit m_link->requireSendCommand(formatCommand(code, args));
 }
 
+void Tavirel::announce(const House::Command& command)
+{
+    if (m_link)
+        emit commandRequested(command);
+}
+
 void Tavirel::actionSetMatrixSetting(int sourceIndex, int outputIndex)
 {
     Output* output = m_outputMap.value(outputIndex);
     if (!output)
         return;
     if (sourceIndex == -1) {
+        announce({ House::Command::Route, output->index(), -1 });
         sendCommand(2003, { QString::number(output->index()) + QStringLiteral("@-1") });
         return;
     }
     if (!m_sourceMap.contains(sourceIndex))
         return;
+    announce({ House::Command::Route, outputIndex, sourceIndex });
     sendCommand(2003, { QStringLiteral("%1@%2").arg(outputIndex).arg(sourceIndex) });
 }
 
 void Tavirel::actionSetVolumeForOutput(int value, int outputIndex)
 {
-    if (Output* output = m_outputMap.value(outputIndex))
+    if (Output* output = m_outputMap.value(outputIndex)) {
+        announce({ House::Command::OutputVolume, output->index(), value });
         sendCommand(2000, { QString::number(output->index()), QString::number(value) });
+    }
 }
 
 void Tavirel::actionSetVolumeForSource(int value, int sourceIndex)
 {
-    if (Source* source = m_sourceMap.value(sourceIndex))
+    if (Source* source = m_sourceMap.value(sourceIndex)) {
+        announce({ House::Command::SourceVolume, source->index(), value });
         sendCommand(2004, { QString::number(source->index()), QString::number(value) });
+    }
 }
 
 void Tavirel::actionSetMuteForOutput(bool value, int outputIndex)
 {
-    if (Output* output = m_outputMap.value(outputIndex))
+    if (Output* output = m_outputMap.value(outputIndex)) {
+        announce({ House::Command::OutputMute, output->index(), value ? 1 : 0 });
         sendCommand(2001, { QString::number(output->index()), value ? QStringLiteral("1") : QStringLiteral("0") });
+    }
 }
 
 void Tavirel::actionSetMuteForSource(bool value, int sourceIndex)
@@ -401,8 +415,10 @@ void Tavirel::actionSetMuteForSource(bool value, int sourceIndex)
     Source* source = m_sourceMap.value(sourceIndex);
     if (!source)
         return;
-    for (Output* output : source->linkedOutputList())
+    for (Output* output : source->linkedOutputList()) {
+        announce({ House::Command::OutputMute, output->index(), value ? 1 : 0 });
         sendCommand(2001, { QString::number(output->index()), value ? QStringLiteral("1") : QStringLiteral("0") });
+    }
 }
 
 void Tavirel::actionSetEqualizerForOutput(QString str)
@@ -411,6 +427,10 @@ void Tavirel::actionSetEqualizerForOutput(QString str)
         qCDebug(lcModel) << "equaliser setting not sent, malformed:" << str;
         return;
     }
+    const QStringList parts = str.split(QLatin1Char('|'));
+    if (m_outputMap.contains(parts.at(0).toInt()))
+        announce({ House::Command::Tone, parts.at(0).toInt(), 0, parts.at(1).toInt(), parts.at(2).toInt(),
+                   parts.at(3).toInt(), parts.at(4).toInt() });
     sendCommand(2002, { str });
 }
 

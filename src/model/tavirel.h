@@ -7,6 +7,7 @@
 #include <QQmlListProperty>
 #include <QStringList>
 
+#include "model/housestate.h"
 #include "model/output.h"
 #include "model/playlistentry.h"
 #include "model/source.h"
@@ -69,6 +70,9 @@ signals:
     void sourcesChanged();
     void routesUpdated();
     void playlistEntriesChanged();
+    // A user action is about to send this command; the model still shows the
+    // state before it. Undo records from here, so device broadcasts never enter.
+    void commandRequested(const House::Command& command);
 
 private slots:
     void commandReceived(QStringList l);
@@ -85,6 +89,7 @@ private:
     void rebuildPlaylistEntries(const QStringList& l);
     void refreshPlaylists();
     void sendCommand(int code, const QStringList& args);
+    void announce(const House::Command& command);
     void clearDevice();
 
     template <typename T> static int listCount(QQmlListProperty<T>* list);

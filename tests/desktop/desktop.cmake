@@ -9,6 +9,10 @@ if(DBUS_RUN_SESSION)
   tavirel_add_test(tst_singleinstance SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_singleinstance.cpp TIMEOUT 120
     WRAPPER ${DBUS_RUN_SESSION} -- ENV TAVIREL_APP=$<TARGET_FILE:tavirel>)
   add_dependencies(tst_singleinstance tavirel)
+  tavirel_add_test(tst_housebus SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_housebus.cpp LABELS e2e TIMEOUT 180
+    WRAPPER ${DBUS_RUN_SESSION} -- ENV TAVIREL_APP=$<TARGET_FILE:tavirel>)
+  target_link_libraries(tst_housebus PRIVATE Qt5::DBus)
+  add_dependencies(tst_housebus tavirel)
 else()
   message(WARNING "dbus-run-session not found: tst_mpris and tst_singleinstance left out")
 endif()

@@ -9,6 +9,7 @@
 #include "devices/device.h"
 #include "devices/devicestore.h"
 #include "link/tavirelconnthread.h"
+#include "model/housecontrol.h"
 #include "model/source.h"
 #include "model/tavirel.h"
 #include "mopidyfixture.h"
@@ -137,6 +138,7 @@ private:
     Device m_device;
     TavirelConnThread* m_link = nullptr;
     Tavirel m_model;
+    HouseControl m_house;
     TavirelTheme m_theme;
     QQmlEngine* m_engine = nullptr;
     TrayController* m_tray = nullptr;
@@ -151,6 +153,17 @@ QDBusMessage TestTray::callItem(const QString& path, const QString& interface, c
     call.setArguments(args);
     // From the panel's side of the bus, as a desktop would call.
     return m_watcher.bus.call(call, QDBus::BlockWithGui, 10000);
+}
+
+// The top-level entry labelled label, or one with id 0.
+TrayMenuLayout entryNamed(const TrayMenuLayout& root, const QString& label)
+{
+    for (const QVariant& child : root.children) {
+        const TrayMenuLayout entry = child.value<TrayMenuLayout>();
+        if (entry.properties.value("label").toString() == label)
+            return entry;
+    }
+    return {};
 }
 
 TrayMenuLayout TestTray::menuLayout()
@@ -208,6 +221,8 @@ void TestTray::initTestCase()
     m_tray = new TrayController(this);
     m_tray->setEngine(m_engine);
     m_tray->focus()->setDeviceModel(&m_model);
+    m_house.setModel(&m_model);
+    m_tray->setHouse(&m_house);
     QCOMPARE(m_tray->playerSource(), m_model.sourceByIndex(5));
 
     QStringList uris;
@@ -335,21 +350,16 @@ void TestTray::menuHoldsTheEntries()
 {
     const TrayMenuLayout root = menuLayout();
     QStringList labels;
+    for (const QVariant& child : root.children)
+        labels << child.value<TrayMenuLayout>().properties.value("label").toString();
+    QCOMPARE(labels, QStringList({ "Play", "Next track", "", "All off", "Sleep timer", "Scenes", "", "Switch device", "",
+                                   "Show window", "Quit" }));
     QStringList devices;
-    int showId = 0;
-    for (const QVariant& child : root.children) {
-        const TrayMenuLayout entry = child.value<TrayMenuLayout>();
-        const QString label = entry.properties.value("label").toString();
-        labels << label;
-        if (label == QLatin1String("Show window"))
-            showId = entry.id;
-        if (label == QLatin1String("Switch device")) {
-            for (const QVariant& device : entry.children)
-                devices << device.value<TrayMenuLayout>().properties.value("label").toString();
-        }
-    }
-    QCOMPARE(labels, QStringList({ "Play", "Next track", "", "Switch device", "", "Show window", "Quit" }));
+    for (const QVariant& device : entryNamed(root, "Switch device").children)
+        devices << device.value<TrayMenuLayout>().properties.value("label").toString();
     QCOMPARE(devices, QStringList({ "Kitchen", "Studio" }));
+    const int showId = entryNamed(root, "Show window").id;
+    QVERIFY(showId > 0);
 
     QSignalSpy shown(m_tray, &TrayController::showWindowRequested);
     callItem(TrayMenu::ObjectPath, "com.canonical.dbusmenu", "Event",
@@ -360,6 +370,18 @@ void TestTray::menuHoldsTheEntries()
              { 99999, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u });
     QTest::qWait(100);
     QCOMPARE(shown.count(), 1);
+
+    // All off from the menu reaches the device, and the entry turns to Resume.
+    Output* bath = m_model.outputByIndex(1);
+    QVERIFY(!bath->mute());
+    callItem(TrayMenu::ObjectPath, "com.canonical.dbusmenu", "Event",
+             { entryNamed(root, "All off").id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u });
+    QTRY_VERIFY_WITH_TIMEOUT(bath->mute(), 10000);
+    TrayMenuLayout resume;
+    QTRY_VERIFY((resume = entryNamed(menuLayout(), "Resume")).id > 0);
+    callItem(TrayMenu::ObjectPath, "com.canonical.dbusmenu", "Event",
+             { resume.id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u });
+    QTRY_VERIFY_WITH_TIMEOUT(!bath->mute(), 10000);
 
     // Middle click plays, and the menu then offers to pause.
     QCOMPARE(mopidyState(), QStringLiteral("stopped"));

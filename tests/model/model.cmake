@@ -3,3 +3,5 @@ tavirel_add_test(tst_modelobjects SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_modelobj
 tavirel_add_test(tst_tavirel SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_tavirel.cpp LABELS model)
 tavirel_add_test(tst_modele2e SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_modele2e.cpp LABELS model e2e TIMEOUT 300)
 add_dependencies(tst_modele2e tavirel-devicesim)
+tavirel_add_test(tst_housestate SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_housestate.cpp LABELS model)
+tavirel_add_test(tst_housecontrol SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_housecontrol.cpp LABELS model mopidy e2e TIMEOUT 300)

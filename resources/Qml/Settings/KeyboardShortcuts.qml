@@ -21,6 +21,8 @@ NavigationView {
         ListElement { keys: QT_TR_NOOP("Ctrl+L"); action: QT_TR_NOOP("Open the music library") }
         ListElement { keys: QT_TR_NOOP("Ctrl+F"); action: QT_TR_NOOP("Search the music library") }
         ListElement { keys: QT_TR_NOOP("Ctrl+S"); action: QT_TR_NOOP("Save the settings page") }
+        ListElement { keys: QT_TR_NOOP("Ctrl+Z"); action: QT_TR_NOOP("Undo the last change") }
+        ListElement { keys: QT_TR_NOOP("Ctrl+Shift+Z"); action: QT_TR_NOOP("Redo the change undone") }
         ListElement { keys: QT_TR_NOOP("Escape"); action: QT_TR_NOOP("Close the popup or go back") }
         ListElement { keys: QT_TR_NOOP("Tab"); action: QT_TR_NOOP("Move to the next control") }
         ListElement { keys: QT_TR_NOOP("Arrow keys"); action: QT_TR_NOOP("Move a focused slider") }

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import com.morvane.tavirelint 1.0
 import ".."
+import "../House"
 
 SourcesView {
     id: view
@@ -29,6 +30,7 @@ SourcesView {
         matrixSheet.open = false
         selectorSheet.open = false
         equalizerSheet.open = false
+        houseSheet.open = false
     }
     function openSelector(source) {
         closeAllPopups()
@@ -39,6 +41,10 @@ SourcesView {
         closeAllPopups()
         view.equalizerOutput = output
         equalizerSheet.open = true
+    }
+    function openHouse() {
+        closeAllPopups()
+        houseSheet.open = true
     }
     function openMatrix() {
         closeAllPopups()
@@ -66,6 +72,15 @@ SourcesView {
             color: currentTheme.getColor("text1")
         }
         ToolIconButton {
+            objectName: "headerHouseButton"
+            anchors { right: matrixButton.left; rightMargin: 4 * scaleFactor; verticalCenter: parent.verticalCenter }
+            iconSource: "qrc:/TavirelImgs/Images/group.svg"
+            accessibleName: qsTr("House: scenes, All off, sleep timer")
+            visible: typeof house !== "undefined"
+            onClicked: view.openHouse()
+        }
+        ToolIconButton {
+            id: matrixButton
             objectName: "headerMatrixButton"
             anchors { right: parent.right; rightMargin: 10 * scaleFactor; verticalCenter: parent.verticalCenter }
             iconSource: "qrc:/TavirelImgs/Images/matrix.svg"
@@ -236,6 +251,31 @@ SourcesView {
             onSaveEqualizer: if (view.tavirel && view.equalizerOutput)
                                  view.tavirel.actionSetEqualizerForOutput([view.equalizerOutput.index, bass, middle, treble, loudness].join("|"))
             onCloseRequested: equalizerSheet.open = false
+        }
+    }
+
+    PopupSheet {
+        id: houseSheet
+        objectName: "houseSheet"
+        startPoint: view.popupStartPoint
+        endPoint: view.popupEndpoint
+        panelWidth: Math.min(view.width, 560 * scaleFactor)
+        panelHeight: view.height * 0.92
+        onDismissed: open = false
+        onOpenChanged: if (!open) header.forceActiveFocus()
+        // Built while open only.
+        Loader {
+            id: houseLoader
+            anchors.fill: parent
+            active: houseSheet.open && typeof house !== "undefined"
+            sourceComponent: HousePanel {
+                objectName: "housePanel"
+                house: typeof house !== "undefined" ? house : null
+                outputsModel: view.outputsModel
+                linkUp: view.linkUp
+                onCloseRequested: houseSheet.open = false
+                Component.onCompleted: takeFocus()
+            }
         }
     }
 

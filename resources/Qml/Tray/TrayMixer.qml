@@ -4,7 +4,8 @@ import ".."
 
 // The mixer that opens from the desktop panel: every output with its
 // source, volume and mute, the player sources with their track and a play
-// button. It closes on Escape and when it loses the focus.
+// button, and All off or Resume for the whole house. It closes on Escape
+// and when it loses the focus.
 Window {
     id: mixer
     objectName: "trayMixer"
@@ -44,19 +45,31 @@ Window {
             topPadding: 10 * scaleFactor
             bottomPadding: 10 * scaleFactor
 
-            Text {
-                textFormat: Text.PlainText
-                objectName: "mixerTitle"
-                x: 16 * scaleFactor
-                width: parent.width - 32 * scaleFactor
-                height: 28 * scaleFactor
-                verticalAlignment: Text.AlignVCenter
-                text: trayMixer.deviceName.length ? trayMixer.deviceName : qsTr("Tavirel")
-                elide: Text.ElideRight
-                font.family: "MorvaneUnicodePN"
-                font.pixelSize: fontSize16
-                font.bold: true
-                color: currentTheme.getColor("text1")
+            Item {
+                width: parent.width
+                height: 44 * scaleFactor
+                Text {
+                    textFormat: Text.PlainText
+                    objectName: "mixerTitle"
+                    anchors { left: parent.left; leftMargin: 16 * scaleFactor; right: allOffButton.left; rightMargin: 8 * scaleFactor; verticalCenter: parent.verticalCenter }
+                    text: trayMixer.deviceName.length ? trayMixer.deviceName : qsTr("Tavirel")
+                    elide: Text.ElideRight
+                    font.family: "MorvaneUnicodePN"
+                    font.pixelSize: fontSize16
+                    font.bold: true
+                    color: currentTheme.getColor("text1")
+                }
+                PopupButton {
+                    id: allOffButton
+                    objectName: "allOffButton"
+                    readonly property bool resumes: trayMixer.house !== null && trayMixer.house.allOffActive
+                    anchors { right: parent.right; rightMargin: 12 * scaleFactor; verticalCenter: parent.verticalCenter }
+                    visible: trayMixer.house !== null
+                    enabled: mixer.linkUp
+                    highlighted: resumes
+                    text: resumes ? qsTr("Resume") : qsTr("All off")
+                    onClicked: resumes ? trayMixer.house.resume() : trayMixer.house.allOff()
+                }
             }
             Text {
                 textFormat: Text.PlainText

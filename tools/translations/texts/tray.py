@@ -6,6 +6,7 @@ TEXTS = {
     "Pause %1": ("%1 anhalten", "Metti in pausa %1"),
     "Switch device": ("Gerät wechseln", "Cambia dispositivo"),
     "Show window": ("Fenster anzeigen", "Mostra finestra"),
+    "Sleep timer (%1 min left)": ("Schlaftimer (noch %1 Min.)", "Timer di spegnimento (%1 min rimanenti)"),
     "Quit": ("Beenden", "Esci"),
     "Tavirel mixer": ("Tavirel-Mischpult", "Mixer Tavirel"),
     "Close to the panel": ("In die Leiste schließen", "Chiudi nel pannello"),
