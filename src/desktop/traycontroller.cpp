@@ -55,6 +55,8 @@ TrayController::TrayController(QObject* parent)
         scheduleUpdate();
     });
     connect(m_focus, &PlayerFocus::sourceChanged, this, &TrayController::playerSourceChanged);
+    connect(this, &TrayController::deviceNameChanged, this, &TrayController::scheduleUpdate);
+    qRegisterMetaType<HouseControl*>();
     connect(m_focus, &PlayerFocus::playerChanged, this, &TrayController::bindPlayer);
     update();
 }
@@ -104,11 +106,11 @@ void TrayController::followTabs(MainTabController* tabs)
     connect(tabs, &MainTabController::deviceModelChanged, this, follow);
     connect(tabs, &MainTabController::playerViewChanged, this, follow);
     connect(tabs, &MainTabController::currentDeviceChanged, this, [this] {
+        // The record is filled after it is made: its name comes later.
         if (m_tabs && m_tabs->currentDevice())
-            connect(m_tabs->currentDevice(), &Device::propDictionaryChanged, this, &TrayController::scheduleUpdate,
+            connect(m_tabs->currentDevice(), &Device::propDictionaryChanged, this, &TrayController::deviceNameChanged,
                     Qt::UniqueConnection);
         emit deviceNameChanged();
-        scheduleUpdate();
     });
     follow();
     scheduleUpdate();
@@ -423,17 +425,27 @@ void TrayController::toggleMixer(const QPoint& at)
             return;
         }
         context->setParent(m_mixer);
+        // The lists fill in after the window is made: it grows from the panel.
+        connect(m_mixer, &QWindow::heightChanged, this, &TrayController::placeMixer);
         connect(m_mixer, &QWindow::visibleChanged, this, [this](bool visible) {
             if (!visible)
                 m_mixerHiddenAt = QDateTime::currentMSecsSinceEpoch();
         });
     }
-    QScreen* screen = at.isNull() ? nullptr : QGuiApplication::screenAt(at);
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    m_mixer->setPosition(popupPosition(at, m_mixer->size(), available));
+    m_mixerAnchor = at;
+    placeMixer();
     m_mixer->show();
     m_mixer->raise();
     m_mixer->requestActivate();
+}
+
+void TrayController::placeMixer()
+{
+    if (!m_mixer)
+        return;
+    QScreen* screen = m_mixerAnchor.isNull() ? nullptr : QGuiApplication::screenAt(m_mixerAnchor);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    m_mixer->setPosition(popupPosition(m_mixerAnchor, m_mixer->size(), available));
 }

@@ -94,6 +94,7 @@ private:
     void addHouseEntries(QList<TrayMenuEntry>& entries);
     QList<TrayMenuEntry> menuEntries();
     void switchDevice(const QString& deviceText);
+    void placeMixer();
 
     StatusNotifierItem* m_item;
     PlayerFocus* m_focus;
@@ -105,6 +106,7 @@ private:
     QPointer<TavirelPlayer> m_player;
     bool m_updateScheduled = false;
     qint64 m_mixerHiddenAt = 0;
+    QPoint m_mixerAnchor;
     // Output index to the volume last asked for by scrolling, and when.
     QHash<int, QPair<int, qint64>> m_askedVolume;
 };

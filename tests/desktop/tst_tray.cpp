@@ -405,6 +405,8 @@ void TestTray::activateShowsMixer()
     }
     QQuickItem* player = findItem(mixer->contentItem(), "playerRow5");
     QVERIFY(player);
+    QVERIFY(player->height() > 0);
+    QVERIFY(!findItem(mixer->contentItem(), "playerRow1")->isVisible());
     Song* song = m_model.sourceByIndex(5)->player()->currentSong();
     QVERIFY(song);
     QTRY_VERIFY(findItem(player, "trackText")->property("text").toString().startsWith(song->name()));

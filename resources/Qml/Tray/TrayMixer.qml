@@ -100,8 +100,10 @@ Window {
                         : ""
                     objectName: "playerRow" + modelData.index
                     width: column.width
-                    visible: player !== null
-                    height: visible ? 52 * scaleFactor : 0
+                    // Not from visible: it reads false while the window is hidden.
+                    readonly property bool shown: player !== null
+                    visible: shown
+                    height: shown ? 52 * scaleFactor : 0
 
                     Rectangle {
                         anchors { fill: parent; leftMargin: 10 * scaleFactor; rightMargin: 10 * scaleFactor; topMargin: 3 * scaleFactor; bottomMargin: 3 * scaleFactor }
