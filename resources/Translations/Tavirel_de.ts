@@ -2651,6 +2651,22 @@
       <source>Keyboard shortcuts</source>
       <translation>Tastenkürzel</translation>
     </message>
+    <message>
+      <source>Close to the panel</source>
+      <translation>In die Leiste schließen</translation>
+    </message>
+    <message>
+      <source>Closing the window keeps Tavirel in the desktop panel</source>
+      <translation>Beim Schließen des Fensters bleibt Tavirel in der Leiste</translation>
+    </message>
+    <message>
+      <source>Track notifications</source>
+      <translation>Titelbenachrichtigungen</translation>
+    </message>
+    <message>
+      <source>Tell on the desktop when the player moves to another track</source>
+      <translation>Auf dem Desktop melden, wenn der Player zu einem anderen Titel wechselt</translation>
+    </message>
   </context>
   <context>
     <name>SettingsRow</name>
@@ -2950,6 +2966,124 @@
     <message>
       <source>In use</source>
       <translation>In Verwendung</translation>
+    </message>
+  </context>
+  <context>
+    <name>TrayController</name>
+    <message>
+      <source>Not connected</source>
+      <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+      <source>Nothing playing</source>
+      <translation>Es wird nichts abgespielt</translation>
+    </message>
+    <message>
+      <source>%1 – %2</source>
+      <translation>%1 – %2</translation>
+    </message>
+    <message>
+      <source>Nothing playing on %1</source>
+      <translation>Auf %1 wird nichts abgespielt</translation>
+    </message>
+    <message>
+      <source>%1 on %2</source>
+      <translation>%1 auf %2</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pause</translation>
+    </message>
+    <message>
+      <source>Play</source>
+      <translation>Abspielen</translation>
+    </message>
+    <message>
+      <source>Next track</source>
+      <translation>Nächster Titel</translation>
+    </message>
+    <message>
+      <source>Switch device</source>
+      <translation>Gerät wechseln</translation>
+    </message>
+    <message>
+      <source>Show window</source>
+      <translation>Fenster anzeigen</translation>
+    </message>
+    <message>
+      <source>Quit</source>
+      <translation>Beenden</translation>
+    </message>
+    <message>
+      <source>Resume</source>
+      <translation>Fortsetzen</translation>
+    </message>
+    <message>
+      <source>All off</source>
+      <translation>Alles aus</translation>
+    </message>
+    <message>
+      <source>Sleep timer (%1 min left)</source>
+      <translation>Schlaftimer (noch %1 Min.)</translation>
+    </message>
+    <message>
+      <source>Sleep timer</source>
+      <translation>Schlaftimer</translation>
+    </message>
+    <message>
+      <source>%1 min</source>
+      <translation>%1 Min.</translation>
+    </message>
+    <message>
+      <source>Cancel timer</source>
+      <translation>Timer abbrechen</translation>
+    </message>
+    <message>
+      <source>Scenes</source>
+      <translation>Szenen</translation>
+    </message>
+  </context>
+  <context>
+    <name>TrayMixer</name>
+    <message>
+      <source>Tavirel mixer</source>
+      <translation>Tavirel-Mischpult</translation>
+    </message>
+    <message>
+      <source>Tavirel</source>
+      <translation>Tavirel</translation>
+    </message>
+    <message>
+      <source>Not connected</source>
+      <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+      <source>%1 – %2</source>
+      <translation>%1 – %2</translation>
+    </message>
+    <message>
+      <source>Nothing playing</source>
+      <translation>Es wird nichts abgespielt</translation>
+    </message>
+    <message>
+      <source>Pause %1</source>
+      <translation>%1 anhalten</translation>
+    </message>
+    <message>
+      <source>Play %1</source>
+      <translation>%1 abspielen</translation>
+    </message>
+    <message>
+      <source>No source</source>
+      <translation>Keine Quelle</translation>
+    </message>
+    <message>
+      <source>Resume</source>
+      <translation>Fortsetzen</translation>
+    </message>
+    <message>
+      <source>All off</source>
+      <translation>Alles aus</translation>
     </message>
   </context>
   <context>

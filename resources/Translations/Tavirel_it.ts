@@ -2651,6 +2651,22 @@
       <source>Keyboard shortcuts</source>
       <translation>Scorciatoie da tastiera</translation>
     </message>
+    <message>
+      <source>Close to the panel</source>
+      <translation>Chiudi nel pannello</translation>
+    </message>
+    <message>
+      <source>Closing the window keeps Tavirel in the desktop panel</source>
+      <translation>Chiudendo la finestra Tavirel resta nel pannello del desktop</translation>
+    </message>
+    <message>
+      <source>Track notifications</source>
+      <translation>Notifiche dei brani</translation>
+    </message>
+    <message>
+      <source>Tell on the desktop when the player moves to another track</source>
+      <translation>Avvisa sul desktop quando il lettore passa a un altro brano</translation>
+    </message>
   </context>
   <context>
     <name>SettingsRow</name>
@@ -2950,6 +2966,124 @@
     <message>
       <source>In use</source>
       <translation>In uso</translation>
+    </message>
+  </context>
+  <context>
+    <name>TrayController</name>
+    <message>
+      <source>Not connected</source>
+      <translation>Non connesso</translation>
+    </message>
+    <message>
+      <source>Nothing playing</source>
+      <translation>Nessuna riproduzione</translation>
+    </message>
+    <message>
+      <source>%1 – %2</source>
+      <translation>%1 – %2</translation>
+    </message>
+    <message>
+      <source>Nothing playing on %1</source>
+      <translation>Nessuna riproduzione su %1</translation>
+    </message>
+    <message>
+      <source>%1 on %2</source>
+      <translation>%1 su %2</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pausa</translation>
+    </message>
+    <message>
+      <source>Play</source>
+      <translation>Riproduci</translation>
+    </message>
+    <message>
+      <source>Next track</source>
+      <translation>Brano successivo</translation>
+    </message>
+    <message>
+      <source>Switch device</source>
+      <translation>Cambia dispositivo</translation>
+    </message>
+    <message>
+      <source>Show window</source>
+      <translation>Mostra finestra</translation>
+    </message>
+    <message>
+      <source>Quit</source>
+      <translation>Esci</translation>
+    </message>
+    <message>
+      <source>Resume</source>
+      <translation>Riprendi</translation>
+    </message>
+    <message>
+      <source>All off</source>
+      <translation>Tutto spento</translation>
+    </message>
+    <message>
+      <source>Sleep timer (%1 min left)</source>
+      <translation>Timer di spegnimento (%1 min rimanenti)</translation>
+    </message>
+    <message>
+      <source>Sleep timer</source>
+      <translation>Timer di spegnimento</translation>
+    </message>
+    <message>
+      <source>%1 min</source>
+      <translation>%1 min</translation>
+    </message>
+    <message>
+      <source>Cancel timer</source>
+      <translation>Annulla timer</translation>
+    </message>
+    <message>
+      <source>Scenes</source>
+      <translation>Scene</translation>
+    </message>
+  </context>
+  <context>
+    <name>TrayMixer</name>
+    <message>
+      <source>Tavirel mixer</source>
+      <translation>Mixer Tavirel</translation>
+    </message>
+    <message>
+      <source>Tavirel</source>
+      <translation>Tavirel</translation>
+    </message>
+    <message>
+      <source>Not connected</source>
+      <translation>Non connesso</translation>
+    </message>
+    <message>
+      <source>%1 – %2</source>
+      <translation>%1 – %2</translation>
+    </message>
+    <message>
+      <source>Nothing playing</source>
+      <translation>Nessuna riproduzione</translation>
+    </message>
+    <message>
+      <source>Pause %1</source>
+      <translation>Metti in pausa %1</translation>
+    </message>
+    <message>
+      <source>Play %1</source>
+      <translation>Riproduci %1</translation>
+    </message>
+    <message>
+      <source>No source</source>
+      <translation>Nessuna sorgente</translation>
+    </message>
+    <message>
+      <source>Resume</source>
+      <translation>Riprendi</translation>
+    </message>
+    <message>
+      <source>All off</source>
+      <translation>Tutto spento</translation>
     </message>
   </context>
   <context>

@@ -7,10 +7,12 @@
 #include "desktop/houseservice.h"
 #include "desktop/mprisservice.h"
 #include "desktop/singleinstance.h"
+#include "desktop/playerfocus.h"
+#include "desktop/tracknotifier.h"
+#include "desktop/traycontroller.h"
 #include "desktop/windowmemory.h"
 #include "devices/device.h"
 #include "model/housecontrol.h"
-#include "views/playerview.h"
 #include "settings/dynamictranslator.h"
 #include "settings/tavireltheme.h"
 
@@ -77,11 +79,17 @@ int main(int argc, char* argv[])
     WindowMemory windowMemory;
     auto* controller = qobject_cast<MainTabController*>(view.rootObject());
     windowMemory.followTabs(controller);
+    TrayController tray;
+    tray.setEngine(view.engine());
+    tray.followTabs(controller);
+    tray.setHouse(&house);
+    tray.watchWindow(&view);
+    PlayerFocus* focus = tray.focus();
     Startup::followDevice(&house, controller);
     MprisService mpris;
-    // The player page is made on first use; the media service follows it then.
-    if (controller)
-        QObject::connect(controller, &MainTabController::playerViewLoaded, &mpris, &MprisService::followPlayerView);
+    QObject::connect(focus, &PlayerFocus::modelChanged, &mpris, [&mpris, focus] { mpris.setDeviceModel(focus->model()); });
+    QObject::connect(focus, &PlayerFocus::sourceChanged, &mpris, [&mpris, focus] { mpris.setSource(focus->source()); });
+    TrackNotifier notifier(focus);
     auto raise = [&view] {
         view.show();
         view.raise();
@@ -90,7 +98,10 @@ int main(int argc, char* argv[])
     QObject::connect(&mpris, &MprisService::raiseRequested, &view, raise);
     QObject::connect(&instance, &SingleInstance::activationRequested, &view, raise);
     QObject::connect(&mpris, &MprisService::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&tray, &TrayController::showWindowRequested, &view, raise);
+    QObject::connect(&tray, &TrayController::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     mpris.publish(QDBusConnection::sessionBus());
+    tray.publish();
     HouseService houseService(&house);
     houseService.publish(QDBusConnection::sessionBus());
     windowMemory.restoreAndShow(&view, layout.windowSize);

@@ -31,6 +31,11 @@ MainTabController::~MainTabController()
     delete m_tavirel;
 }
 
+PlayerView* MainTabController::playerView() const
+{
+    return m_playerView;
+}
+
 void MainTabController::componentComplete()
 {
     QQuickItem::componentComplete();
@@ -212,6 +217,7 @@ void MainTabController::ensureDeviceModel()
     if (m_playerView)
         m_playerView->setTavirel(m_tavirel);
     connect(m_tavirel, &Tavirel::sourcesChanged, this, &MainTabController::playerViewSourceChanged);
+    Q_EMIT deviceModelChanged();
 }
 
 void MainTabController::setCurrentDevice(Device* device)
@@ -219,7 +225,10 @@ void MainTabController::setCurrentDevice(Device* device)
     if (m_currentDevice && m_currentDevice != device && m_currentDevice->parent() == this
         && (!m_settingsView || m_settingsView->lastSelDevice() != m_currentDevice))
         m_currentDevice->deleteLater();
+    const bool changed = device != m_currentDevice;
     m_currentDevice = device;
+    if (changed)
+        Q_EMIT currentDeviceChanged();
     if (!device)
         emit deviceChanged();
 }

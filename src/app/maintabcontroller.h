@@ -49,6 +49,8 @@ public:
     Tavirel* deviceModel() const { return m_tavirel; }
     TavirelConnThread* linkThread() const { return m_linkThread; }
     Device* currentDevice() const { return m_currentDevice; }
+    // The player page's controller once its document exists, or null.
+    PlayerView* playerView() const;
     // The popup on top, or null.
     QQuickItem* currentDialog() const;
     QList<QQuickItem*> openDialogs() const;
@@ -73,6 +75,8 @@ Q_SIGNALS:
     void playerViewLoaded(PlayerView* view);
     void authenticationFailedChanged();
     void linkProblemChanged();
+    void deviceModelChanged();
+    void currentDeviceChanged();
     // The device model or the device it is linked to changed.
     void deviceChanged();
 

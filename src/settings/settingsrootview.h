@@ -14,16 +14,25 @@ class SettingsRootView : public NavigationView
     Q_OBJECT
     Q_PROPERTY(Device* lastSelDevice READ lastSelDevice WRITE setLastSelDevice NOTIFY lastSelDeviceChanged)
     Q_PROPERTY(bool connectionStatus READ connectionStatus NOTIFY connectionStatusChanged)
+    // The application's own desktop choices, kept in the user settings.
+    Q_PROPERTY(bool closeToTray READ closeToTray WRITE setCloseToTray NOTIFY closeToTrayChanged)
+    Q_PROPERTY(bool trackNotifications READ trackNotifications WRITE setTrackNotifications NOTIFY trackNotificationsChanged)
 public:
     explicit SettingsRootView(QQuickItem* parent = nullptr);
 
     Device* lastSelDevice() const { return m_lastSelDevice; }
     void setLastSelDevice(Device* device);
     bool connectionStatus() const { return m_connectionStatus; }
+    bool closeToTray() const;
+    void setCloseToTray(bool on);
+    bool trackNotifications() const;
+    void setTrackNotifications(bool on);
 
 Q_SIGNALS:
     void lastSelDeviceChanged();
     void connectionStatusChanged();
+    void closeToTrayChanged();
+    void trackNotificationsChanged();
     void requirePushSettingsEditor();
     void requirePushDeviceFinder();
     void requirePushTermsAndCond();

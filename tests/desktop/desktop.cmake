@@ -21,3 +21,9 @@ tavirel_add_test(tst_keyboard SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_keyboard.cpp
   ENV "TAVIREL_LASTFM_URL=http://127.0.0.1:9/2.0/")
 tavirel_add_test(tst_accessibility SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_accessibility.cpp LABELS mopidy e2e
   TIMEOUT 300 ENV "TAVIREL_LASTFM_URL=http://127.0.0.1:9/2.0/")
+if(DBUS_RUN_SESSION)
+  tavirel_add_test(tst_tray SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_tray.cpp LABELS mopidy e2e TIMEOUT 300
+    WRAPPER ${DBUS_RUN_SESSION} --
+    ENV "TAVIREL_LASTFM_URL=http://127.0.0.1:9/2.0/")
+  target_link_libraries(tst_tray PRIVATE Qt5::DBus)
+endif()

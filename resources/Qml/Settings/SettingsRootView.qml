@@ -134,6 +134,20 @@ Tavirel.SettingsRootView {
                 arrowVisible: true
                 onClicked: root.requirePushTermsAndCond()
             }
+            SwitchCell {
+                objectName: "closeToTrayRow"
+                textLabel: qsTr("Close to the panel")
+                detailTextLabel: qsTr("Closing the window keeps Tavirel in the desktop panel")
+                currentValue: root.closeToTray
+                onValueChanged: root.closeToTray = value
+            }
+            SwitchCell {
+                objectName: "trackNotificationsRow"
+                textLabel: qsTr("Track notifications")
+                detailTextLabel: qsTr("Tell on the desktop when the player moves to another track")
+                currentValue: root.trackNotifications
+                onValueChanged: root.trackNotifications = value
+            }
             SettingsRow {
                 objectName: "shortcutsRow"
                 textLabel: qsTr("Keyboard shortcuts")
