@@ -30,8 +30,6 @@ Item {
             }
         }
     }
-    // Later, once the slide and the contents have settled.
-    onOpenChanged: Qt.callLater(takeFocus)
 
     // Whether the contents exist: from opening until the slide-out is over.
     // Set by hand rather than bound to the slide, whose length depends on
@@ -44,6 +42,8 @@ Item {
         } else {
             hideLater.restart()
         }
+        // Later, once the slide and the contents have settled.
+        Qt.callLater(takeFocus)
     }
     Component.onCompleted: shown = open
     Timer { id: hideLater; interval: 300; onTriggered: sheet.shown = false }
