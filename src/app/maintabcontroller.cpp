@@ -31,11 +31,6 @@ MainTabController::~MainTabController()
     delete m_tavirel;
 }
 
-PlayerView* MainTabController::playerView() const
-{
-    return m_playerView;
-}
-
 void MainTabController::componentComplete()
 {
     QQuickItem::componentComplete();

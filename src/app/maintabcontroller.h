@@ -49,8 +49,6 @@ public:
     Tavirel* deviceModel() const { return m_tavirel; }
     TavirelConnThread* linkThread() const { return m_linkThread; }
     Device* currentDevice() const { return m_currentDevice; }
-    // The player page's controller once its document exists, or null.
-    PlayerView* playerView() const;
     // The popup on top, or null.
     QQuickItem* currentDialog() const;
     QList<QQuickItem*> openDialogs() const;

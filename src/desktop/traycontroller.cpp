@@ -14,6 +14,7 @@
 #include "model/tavirel.h"
 #include "player/song.h"
 #include "player/tavirelplayer.h"
+#include "views/playerview.h"
 
 #include <QCloseEvent>
 #include <QDBusConnection>

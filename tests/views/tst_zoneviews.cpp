@@ -245,6 +245,7 @@ private slots:
         QVERIFY(outputRows(root->playerView()) > 0);
         const int all = outputRows(root);
         QVERIFY2(all < 100, qPrintable(QString::number(all)));
+    }
 
     void urlProblem_data()
     {
