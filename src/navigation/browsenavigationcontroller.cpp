@@ -836,11 +836,15 @@ QQuickItem *BrowseNavigationController::createItem(const QString &url, QQuickIte
 QQuickItem *BrowseNavigationController::showPlaylistDialog(const QString &url, const QString &uri, bool rename)
 {
     QQuickItem *holder = parentItem() && parentItem()->parentItem() ? parentItem()->parentItem() : parentItem();
-    if (DocumentItem::focusOpenItem(this, url))
+    // One dialog per purpose: the same request again focuses the open one,
+    // while New, Rename and Delete (and each playlist) are told apart.
+    const QString purpose = url + QLatin1Char('#') + uri + (rename ? QStringLiteral("#rename") : QString());
+    if (DocumentItem::focusOpenItem(this, purpose))
         return nullptr;
     QQuickItem *dialog = createItem(url, holder);
     if (!dialog)
         return nullptr;
+    DocumentItem::markDocument(dialog, purpose);
     const bool create = uri.isNull();
     const bool remove = !create && !rename;
     if (create) {

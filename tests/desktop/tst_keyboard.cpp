@@ -523,7 +523,7 @@ void TestKeyboard::undoRedoAndHouseSheet()
     QQuickItem* resume = m_controller->findChild<QQuickItem*>(QStringLiteral("resumeButton"));
     QTRY_VERIFY(resume->isEnabled());
     key(Qt::Key_Tab);
-    QVERIFY(resume->hasActiveFocus());
+    QVERIFY2(resume->hasActiveFocus(), qPrintable(FocusStops::describe(m_view->activeFocusItem())));
     key(Qt::Key_Return);
     QTRY_VERIFY_WITH_TIMEOUT(std::none_of(outputs.begin(), outputs.end(), [](Output* o) { return o->mute(); }), 10000);
     key(Qt::Key_Escape);

@@ -19,7 +19,8 @@ Rectangle {
     // Output names left out of the previewed recall.
     property var leftOut: ({})
 
-    function takeFocus() { allOffButton.forceActiveFocus() }
+    // The sheet gives the keyboard to All off when it opens.
+    readonly property Item initialFocus: allOffButton
     function formatRemaining(seconds) {
         var h = Math.floor(seconds / 3600), m = Math.floor(seconds % 3600 / 60), s = seconds % 60
         var mm = (h > 0 && m < 10 ? "0" : "") + m

@@ -283,19 +283,14 @@ SourcesView {
         panelHeight: view.height * 0.92
         onDismissed: open = false
         onOpenChanged: if (!open) houseButton.forceActiveFocus()
-        // Built while open only.
-        Loader {
-            id: houseLoader
+        // The sheet builds it while open only.
+        HousePanel {
+            objectName: "housePanel"
             anchors.fill: parent
-            active: houseSheet.open && view.houseControl !== null
-            sourceComponent: HousePanel {
-                objectName: "housePanel"
-                house: view.houseControl
-                outputsModel: view.outputsModel
-                linkUp: view.linkUp
-                onCloseRequested: houseSheet.open = false
-                Component.onCompleted: takeFocus()
-            }
+            house: view.houseControl
+            outputsModel: view.outputsModel
+            linkUp: view.linkUp
+            onCloseRequested: houseSheet.open = false
         }
     }
 
