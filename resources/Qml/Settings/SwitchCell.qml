@@ -22,6 +22,7 @@ SettingsRow {
         id: control
         checked: cell.currentValue
         focusPolicy: Qt.NoFocus
+        Accessible.name: cell.textLabel
         onToggled: {
             cell.currentValue = checked
             cell.valueChanged(checked)
