@@ -85,8 +85,12 @@ Window {
                 color: currentTheme.getColor("text2")
             }
 
-            Repeater {
+            ListView {
+                id: playerList
                 objectName: "playerRows"
+                width: parent.width
+                height: contentHeight
+                interactive: false
                 model: mixer.linkUp ? mixer.device.sources : []
                 delegate: Item {
                     id: playerRow
@@ -99,7 +103,7 @@ Window {
                                                 : player.currentSong.name)
                         : ""
                     objectName: "playerRow" + modelData.index
-                    width: column.width
+                    width: playerList.width
                     // Not from visible: it reads false while the window is hidden.
                     readonly property bool shown: player !== null
                     visible: shown
