@@ -99,7 +99,7 @@ MainTabController {
             Keys.onReturnPressed: tabBar.currentIndex = index
             Rectangle {
                 anchors { fill: parent; margins: 3 * scaleFactor }
-                visible: tab.activeFocus
+                visible: tab.activeFocus && FocusFrames.shown
                 color: "transparent"
                 radius: 4 * scaleFactor
                 border.width: 2 * scaleFactor

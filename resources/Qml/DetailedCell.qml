@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import com.morvane.tavirelint 1.0
 
 // List row with a text, a detail text, an optional arrow and an accessory
 // button (remove) on the right.
@@ -96,6 +97,6 @@ Rectangle {
         color: "transparent"
         border.width: 2 * scaleFactor
         border.color: currentTheme.getColor("highlight1")
-        visible: cell.activeFocus
+        visible: cell.activeFocus && FocusFrames.shown
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import com.morvane.tavirelint 1.0
 import QtGraphicalEffects 1.15
 
 // A button showing an image or a text that dims while pressed. With
@@ -64,7 +65,7 @@ Item {
         color: "transparent"
         border.width: 2 * scaleFactor
         border.color: currentTheme.getColor("highlight1")
-        visible: button.activeFocus
+        visible: button.activeFocus && FocusFrames.shown
     }
     MouseArea {
         id: mouse

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import com.morvane.tavirelint 1.0
 
 // One-line list row: folders and playlists in library lists.
 FocusScope {
@@ -22,7 +23,7 @@ FocusScope {
     Rectangle {
         anchors.fill: parent
         color: mouse.pressed ? currentTheme.getColor("fill3") : currentTheme.getColor("fill1")
-        border.width: cell.activeFocus ? 2 * scaleFactor : 0
+        border.width: cell.activeFocus && FocusFrames.shown ? 2 * scaleFactor : 0
         border.color: currentTheme.getColor("highlight1")
     }
     MouseArea {

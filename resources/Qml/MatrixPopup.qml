@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import com.morvane.tavirelint 1.0
 import QtQuick.Window 2.15
 
 // Routing matrix: one row per output, one column per source. A tap on a
@@ -201,7 +202,7 @@ Rectangle {
                                 height: width
                                 radius: width / 2
                                 color: cell.routed ? currentTheme.getColor("highlight1") : currentTheme.getColor("track1")
-                                border.width: cell.activeFocus ? 2 * scaleFactor : 0
+                                border.width: cell.activeFocus && FocusFrames.shown ? 2 * scaleFactor : 0
                                 border.color: currentTheme.getColor("text1")
                             }
                             MouseArea {

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import com.morvane.tavirelint 1.0
 
 // Text button of a navigation bar. "back" buttons show a chevron before the
 // text. Space or Enter activate it when it has the keyboard focus.
@@ -31,7 +32,7 @@ Item {
         color: "transparent"
         border.width: 2 * scaleFactor
         border.color: currentTheme.getColor("highlight1")
-        visible: button.activeFocus
+        visible: button.activeFocus && FocusFrames.shown
     }
     Text {
         id: chevron

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import com.morvane.tavirelint 1.0
 import QtGraphicalEffects 1.15
 
 // Round play button laid over covers.
@@ -26,7 +27,7 @@ Item {
         radius: width / 2
         color: currentTheme.getColor("shadow1")
         opacity: mouse.pressed ? 0.8 : 0.55
-        border.width: button.activeFocus ? 2 * scaleFactor : 0
+        border.width: button.activeFocus && FocusFrames.shown ? 2 * scaleFactor : 0
         border.color: currentTheme.getColor("highlight1")
     }
     Image {

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import com.morvane.tavirelint 1.0
 
 Rectangle {
     id: button
@@ -10,7 +11,7 @@ Rectangle {
     radius: 6 * scaleFactor
     opacity: enabled ? 1.0 : 0.4
     color: highlighted ? currentTheme.getColor("highlight1") : currentTheme.getColor("fill3")
-    border.width: activeFocus ? 2 * scaleFactor : 0
+    border.width: activeFocus && FocusFrames.shown ? 2 * scaleFactor : 0
     border.color: currentTheme.getColor("text1")
     activeFocusOnTab: true
     Accessible.role: Accessible.Button

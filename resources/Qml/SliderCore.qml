@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import com.morvane.tavirelint 1.0
 
 // Shared behaviour of every slider that sends values to a device.
 // `value` is what the device last reported; the knob shows `knobValue`.
@@ -180,7 +181,7 @@ Item {
         height: slider.knobSize
         radius: width / 2
         color: slider.knobColor
-        border.width: slider.activeFocus ? 2 * scaleFactor : 0
+        border.width: slider.activeFocus && FocusFrames.shown ? 2 * scaleFactor : 0
         border.color: slider.fillColor
         x: slider.vertical ? (slider.width - width) / 2 : track.width * slider.ratio
         y: slider.vertical ? track.height * (1 - slider.ratio) : (slider.height - height) / 2
@@ -191,9 +192,9 @@ Item {
         anchors.margins: -2 * scaleFactor
         color: "transparent"
         radius: 4 * scaleFactor
-        border.width: slider.activeFocus ? 1 : 0
+        border.width: slider.activeFocus && FocusFrames.shown ? 1 : 0
         border.color: slider.fillColor
-        visible: slider.activeFocus
+        visible: slider.activeFocus && FocusFrames.shown
     }
     MouseArea {
         anchors.fill: parent

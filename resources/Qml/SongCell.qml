@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import com.morvane.tavirelint 1.0
 
 // Two-line list row with a cover, used for tracks, albums and artists.
 // `imgSource` is an image reference for the async provider; empty shows the
@@ -37,7 +38,7 @@ FocusScope {
     Rectangle {
         anchors.fill: parent
         color: mouse.pressed || cell.selected ? currentTheme.getColor("fill3") : currentTheme.getColor("fill1")
-        border.width: cell.activeFocus ? 2 * scaleFactor : 0
+        border.width: cell.activeFocus && FocusFrames.shown ? 2 * scaleFactor : 0
         border.color: currentTheme.getColor("highlight1")
     }
     MouseArea {

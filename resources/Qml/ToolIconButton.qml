@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import com.morvane.tavirelint 1.0
 import QtQuick.Controls 2.15
 
 // Icon button with a name for screen readers and a visible focus mark.
@@ -45,7 +46,7 @@ Item {
         color: "transparent"
         border.width: 2 * scaleFactor
         border.color: currentTheme.getColor("highlight1")
-        visible: button.activeFocus
+        visible: button.activeFocus && FocusFrames.shown
     }
     MouseArea { id: mouse; anchors.fill: parent; hoverEnabled: button.toolTip.length > 0; onClicked: button.clicked() }
     ToolTip.visible: button.toolTip.length > 0 && mouse.containsMouse

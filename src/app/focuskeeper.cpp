@@ -208,8 +208,23 @@ void FocusKeeper::restoreFocus()
     }
 }
 
+FocusFrames* FocusFrames::instance()
+{
+    static FocusFrames frames;
+    return &frames;
+}
+
+void FocusFrames::setShown(bool shown)
+{
+    if (m_shown == shown)
+        return;
+    m_shown = shown;
+    emit shownChanged();
+}
+
 void FocusKeeper::setKeyboard(bool keyboard)
 {
+    FocusFrames::instance()->setShown(keyboard);
     if (m_keyboard == keyboard)
         return;
     m_keyboard = keyboard;

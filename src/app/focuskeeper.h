@@ -13,6 +13,25 @@
 // whether the keyboard or the mouse was used last, for focus frames. A
 // control reached by the keyboard is scrolled into view in the lists
 // around it.
+// Whether focus frames show: after the keyboard moved the focus, not after
+// a click. One for the application, set by the window's FocusKeeper and
+// read by the documents as the singleton FocusFrames.
+class FocusFrames : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool shown READ shown NOTIFY shownChanged)
+public:
+    static FocusFrames* instance();
+    bool shown() const { return m_shown; }
+    void setShown(bool shown);
+
+signals:
+    void shownChanged();
+
+private:
+    bool m_shown = false;
+};
+
 class FocusKeeper : public QQuickItem
 {
     Q_OBJECT

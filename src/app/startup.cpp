@@ -182,6 +182,10 @@ void registerQmlTypes()
     qmlRegisterType<DynamicTranslator>("com.morvane.translations", 1, 0, "DynamicTranslator");
     qmlRegisterType<TavirelTheme>(intUri, 1, 0, "TavirelTheme");
     qmlRegisterType<FocusKeeper>(intUri, 1, 0, "FocusKeeper");
+    qmlRegisterSingletonType<FocusFrames>(intUri, 1, 0, "FocusFrames", [](QQmlEngine*, QJSEngine*) -> QObject* {
+        QQmlEngine::setObjectOwnership(FocusFrames::instance(), QQmlEngine::CppOwnership);
+        return FocusFrames::instance();
+    });
     qmlRegisterType<MainTabController>(intUri, 1, 0, "MainTabController");
     qmlRegisterType<SourcesView>(intUri, 1, 0, "SourcesView");
     qmlRegisterType<PlayerView>(intUri, 1, 0, "PlayerView");

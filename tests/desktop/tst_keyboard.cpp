@@ -45,6 +45,7 @@ private slots:
     void volumeAndMute();
     void escapeClosesPopup();
     void ctrlLAndCtrlFOpenTheLibrary();
+    void framesFollowTheKeyboard();
     void everyStopIsShownAndNamed_data();
     void everyStopIsShownAndNamed();
     void spaceAfterClosingTheSearchPlays();
@@ -191,6 +192,24 @@ QQuickItem* TestKeyboard::addUrlDialog() const
             return item;
     }
     return nullptr;
+}
+
+// A focus frame shows once the keyboard moved the focus, and goes with a
+// click: a clicked button keeps the focus but shows no frame.
+void TestKeyboard::framesFollowTheKeyboard()
+{
+    backToStart();
+    key(Qt::Key_1, Qt::ControlModifier);
+    QQuickItem* tabBar = m_controller->menuListView();
+    QTest::mouseClick(m_view.get(), Qt::LeftButton, Qt::NoModifier,
+                      tabBar->mapToScene(QPointF(tabBar->width() / 6, tabBar->height() / 2)).toPoint());
+    QVERIFY(!FocusFrames::instance()->shown());
+    key(Qt::Key_Tab);
+    QVERIFY(FocusFrames::instance()->shown());
+    QTest::mouseClick(m_view.get(), Qt::LeftButton, Qt::NoModifier,
+                      tabBar->mapToScene(QPointF(tabBar->width() / 6, tabBar->height() / 2)).toPoint());
+    QVERIFY(!FocusFrames::instance()->shown());
+    backToStart();
 }
 
 void TestKeyboard::escapeClosesPopup()

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import com.morvane.tavirelint 1.0
 import QtQuick.Controls 2.15
 import ".."
 
@@ -144,7 +145,7 @@ Rectangle {
                     implicitHeight: 36 * scaleFactor
                     radius: 6 * scaleFactor
                     color: currentTheme.getColor("fill3")
-                    border.width: scopeBox.activeFocus ? 2 * scaleFactor : 0
+                    border.width: scopeBox.activeFocus && FocusFrames.shown ? 2 * scaleFactor : 0
                     border.color: currentTheme.getColor("text1")
                 }
             }

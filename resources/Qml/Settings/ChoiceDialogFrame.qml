@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import com.morvane.tavirelint 1.0
 import QtQuick.Window 2.15
 import ".."
 
@@ -139,7 +140,7 @@ FocusScope {
             Accessible.name: text
             Keys.onSpacePressed: frame.cancelled()
             Keys.onReturnPressed: frame.cancelled()
-            border.width: activeFocus ? 2 * scaleFactor : 0
+            border.width: activeFocus && FocusFrames.shown ? 2 * scaleFactor : 0
             border.color: currentTheme.getColor("highlight1")
             onClicked: frame.cancelled()
         }

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import com.morvane.tavirelint 1.0
 import ".."
 
 // One device row of the device finder: picture, name and detail, a mark on
@@ -45,7 +46,7 @@ Item {
         color: "transparent"
         border.width: 2 * scaleFactor
         border.color: currentTheme.getColor("highlight1")
-        visible: cell.activeFocus
+        visible: cell.activeFocus && FocusFrames.shown
     }
     MouseArea {
         id: mouse
@@ -127,7 +128,7 @@ Item {
                 anchors.fill: parent
                 radius: width / 2
                 color: removeMouse.pressed ? currentTheme.getColor("fill3") : "transparent"
-                border.width: removeButton.activeFocus ? 2 * scaleFactor : 0
+                border.width: removeButton.activeFocus && FocusFrames.shown ? 2 * scaleFactor : 0
                 border.color: currentTheme.getColor("highlight1")
             }
             TintedIcon {

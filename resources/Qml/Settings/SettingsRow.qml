@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import com.morvane.tavirelint 1.0
 import ".."
 
 // One row of the settings pages: a title, an optional detail line, an arrow
@@ -49,7 +50,7 @@ FocusScope {
         radius: 4 * scaleFactor
         border.width: 2 * scaleFactor
         border.color: currentTheme.getColor("highlight1")
-        visible: row.activeFocus
+        visible: row.activeFocus && FocusFrames.shown
     }
     MouseArea {
         id: mouse
@@ -116,7 +117,7 @@ FocusScope {
             color: "transparent"
             border.width: 2 * scaleFactor
             border.color: currentTheme.getColor("highlight1")
-            visible: remove.activeFocus
+            visible: remove.activeFocus && FocusFrames.shown
         }
         MouseArea { anchors.fill: parent; onClicked: row.removeItem() }
     }
