@@ -37,6 +37,7 @@ int main(int argc, char* argv[])
     Startup::addImageProvider(&engine);
     engine.rootContext()->setContextProperty(QStringLiteral("currentTheme"), &theme);
     Startup::setScreenContext(engine.rootContext(), 1.0);
+    Startup::registerQmlTypes();
     QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/Qml/SourcesView/VolumeSlider.qml")));
     QScopedPointer<QObject> slider(component.create());
     if (!slider) {

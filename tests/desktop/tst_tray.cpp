@@ -99,6 +99,7 @@ public slots:
             int w = 0, h = 0;
             arg.beginStructure();
             arg >> w >> h;
+            arg.endStructure();
             image = QSize(w, h);
         }
         shown.append({ replacesId, summary, body, image });

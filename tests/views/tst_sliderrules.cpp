@@ -22,6 +22,7 @@ private slots:
         m_theme.loadFromFile(TestSupport::sourceDir() + QStringLiteral("/themes/theme0.json"));
         m_engine.rootContext()->setContextProperty(QStringLiteral("currentTheme"), &m_theme);
         Startup::setScreenContext(m_engine.rootContext(), 1.0);
+        Startup::registerQmlTypes();
     }
 
     void rules_data()
