@@ -51,16 +51,7 @@ void TestHouseBus::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY2(m_sim.start(0, { "--config", TestSupport::sourceDir() + "/tests/data/model/house-device.json" }),
              qPrintable(m_sim.log));
-    m_device.setLocalIp(QStringLiteral("127.0.0.1"));
-    m_device.setLocalPort(m_sim.port());
-    m_device.setUsername(QStringLiteral("admin"));
-    m_device.setPassword(QStringLiteral("admin"));
-    m_link = new TavirelConnThread;
-    m_model.setConnPointer(m_link);
-    QSignalSpy ready(m_link, &TavirelConnThread::firstConnected);
-    m_link->setDevice(&m_device);
-    m_link->restart();
-    QVERIFY2(ready.wait(20000), qPrintable(m_sim.log));
+    QVERIFY2(TestSupport::linkModel(m_model, m_device, m_sim.port(), m_link, 20000), qPrintable(m_sim.log));
     QTRY_VERIFY_WITH_TIMEOUT(m_model.outputByIndex(3) && m_model.outputByIndex(3)->volume() == 50, 5000);
 
     m_house.setModel(&m_model);

@@ -58,16 +58,7 @@ void TestHouseControl::initTestCase()
     QVERIFY2(m_sim.start(0, { "--config", config, "--mopidy-host", m_mopidy.host(), "--mopidy-port",
                               QString::number(m_mopidy.port()), "--keepalive", "2" }),
              qPrintable(m_sim.log));
-    m_device.setLocalIp(QStringLiteral("127.0.0.1"));
-    m_device.setLocalPort(m_sim.port());
-    m_device.setUsername(QStringLiteral("admin"));
-    m_device.setPassword(QStringLiteral("admin"));
-    m_link = new TavirelConnThread;
-    m_model.setConnPointer(m_link);
-    QSignalSpy ready(m_link, &TavirelConnThread::firstConnected);
-    m_link->setDevice(&m_device);
-    m_link->restart();
-    QVERIFY2(ready.wait(20000), qPrintable(m_sim.log));
+    QVERIFY2(TestSupport::linkModel(m_model, m_device, m_sim.port(), m_link, 20000), qPrintable(m_sim.log));
     QVERIFY2(reached(kStart), qPrintable(m_sim.log));
 
     m_house.setModel(&m_model);

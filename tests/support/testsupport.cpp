@@ -3,10 +3,13 @@
 #include "app/startup.h"
 #include "devices/device.h"
 #include "devices/devicestore.h"
+#include "link/tavirelconnthread.h"
+#include "model/tavirel.h"
 
 #include <QHostAddress>
 #include <QQmlContext>
 #include <QQuickView>
+#include <QSignalSpy>
 #include <QTcpServer>
 
 namespace TestSupport {
@@ -45,5 +48,19 @@ void loadMainDocument(QQuickView* view, QObject* theme)
     view->setResizeMode(QQuickView::SizeRootObjectToView);
     view->resize(500, 800);
     view->setSource(QUrl(QStringLiteral("qrc:/main.qml")));
+}
+
+bool linkModel(Tavirel& model, Device& device, quint16 port, TavirelConnThread*& link, int waitMs)
+{
+    device.setLocalIp(QStringLiteral("127.0.0.1"));
+    device.setLocalPort(port);
+    device.setUsername(QStringLiteral("admin"));
+    device.setPassword(QStringLiteral("admin"));
+    link = new TavirelConnThread;
+    model.setConnPointer(link);
+    QSignalSpy ready(link, &TavirelConnThread::firstConnected);
+    link->setDevice(&device);
+    link->restart();
+    return waitMs <= 0 || ready.wait(waitMs);
 }
 }
