@@ -117,14 +117,7 @@ void TestMpris::initTestCase()
     QVERIFY2(m_sim.start(0, { "--config", configPath, "--mopidy-host", m_mopidy.host(), "--mopidy-port",
                               QString::number(m_mopidy.port()) }),
              qPrintable(m_sim.log));
-    m_device.setLocalIp(QStringLiteral("127.0.0.1"));
-    m_device.setLocalPort(m_sim.port());
-    m_device.setUsername(QStringLiteral("admin"));
-    m_device.setPassword(QStringLiteral("admin"));
-    m_link = new TavirelConnThread;
-    m_model.setConnPointer(m_link);
-    m_link->setDevice(&m_device);
-    m_link->restart();
+    TestSupport::linkModel(m_model, m_device, m_sim.port(), m_link);
     QTRY_VERIFY_WITH_TIMEOUT(m_model.sourceByIndex(5) && m_model.sourceByIndex(5)->player(), 20000);
 
     m_service = new MprisService(this);
@@ -142,16 +135,7 @@ void TestMpris::initTestCase()
     QVERIFY(m_bus->isValid());
 
     // Three tracks that have covers, so that every case sees art.
-    QStringList uris;
-    const QJsonArray refs = m_mopidy.call("core.library.browse", { { "uri", "local:directory?type=track" } }).toArray();
-    for (const QJsonValue& ref : refs) {
-        const QString uri = ref.toObject().value("uri").toString();
-        const QJsonObject images = m_mopidy.call("core.library.get_images", { { "uris", QJsonArray { uri } } }).toObject();
-        if (!images.value(uri).toArray().isEmpty())
-            uris << uri;
-        if (uris.size() == 3)
-            break;
-    }
+    const QStringList uris = m_mopidy.tracksWithCovers(3);
     QCOMPARE(uris.size(), 3);
     m_mopidy.call("core.tracklist.add", { { "uris", QJsonArray::fromStringList(uris) } });
     // Repeat keeps the short sample tracks from running out during the cases.

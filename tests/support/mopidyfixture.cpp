@@ -186,3 +186,20 @@ bool MopidyFixture::reset()
     call(QStringLiteral("core.tracklist.set_random"), {{QStringLiteral("value"), false}});
     return call(QStringLiteral("core.tracklist.get_length")).toInt(-1) == 0;
 }
+
+QStringList MopidyFixture::tracksWithCovers(int count)
+{
+    QStringList uris;
+    const QJsonArray refs = call(QStringLiteral("core.library.browse"),
+                                 { { "uri", "local:directory?type=track" } }).toArray();
+    for (const QJsonValue &ref : refs) {
+        if (uris.size() == count)
+            break;
+        const QString uri = ref.toObject().value("uri").toString();
+        const QJsonObject images = call(QStringLiteral("core.library.get_images"),
+                                        { { "uris", QJsonArray { uri } } }).toObject();
+        if (!images.value(uri).toArray().isEmpty())
+            uris << uri;
+    }
+    return uris;
+}

@@ -37,6 +37,9 @@ public:
     // A JSON-RPC call over HTTP, independent of the client under test. On
     // failure returns undefined and sets errorString().
     QJsonValue call(const QString &method, const QJsonObject &params = QJsonObject(), int timeoutMs = 15000);
+    // The first count tracks of the library that have a cover, fewer when
+    // the library has fewer.
+    QStringList tracksWithCovers(int count);
     // Stops playback, empties the tracklist and clears repeat and random, so
     // that each case starts from the same state. Playlists stay.
     bool reset();
